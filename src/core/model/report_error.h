@@ -1,0 +1,32 @@
+#pragma once
+// Errors of the model, the file readers and the engine, as values; composed into
+// the title and text that the main window's error box and the command line show.
+
+#include <string>
+
+#include "texts/language.h"
+
+namespace dorvex::model {
+
+// One failure. `code` is the main window's error code (1..55); code 0 is a message
+// shown directly, numbered by `message`. `insert` replaces the "%s" of the message,
+// `append` follows it, as each code's rule asks.
+struct ModelError {
+  int code = 0;
+  std::string insert;
+  std::string append;
+  int message = 0;
+};
+
+struct ErrorText {
+  std::string title;  // message 3, "E r r o r" / "C h y b a"
+  std::string text;
+};
+
+ErrorText ComposeReportError(const ModelError& error, texts::Language language);
+ErrorText ComposeReportError(const ModelError& error);  // current language
+
+// Codes 49..55 end with clearing the result, whichever slot the error concerns.
+bool ClearsResult(int code);
+
+}  // namespace dorvex::model
