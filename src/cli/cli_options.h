@@ -1,0 +1,55 @@
+#pragma once
+// Argument handling shared by the subcommands of dorvex-cli.
+
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/report_error.h"
+
+namespace dorvex::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitUsage = 2;
+
+// Thrown for bad usage only; main turns it into exit code 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The arguments after the subcommand, consumed front to back.
+class Arguments {
+ public:
+  explicit Arguments(std::vector<std::string> args) : args_(std::move(args)) {}
+  // Removes "--name" when present.
+  bool Flag(const std::string& name);
+  // Removes "--name VALUE" (or "-n VALUE" with alias) and returns VALUE.
+  std::optional<std::string> Option(const std::string& name, const std::string& alias = "");
+  // Every value of a repeatable option, in the order given.
+  std::vector<std::string> Repeated(const std::string& name);
+  // The remaining plain words; refuses leftover options.
+  std::vector<std::string> Positionals() const;
+
+ private:
+  std::vector<std::string> args_;
+};
+
+// Applies "--lang en|cs" to the program's language.
+void ApplyLanguage(Arguments& args);
+
+// A number option; bad text is a usage error naming the option.
+double ParseDouble(const std::string& option, const std::string& text);
+long ParseInteger(const std::string& option, const std::string& text);
+
+// Prints an error as the program's error box would show it: title, then text.
+void PrintError(std::ostream& err, const model::ModelError& error);
+
+// Shortest text that reads back to the same double; JSON-safe for finite values.
+std::string JsonNumber(double value);
+// A JSON string literal.
+std::string JsonString(const std::string& text);
+
+}  // namespace dorvex::cli

@@ -1,0 +1,12 @@
+#pragma once
+// The subcommands of dorvex-cli. Each returns the exit code; bad usage throws UsageError.
+
+#include <ostream>
+
+#include "cli_options.h"
+
+namespace dorvex::cli {
+
+int RunInfo(Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace dorvex::cli

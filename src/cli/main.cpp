@@ -1,0 +1,56 @@
+// dorvex-cli: the computations of Dorvex without the desktop.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "statvex/number_text.h"
+
+namespace {
+
+using dorvex::cli::Arguments;
+
+struct Command {
+  const char* name;
+  int (*run)(Arguments&, std::ostream&, std::ostream&);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"info", dorvex::cli::RunInfo, "info FILE.dis [--lang en|cs] [--json]"},
+};
+
+void PrintUsage(std::ostream& os) {
+  os << "Usage: dorvex-cli COMMAND ...\n";
+  for (const auto& c : kCommands) os << "  dorvex-cli " << c.usage << '\n';
+  os << "  dorvex-cli --version\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    PrintUsage(args.empty() ? std::cerr : std::cout);
+    return args.empty() ? dorvex::cli::kExitUsage : dorvex::cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "Dorvex " << dorvex::statvex::Verze() << '\n';
+    return dorvex::cli::kExitOk;
+  }
+  for (const auto& command : kCommands) {
+    if (args[0] != command.name) continue;
+    Arguments rest(std::vector<std::string>(args.begin() + 1, args.end()));
+    try {
+      return command.run(rest, std::cout, std::cerr);
+    } catch (const dorvex::cli::UsageError& e) {
+      std::cerr << "dorvex-cli " << command.name << ": " << e.what() << "\nUsage: dorvex-cli "
+                << command.usage << '\n';
+      return dorvex::cli::kExitUsage;
+    }
+  }
+  std::cerr << "dorvex-cli: unknown command \"" << args[0] << "\"\n";
+  PrintUsage(std::cerr);
+  return dorvex::cli::kExitUsage;
+}
