@@ -1,0 +1,60 @@
+// dorvex-cli info: what the main window shows of a distribution file.
+
+#include <sstream>
+
+#include "commands.h"
+#include "model/distribution_file_reader.h"
+#include "model/histogram.h"
+
+namespace dorvex::cli {
+
+namespace {
+
+long double SumOfProbabilities(const model::Histogram& h) {
+  long double sum = 0.0L;
+  for (int i = 1; i <= h.N; ++i) sum += h.P[i];
+  return sum;
+}
+
+const char* TypeName(model::HistogramType type) {
+  return type == model::HistogramType::Discrete ? "Discrete" : "Pure Discrete";
+}
+
+}  // namespace
+
+int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
+  ApplyLanguage(args);
+  const bool json = args.Flag("--json");
+  const auto files = args.Positionals();
+  if (files.size() != 1) throw UsageError("one distribution file expected");
+
+  const model::DistributionReadResult read = model::ReadDistributionFile(files[0]);
+  if (!read.ok()) {
+    PrintError(err, *read.error);
+    return kExitRefused;
+  }
+  const model::Histogram& h = read.record.histogram;
+  const double sumP = static_cast<double>(SumOfProbabilities(h));
+  const double total = static_cast<double>(h.Total);
+
+  if (json) {
+    out << "{\"type\": " << JsonString(TypeName(h.Type)) << ", \"n\": " << h.N
+        << ", \"min\": " << JsonNumber(h.Min) << ", \"max\": " << JsonNumber(h.Max)
+        << ", \"d\": " << JsonNumber(h.d) << ", \"range\": " << JsonNumber(h.Range)
+        << ", \"total\": " << JsonNumber(total) << ", \"sum_p\": " << JsonNumber(sumP)
+        << ", \"sum_frequencies\": " << read.record.roundedFrequencySum << "}\n";
+    return kExitOk;
+  }
+  out << "Type                 " << TypeName(h.Type) << '\n'
+      << "Intervals N          " << h.N << '\n'
+      << "Min                  " << JsonNumber(h.Min) << '\n'
+      << "Max                  " << JsonNumber(h.Max) << '\n'
+      << "Class width d        " << JsonNumber(h.d) << '\n'
+      << "Range                " << JsonNumber(h.Range) << '\n'
+      << "Total                " << JsonNumber(total) << '\n'
+      << "Sum of probabilities " << JsonNumber(sumP) << '\n'
+      << "Sum of frequencies   " << read.record.roundedFrequencySum << '\n';
+  return kExitOk;
+}
+
+}  // namespace dorvex::cli
