@@ -23,8 +23,13 @@ struct ErrorText {
   std::string text;
 };
 
+// Title and text of the error box for `error` in `language`. A code with a rule
+// takes only the pieces its rule names (code 8 inserts "1024" itself, code 16 and
+// code 49 are fixed texts); code 0 and any code without a rule compose
+// message `message` with `insert` in place of its "%s", then `append`.
 ErrorText ComposeReportError(const ModelError& error, texts::Language language);
-ErrorText ComposeReportError(const ModelError& error);  // current language
+// The same in the current language.
+ErrorText ComposeReportError(const ModelError& error);
 
 // Codes 49..55 end with clearing the result, whichever slot the error concerns.
 bool ClearsResult(int code);
