@@ -1,0 +1,37 @@
+#include "settings/document_folders.h"
+
+namespace dorvex::settings {
+
+namespace {
+
+// The viewers of the same maker live in a sibling folder of the program's: the
+// start folder is cut where "Dorvex" begins and no separator is added.
+std::string SiblingProgram(std::string_view startFolder, std::string_view program) {
+  std::string base(startFolder.substr(0, startFolder.find("Dorvex")));
+  return base + std::string(program);
+}
+
+std::string WithoutTrailingSlash(std::string_view folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
+  return std::string(folder);
+}
+
+}  // namespace
+
+DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_view documentsFolder,
+                                    std::string_view executableDir) {
+  DocumentFolders folders;
+  folders.startFolder = std::string(startFolder);
+  const std::string documents = documentsFolder == "/" ? std::string() : WithoutTrailingSlash(documentsFolder);
+  folders.documentsRoot = documents + "/Probability";
+  folders.histograms = folders.documentsRoot + "/Histograms";
+  folders.calculated = folders.histograms + "/Calculated";
+  folders.graphs = folders.documentsRoot + "/Graphs and Prints";
+  folders.rawData = folders.documentsRoot + "/Raw data";
+  folders.graphicViewer = SiblingProgram(startFolder, "Morvalin/Binview.exe");
+  folders.textViewer = SiblingProgram(startFolder, "Morvalin/Textview.exe");
+  folders.helpFile = WithoutTrailingSlash(executableDir) + "/Dorvex.hlp";
+  return folders;
+}
+
+}  // namespace dorvex::settings

@@ -1,0 +1,27 @@
+#pragma once
+// The data folders under the user's documents folder, fixed at start.
+
+#include <string>
+#include <string_view>
+
+namespace dorvex::settings {
+
+struct DocumentFolders {
+  std::string startFolder;    // current folder at start; home of the help files
+  std::string documentsRoot;  // <documents>/Probability
+  std::string histograms;     // initial folder of the open dialogs for A and B
+  std::string calculated;     // initial folder for saving results
+  std::string graphs;         // picture export; current folder while a viewer runs
+  std::string rawData;        // primary data
+  std::string graphicViewer;  // start folder cut before "Dorvex" + "Morvalin/Binview.exe"
+  std::string textViewer;     // start folder cut before "Dorvex" + "Morvalin/Textview.exe"
+  std::string helpFile;       // <executable dir>/Dorvex.hlp
+};
+
+// The folders for a start folder, the user's documents folder (empty when it
+// cannot be determined: the root is then "/Probability") and the executable's
+// folder. Nothing is created.
+DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_view documentsFolder,
+                                    std::string_view executableDir);
+
+}  // namespace dorvex::settings

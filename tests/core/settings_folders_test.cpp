@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/document_folders.h"
+#include "settings/settings_place.h"
+
+using dorvex::settings::ChooseSettingsPath;
+using dorvex::settings::MakeDocumentFolders;
+using dorvex::settings::SettingsPlaceFacts;
+
+namespace {
+
+struct PlaceCase {
+  const char* name;
+  SettingsPlaceFacts facts;
+  const char* expected;
+};
+
+const PlaceCase kPlaceCases[] = {
+    {"command line wins over everything",
+     {"/tmp/x.ini", "/tmp/env.ini", "/opt/dorvex", true, "/home/u/.config"}, "/tmp/x.ini"},
+    {"environment wins over the executable folder",
+     {"", "/tmp/env.ini", "/opt/dorvex", true, "/home/u/.config"}, "/tmp/env.ini"},
+    {"beside the executable when its folder is writable",
+     {"", "", "/opt/dorvex", true, "/home/u/.config"}, "/opt/dorvex/Dorvex.INI"},
+    {"config home when the executable folder is read-only",
+     {"", "", "/usr/bin", false, "/home/u/.config"}, "/home/u/.config/Dorvex/Dorvex.INI"},
+    {"no doubled separator after a trailing slash",
+     {"", "", "/usr/bin", false, "/home/u/.config/"}, "/home/u/.config/Dorvex/Dorvex.INI"},
+};
+
+TEST(ChooseSettingsPath, TakesCommandLineThenEnvironmentThenExecutableFolderThenConfigHome) {
+  for (const auto& c : kPlaceCases) EXPECT_EQ(ChooseSettingsPath(c.facts), c.expected) << c.name;
+}
+
+TEST(MakeDocumentFolders, BuildsTheDataFoldersUnderProbability) {
+  const auto folders = MakeDocumentFolders("/opt/Dorvex/bin", "/home/u/Documents", "/opt/Dorvex/bin");
+  EXPECT_EQ(folders.startFolder, "/opt/Dorvex/bin");
+  EXPECT_EQ(folders.documentsRoot, "/home/u/Documents/Probability");
+  EXPECT_EQ(folders.histograms, "/home/u/Documents/Probability/Histograms");
+  EXPECT_EQ(folders.calculated, "/home/u/Documents/Probability/Histograms/Calculated");
+  EXPECT_EQ(folders.graphs, "/home/u/Documents/Probability/Graphs and Prints");
+  EXPECT_EQ(folders.rawData, "/home/u/Documents/Probability/Raw data");
+  EXPECT_EQ(folders.helpFile, "/opt/Dorvex/bin/Dorvex.hlp");
+}
+
+TEST(MakeDocumentFolders, AnUnknownDocumentsFolderLeavesTheRootAtProbability) {
+  const auto folders = MakeDocumentFolders("/opt/Dorvex", "", "/opt/Dorvex");
+  EXPECT_EQ(folders.documentsRoot, "/Probability");
+  EXPECT_EQ(folders.histograms, "/Probability/Histograms");
+}
+
+TEST(MakeDocumentFolders, ViewerPathsCutTheStartFolderBeforeDorvexWithoutAddingASeparator) {
+  const auto inside = MakeDocumentFolders("/opt/Dorvex/bin", "/d", "/opt/Dorvex/bin");
+  EXPECT_EQ(inside.graphicViewer, "/opt/Morvalin/Binview.exe");
+  EXPECT_EQ(inside.textViewer, "/opt/Morvalin/Textview.exe");
+  const auto outside = MakeDocumentFolders("/home/u/work", "/d", "/usr/bin");
+  EXPECT_EQ(outside.graphicViewer, "/home/u/workMorvalin/Binview.exe");
+  EXPECT_EQ(outside.textViewer, "/home/u/workMorvalin/Textview.exe");
+}
+
+}  // namespace
