@@ -1,0 +1,79 @@
+#include "sources/parametric.h"
+
+#include <algorithm>
+
+#include "sources/param_types.h"
+#include "sources/vyp_para_roz.h"
+#include "texts/messages.h"
+
+namespace dorvex::sources {
+
+namespace {
+
+constexpr double kSmallestEps = 1E-8;
+constexpr double kLargestEps = 1.0;
+
+ParamRefusal Message(int message, std::string text) {
+  ParamRefusal r;
+  r.message = message;
+  r.text = std::move(text);
+  return r;
+}
+
+}  // namespace
+
+std::optional<ParamRefusal> CheckParamBins(std::int32_t bins, texts::Language language) {
+  if (bins >= 3 && bins <= kMaxBins) return std::nullopt;
+  return Message(88, texts::TextCis(88, language) + std::to_string(kMaxBins) + " !");
+}
+
+std::optional<ParamRefusal> CheckParamEps(double eps, texts::Language language) {
+  if (!(eps > 0.0)) return Message(97, texts::TextCis(97, language));
+  if (!(eps >= kSmallestEps && eps <= kLargestEps)) return Message(98, texts::TextCis(98, language));
+  return std::nullopt;
+}
+
+model::HandOverBuffer HandOverParametric(const ParamState& state, bool pureDiscrete) {
+  model::HandOverBuffer buffer;
+  buffer.P = state.P;
+  buffer.N = state.N;
+  buffer.Range = state.Max - state.Min;
+  buffer.Total = state.Total;
+  if (pureDiscrete) {
+    buffer.d = (state.Max - state.Min) / (state.N - 1);
+    buffer.Min = state.Min;
+    buffer.Max = state.Max;
+  } else {
+    buffer.d = (state.Max - state.Min) / state.N;
+    buffer.Min = state.Min + buffer.d / 2.0;
+    buffer.Max = state.Max - buffer.d / 2.0;
+  }
+  return buffer;
+}
+
+ParametricResult ComputeParametric(const ParametricRequest& request, texts::Language language) {
+  ParametricResult result;
+  if ((result.error = CheckParamBins(request.bins, language))) return result;
+  if ((result.error = CheckParamEps(request.eps, language))) return result;
+  ParamState& state = result.state;
+  state.type = request.type;
+  if (IsParamType(request.type)) {
+    state.parameterTexts = DefaultParameterTexts(request.type, state.parameterTexts);
+  }
+  const std::size_t given = std::min<std::size_t>(request.parameters.size(), 4);
+  std::copy_n(request.parameters.begin(), given, state.parameterTexts.begin());
+  state.N = request.bins;
+  state.Eps = request.eps;
+  if ((result.error = VypParaRoz(state, language))) return result;
+  result.buffer = HandOverParametric(state, request.pureDiscrete);
+  result.histogramType =
+      request.pureDiscrete ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete;
+  result.name = "ParRoz_" + ParamListText(request.type, language);
+  return result;
+}
+
+ParametricResult ComputeParametric(const ParametricRequest& request) {
+  return ComputeParametric(request, texts::CurrentLanguage());
+}
+
+}  // namespace dorvex::sources
