@@ -34,6 +34,21 @@ std::vector<std::string> Arguments::Repeated(const std::string& name) {
   return values;
 }
 
+std::vector<std::pair<std::string, std::string>> Arguments::Ordered(
+    const std::vector<std::string>& names) {
+  std::vector<std::pair<std::string, std::string>> found;
+  for (auto it = args_.begin(); it != args_.end();) {
+    if (std::find(names.begin(), names.end(), *it) == names.end()) {
+      ++it;
+      continue;
+    }
+    if (it + 1 == args_.end()) throw UsageError("option " + *it + " needs a value");
+    found.emplace_back(*it, *(it + 1));
+    it = args_.erase(it, it + 2);
+  }
+  return found;
+}
+
 std::vector<std::string> Arguments::Positionals() const {
   for (const auto& a : args_) {
     // A lone "-" or a negative number is a value, not an option.

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/report_error.h"
@@ -30,6 +31,8 @@ class Arguments {
   std::optional<std::string> Option(const std::string& name, const std::string& alias = "");
   // Every value of a repeatable option, in the order given.
   std::vector<std::string> Repeated(const std::string& name);
+  // Every "--name VALUE" of the given names, removed, in the order given.
+  std::vector<std::pair<std::string, std::string>> Ordered(const std::vector<std::string>& names);
   // The remaining plain words; refuses leftover options.
   std::vector<std::string> Positionals() const;
 

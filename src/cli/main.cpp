@@ -19,6 +19,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", dorvex::cli::RunInfo, "info FILE.dis [--lang en|cs] [--json]"},
+    {"calc", dorvex::cli::RunCalc,
+     "calc OP A.dis [B.dis] [--na X] [--nb Y] [--n N] [--nab Z] [--limit L] [-o OUT.dis]\n"
+     "                  [--table] [--json] [--lang en|cs]\n"
+     "             OP: add sub mul div sq abs pow sum prod quot"},
+    {"query", dorvex::cli::RunQuery, "query FILE.dis (--x X | --p P)... [--json] [--lang en|cs]"},
 };
 
 void PrintUsage(std::ostream& os) {

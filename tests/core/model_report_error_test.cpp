@@ -126,6 +126,14 @@ TEST(ComposeReportError, ComposesADirectMessageWithItsInsertAndAppend) {
             "Nebylo zadáno platné číslo!\r\n\r\nZadáno : Četnost v 3.intervalu = 7.0");
 }
 
+TEST(ComposeReportError, MessageZeroShowsItsOwnTextOnly) {
+  // The repeated quotient's index error has a text of its own, in no message.
+  const auto text = ComposeReportError(ModelError{0, "Index pole (1025) ", "pro n=3", 0},
+                                       Language::English);
+  EXPECT_EQ(text.title, "E r r o r");
+  EXPECT_EQ(text.text, "Index pole (1025) pro n=3");
+}
+
 TEST(ComposeReportError, FollowsTheCurrentLanguageWhenNoneIsGiven) {
   const Language before = dorvex::texts::CurrentLanguage();
   dorvex::texts::SetLanguage(Language::Czech);

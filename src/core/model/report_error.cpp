@@ -61,8 +61,11 @@ std::string ComposeText(const ModelError& error, texts::Language language) {
            "\r\n3/ MinB-dB/2<0 a MaxB+dB/2>0";
   }
   const CodeRule* rule = FindRule(error.code);
-  if (rule == nullptr)
+  if (rule == nullptr) {
+    // A text of its own that no message holds (message 0): insert and append only.
+    if (error.message == 0) return error.insert + error.append;
     return InsertText(TextCis(error.message, language), error.insert) + error.append;
+  }
 
   std::string text = TextCis(rule->message, language);
   if (rule->insert == Insert::Text) text = InsertText(text, error.insert);

@@ -9,7 +9,8 @@
 namespace dorvex::model {
 
 // One failure. `code` is the main window's error code (1..55); code 0 is a message
-// shown directly, numbered by `message`. `insert` replaces the "%s" of the message,
+// shown directly, numbered by `message`, or with message 0 a text of its own held
+// in `insert` and `append`. `insert` replaces the "%s" of the message,
 // `append` follows it, as each code's rule asks.
 struct ModelError {
   int code = 0;

@@ -1,0 +1,67 @@
+// Speed of the operation engine on the largest inputs: every pair of two
+// 1024-interval histograms, A^n of 1024 intervals, and the n-fold sum, whose time
+// should grow linearly with n.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/engine.h"
+#include "model/histogram.h"
+
+namespace {
+
+using dorvex::engine::OperationRequest;
+using dorvex::engine::RunOperation;
+using dorvex::model::Histogram;
+using dorvex::model::HistogramType;
+
+// A Discrete, bell-shaped histogram of n intervals on min .. max.
+Histogram Bell(int n, double min, double max) {
+  Histogram h;
+  h.Type = HistogramType::Discrete;
+  h.N = n;
+  h.Min = min;
+  h.Max = max;
+  h.d = (max - min) / (n - 1);
+  h.Range = max - min;
+  h.Total = 1e6L;
+  double sum = 0.0;
+  for (int i = 1; i <= n; ++i) sum += h.P[i] = std::min(i, n + 1 - i);
+  for (int i = 1; i <= n; ++i) h.P[i] /= sum;
+  return h;
+}
+
+void Run(benchmark::State& state, int code, const Histogram& a, const Histogram* b,
+         const std::string& n) {
+  OperationRequest request;
+  request.code = code;
+  request.a = &a;
+  request.b = b;
+  request.exponent = n;
+  for (auto _ : state) {
+    auto outcome = RunOperation(request);
+    if (!outcome.ok()) state.SkipWithError("the operation failed");
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+
+const Histogram kA = Bell(1024, 1.0, 5.0);
+const Histogram kB = Bell(1024, 2.0, 3.0);
+
+void BM_Sum(benchmark::State& state) { Run(state, dorvex::engine::kSum, kA, &kB, ""); }
+void BM_Product(benchmark::State& state) { Run(state, dorvex::engine::kProduct, kA, &kB, ""); }
+void BM_Quotient(benchmark::State& state) { Run(state, dorvex::engine::kQuotient, kA, &kB, ""); }
+void BM_Cube(benchmark::State& state) { Run(state, dorvex::engine::kPower, kA, nullptr, "3"); }
+void BM_RepeatedSum(benchmark::State& state) {
+  Run(state, dorvex::engine::kRepeatedSum, kA, nullptr, std::to_string(state.range(0)));
+}
+
+BENCHMARK(BM_Sum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Product)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Quotient)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cube)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepeatedSum)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
