@@ -10,5 +10,6 @@ namespace dorvex::cli {
 int RunInfo(Arguments& args, std::ostream& out, std::ostream& err);
 int RunCalc(Arguments& args, std::ostream& out, std::ostream& err);
 int RunQuery(Arguments& args, std::ostream& out, std::ostream& err);
+int RunParam(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

@@ -25,7 +25,10 @@ void PrintSummary(std::ostream& out, const ResultSummary& s, bool table) {
       << "Total                " << JsonNumber(static_cast<double>(s.total)) << '\n';
   if (s.withFailureProbability)
     out << "Failure probability  " << JsonNumber(s.failureProbability) << '\n';
-  if (!table) return;
+  if (table) PrintTable(out, h);
+}
+
+void PrintTable(std::ostream& out, const model::Histogram& h) {
   out << "\n     k                        x                        P                        F\n";
   long double cumulative = 0.0L;
   char line[160];

@@ -19,6 +19,9 @@ struct ResultSummary {
 // `table` the listing k, x, P, F follows.
 void PrintSummary(std::ostream& out, const ResultSummary& summary, bool table);
 
+// The interval listing k, x, P, F of a histogram.
+void PrintTable(std::ostream& out, const model::Histogram& h);
+
 // The same as one JSON object (keys type, n, min, max, d, sum_p, total, pf, and p
 // with `table`).
 void PrintSummaryJson(std::ostream& out, const ResultSummary& summary, bool table);

@@ -22,6 +22,15 @@ expect_code() { [ "$code" -eq "$1" ] || fail "$2: exit code $code, expected $1";
 expect_out() { grep -qF -- "$1" "$work/out" || fail "$2: stdout lacks '$1'"; }
 expect_err() { grep -qF -- "$1" "$work/err" || fail "$2: stderr lacks '$1'"; }
 
+# expect_near KEY VALUE WHAT : the JSON number after "KEY": in stdout is VALUE
+# within 1e-9 relative (sums of products of probabilities carry rounding).
+expect_near() {
+  local got
+  got=$(grep -o "\"$1\": [-0-9.eE+]*" "$work/out" | head -n 1 | sed 's/.*: //')
+  awk -v g="$got" -v e="$2" 'BEGIN { d = g - e; if (d < 0) d = -d; m = e < 0 ? -e : e;
+    exit !(g != "" && d <= 1e-9 * (m > 1 ? m : 1)) }' || fail "$3: $1 is '$got', expected $2"
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
