@@ -9,6 +9,7 @@
 
 #include "engine/engine.h"
 #include "model/histogram.h"
+#include "support/histogram_builders.h"
 
 namespace dorvex::engine {
 namespace {
@@ -19,19 +20,7 @@ using model::HistogramType;
 // Sums and products of a few hundred probabilities, each rounded once.
 constexpr double kSumTolerance = 1e-13;
 
-// N values Min, Min + d, ... with the given probabilities.
-Histogram MakeHistogram(HistogramType type, double min, double d, const std::vector<double>& p) {
-  Histogram h;
-  h.Type = type;
-  h.N = static_cast<int>(p.size());
-  h.Min = min;
-  h.d = d;
-  h.Max = min + (h.N - 1) * d;
-  h.Range = h.Max - h.Min;
-  h.Total = 1000.0L;
-  std::copy(p.begin(), p.end(), h.P.begin() + 1);
-  return h;
-}
+using test_support::MakeHistogram;
 
 Histogram Uniform(HistogramType type, double min, double d, int n) {
   return MakeHistogram(type, min, d, std::vector<double>(n, 1.0 / n));

@@ -10,6 +10,7 @@
 #include "engine/accumulation.h"
 #include "engine/engine.h"
 #include "model/histogram.h"
+#include "support/histogram_builders.h"
 
 namespace dorvex::engine {
 namespace {
@@ -17,18 +18,7 @@ namespace {
 using model::Histogram;
 using model::HistogramType;
 
-Histogram MakeHistogram(HistogramType type, double min, double d, const std::vector<double>& p) {
-  Histogram h;
-  h.Type = type;
-  h.N = static_cast<int>(p.size());
-  h.Min = min;
-  h.d = d;
-  h.Max = min + (h.N - 1) * d;
-  h.Range = h.Max - h.Min;
-  h.Total = 1000.0L;
-  std::copy(p.begin(), p.end(), h.P.begin() + 1);
-  return h;
-}
+using test_support::MakeHistogram;
 
 Histogram Uniform(double min, double d, int n) {
   return MakeHistogram(HistogramType::PureDiscrete, min, d, std::vector<double>(n, 1.0 / n));

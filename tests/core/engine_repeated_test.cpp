@@ -8,6 +8,7 @@
 
 #include "engine/engine.h"
 #include "model/histogram.h"
+#include "support/histogram_builders.h"
 
 namespace dorvex::engine {
 namespace {
@@ -18,18 +19,7 @@ using model::HistogramType;
 // Sums of a few probabilities, each rounded once.
 constexpr double kSumTolerance = 1e-14;
 
-Histogram MakeHistogram(HistogramType type, double min, double d, const std::vector<double>& p) {
-  Histogram h;
-  h.Type = type;
-  h.N = static_cast<int>(p.size());
-  h.Min = min;
-  h.d = d;
-  h.Max = min + (h.N - 1) * d;
-  h.Range = h.Max - h.Min;
-  h.Total = 1000.0L;
-  std::copy(p.begin(), p.end(), h.P.begin() + 1);
-  return h;
-}
+using test_support::MakeHistogram;
 
 OperationOutcome RunRepeated(int code, const Histogram& a, const std::string& n) {
   OperationRequest request;
