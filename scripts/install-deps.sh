@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
-  libsimpleini-dev libxlsxwriter-dev unzip
+  libsimpleini-dev libxlsxwriter-dev pkgconf unzip
   fonts-dejavu-core xvfb xauth imagemagick
 )
 

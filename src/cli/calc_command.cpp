@@ -1,12 +1,16 @@
 // dorvex-cli calc: one operation of the engine on distribution files.
 
 #include <array>
+#include <sstream>
 #include <string_view>
 
 #include "commands.h"
 #include "engine/engine.h"
 #include "engine/multiples.h"
 #include "engine/rescale.h"
+#include "histogram_outputs.h"
+#include "model/listing_rows.h"
+#include "statvex/number_text.h"
 #include "model/distribution_file_reader.h"
 #include "model/distribution_file_writer.h"
 #include "result_output.h"
@@ -36,6 +40,13 @@ std::optional<model::ModelError> LoadScaled(const std::string& path, double mult
   return std::nullopt;
 }
 
+// The slot name of a file: its name up to the first ".".
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return name.substr(0, name.find('.'));
+}
+
 }  // namespace
 
 int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
@@ -49,6 +60,7 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   const long limit = ParseInteger("--limit", args.Option("--limit").value_or("256"));
   if (limit < 2 || limit > kMaxBins) throw UsageError("--limit takes 2 .. 1024");
   const auto output = args.Option("-o");
+  FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto words = args.Positionals();
   if (words.empty()) throw UsageError("operation and input files expected");
 
@@ -98,16 +110,40 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
+  OutputSource source;
+  source.histogram = &result.histogram;
+  source.resultTotal = result.totalExtended;
+  source.multiplier = model::FrequencyMultiplier(a.Total, inputs == 2 ? b.Total : 0.0L, result.totalExtended);
+  source.label = result.label + "   (nAB=" + statvex::StrNaCarku2(rescaled.multiple) + ")";
+  source.nameA = NameOf(words[1]);
+  source.multipleA = statvex::StrNaCarku2(na);
+  if (inputs == 2) {
+    source.nameB = NameOf(words[2]);
+    source.multipleB = statvex::StrNaCarku2(nb);
+  }
+  if (auto error = WriteOutputs(outputs, source)) {
+    PrintError(err, *error);
+    return kExitRefused;
+  }
+  const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(result);
+
   ResultSummary summary;
   summary.histogram = &result.histogram;
   summary.total = result.totalExtended;
   summary.probabilitySum = result.probabilitySum;
   summary.failureProbability = result.failureProbability;
   if (json) {
-    PrintSummaryJson(out, summary, table);
+    std::ostringstream object;
+    PrintSummaryJson(object, summary, table);
+    std::string text = object.str();
+    text.insert(text.rfind('}'), CharacteristicsJson(characteristics));
+    out << text;
   } else {
     out << "Operation            " << result.label << '\n';
-    PrintSummary(out, summary, table);
+    PrintSummary(out, summary, false);
+    out << '\n';
+    PrintCharacteristics(out, characteristics);
+    if (table) PrintTable(out, result.histogram);
   }
   return kExitOk;
 }

@@ -4,7 +4,9 @@
 
 #include "commands.h"
 #include "model/distribution_file_reader.h"
+#include "histogram_outputs.h"
 #include "model/histogram.h"
+#include "model/listing_rows.h"
 
 namespace dorvex::cli {
 
@@ -25,6 +27,7 @@ const char* TypeName(model::HistogramType type) {
 int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
   ApplyLanguage(args);
   const bool json = args.Flag("--json");
+  FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto files = args.Positionals();
   if (files.size() != 1) throw UsageError("one distribution file expected");
 
@@ -36,13 +39,25 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
   const model::Histogram& h = read.record.histogram;
   const double sumP = static_cast<double>(SumOfProbabilities(h));
   const double total = static_cast<double>(h.Total);
+  const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(h);
+
+  OutputSource source;
+  source.histogram = &h;
+  source.resultTotal = h.Total;
+  source.multiplier = model::FrequencyMultiplier(h.Total, 1.0L, h.Total);
+  source.label = files[0];
+  if (auto error = WriteOutputs(outputs, source)) {
+    PrintError(err, *error);
+    return kExitRefused;
+  }
 
   if (json) {
     out << "{\"type\": " << JsonString(TypeName(h.Type)) << ", \"n\": " << h.N
         << ", \"min\": " << JsonNumber(h.Min) << ", \"max\": " << JsonNumber(h.Max)
         << ", \"d\": " << JsonNumber(h.d) << ", \"range\": " << JsonNumber(h.Range)
         << ", \"total\": " << JsonNumber(total) << ", \"sum_p\": " << JsonNumber(sumP)
-        << ", \"sum_frequencies\": " << read.record.roundedFrequencySum << "}\n";
+        << ", \"sum_frequencies\": " << read.record.roundedFrequencySum
+        << CharacteristicsJson(characteristics) << "}\n";
     return kExitOk;
   }
   out << "Type                 " << TypeName(h.Type) << '\n'
@@ -53,7 +68,8 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
       << "Range                " << JsonNumber(h.Range) << '\n'
       << "Total                " << JsonNumber(total) << '\n'
       << "Sum of probabilities " << JsonNumber(sumP) << '\n'
-      << "Sum of frequencies   " << read.record.roundedFrequencySum << '\n';
+      << "Sum of frequencies   " << read.record.roundedFrequencySum << "\n\n";
+  PrintCharacteristics(out, characteristics);
   return kExitOk;
 }
 

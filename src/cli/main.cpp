@@ -18,10 +18,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", dorvex::cli::RunInfo, "info FILE.dis [--lang en|cs] [--json]"},
+    {"info", dorvex::cli::RunInfo, "info FILE.dis [--report REPORT.txt] [--xlsx LISTING.xlsx] [--lang en|cs] [--json]"},
     {"calc", dorvex::cli::RunCalc,
      "calc OP A.dis [B.dis] [--na X] [--nb Y] [--n N] [--nab Z] [--limit L] [-o OUT.dis]\n"
-     "                  [--table] [--json] [--lang en|cs]\n"
+     "                  [--report REPORT.txt] [--xlsx LISTING.xlsx] [--table] [--json] [--lang en|cs]\n"
      "             OP: add sub mul div sq abs pow sum prod quot"},
     {"param", dorvex::cli::RunParam,
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"

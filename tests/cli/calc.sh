@@ -29,6 +29,24 @@ triangle=$(grep -o '"p": \[.*\]' "$work/out" | tr -d '"p:[] ' | tr ',' '\n' |
        END { print NR, bad + 0 }')
 [ "$triangle" = "19 0" ] || fail "A + B: not the triangle 0.01 .. 0.1 .. 0.01 ($triangle)"
 
+# Its characteristics: each input has mean 5 and variance (10^2 - 1)/12 = 8.25 (a
+# discrete uniform on ten points), so the sum has mean 10 and variance 16.5.
+expect_near mean 10 "characteristics"
+expect_near variance 16.5 "characteristics"
+expect_near skewness 0 "characteristics"
+expect_near mode 10 "characteristics"
+
+# The text report and the listing workbook.
+run calc add "$work/u.dis" "$work/u.dis" --report "$work/report.txt" --xlsx "$work/listing.xlsx"
+expect_code 0 "report and workbook"
+expect_out "Coefficient of variation [%]" "characteristics table"
+grep -q "R E S U L T I N G   P R O B A B I L I T I E S" "$work/report.txt" || fail "report heading missing"
+grep -q "Histogram A : u" "$work/report.txt" || fail "report names A"
+unzip -p "$work/listing.xlsx" xl/worksheets/sheet1.xml | grep -q "<c " || fail "workbook has no cells"
+run calc add "$work/u.dis" "$work/u.dis" --report "$work/no/such/folder/report.txt"
+expect_code 1 "report into a missing folder"
+expect_err "Write error ! File" "report into a missing folder"
+
 # A - A of a symmetric Pure Discrete histogram is symmetric about 0: Pf = 0.5.
 dis s.dis "Pure Discrete" 0 4 1 4 6 4 1
 run calc sub "$work/s.dis" "$work/s.dis" --json

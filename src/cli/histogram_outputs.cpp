@@ -1,0 +1,69 @@
+#include "histogram_outputs.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "analysis/xlsx_writer.h"
+#include "cli_options.h"
+#include "model/result_report.h"
+#include "statvex/number_text.h"
+#include "texts/language.h"
+
+namespace dorvex::cli {
+
+namespace {
+
+std::string Now(const char* format) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
+}
+
+}  // namespace
+
+void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c) {
+  const analysis::CharacteristicsTable table =
+      analysis::MakeCharacteristicsTable(c, texts::CurrentLanguage());
+  for (int i = 0; i < analysis::kCharacteristicsLines; ++i) {
+    out << table.labels[static_cast<std::size_t>(i)] << ' ' << table.values[static_cast<std::size_t>(i)]
+        << '\n';
+  }
+}
+
+std::string CharacteristicsJson(const analysis::Characteristics& c) {
+  return ", \"mean\": " + JsonNumber(c.mean) + ", \"variance\": " + JsonNumber(c.variance) +
+         ", \"std\": " + JsonNumber(c.standardDeviation) + ", \"skewness\": " + JsonNumber(c.skewness) +
+         ", \"kurtosis\": " + JsonNumber(c.kurtosis) + ", \"median\": " + JsonNumber(c.median) +
+         ", \"mode\": " + JsonNumber(c.mode);
+}
+
+std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source) {
+  const texts::Language language = texts::CurrentLanguage();
+  if (outputs.report) {
+    model::ResultReportInput input;
+    input.result = *source.histogram;
+    input.resultTotal = source.resultTotal;
+    input.label = source.label;
+    input.nameA = source.nameA;
+    input.multipleA = source.multipleA;
+    input.nameB = source.nameB;
+    input.multipleB = source.multipleB;
+    input.date = Now("%d.%m.%Y");
+    input.time = Now("%H:%M:%S");
+    input.version = statvex::Verze();
+    const auto lines = model::ResultReportLines(input, language);
+    if (auto error = model::WriteResultReport(*outputs.report, lines)) return error;
+  }
+  if (outputs.workbook) {
+    if (auto error = analysis::WriteListingWorkbook(*outputs.workbook, *source.histogram, source.label,
+                                                    source.multiplier, language)) {
+      return error;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace dorvex::cli

@@ -1,0 +1,196 @@
+#include "analysis/characteristics.h"
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <string_view>
+
+#include "statvex/conversions.h"
+#include "statvex/number_text.h"
+#include "statvex/statistics.h"
+#include "texts/messages.h"
+
+namespace dorvex::analysis {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+constexpr std::size_t kLabelWidth = 33;
+constexpr std::size_t kRuleLength = 40;
+constexpr int kMessageTooFewIntervals = 215;
+constexpr int kMessageBasic = 81;
+
+struct LabelPair {
+  const char* english;
+  const char* czech;
+};
+
+constexpr LabelPair kLabels[kCharacteristicsLines] = {
+    {"Min", "Min"},
+    {"Max", "Max"},
+    {"Number of intervals", "Počet intervalů"},
+    {"frequency numbers", "Součet četností"},
+    {"Average", "Střední hodnota"},
+    {"Dispersion", "Rozptyl"},
+    {"standard deviation", "Směrodatná odchylka"},
+    {"Average (central) deviation", "Průměrná (střední) odchylka"},
+    {"Coefficient of variation [%]", "Variační koeficient [%]"},
+    {"Coefficient of skewness", "Koeficient šikmosti"},
+    {"Coefficient of concentration", "Koeficient koncentrace"},
+    {"Coefficient of kurtosis (express)", "Koeficient špičatosti (excesu)"},
+    {"Median", "Median"},
+    {"Mode", "Mode"},
+};
+
+// Characters, not bytes: the Czech labels hold two-byte letters.
+std::size_t CodePoints(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+std::string PaddedLabel(std::string_view label) {
+  std::string text(label);
+  const std::size_t length = CodePoints(label);
+  if (length < kLabelWidth) text.append(kLabelWidth - length, ' ');
+  return text;
+}
+
+// Blanks before N in the text: fewer for longer numbers so the digits end in one column.
+std::size_t CountIndent(int N, std::size_t base) {
+  if (N > 999) return base - 3;
+  if (N > 99) return base - 2;
+  if (N > 9) return base - 1;
+  return base;
+}
+
+double ReadBack(const std::string& text) {
+  double value = std::numeric_limits<double>::quiet_NaN();
+  statvex::ParseDouble(text, value);
+  return value;
+}
+
+}  // namespace
+
+Characteristics ComputeCharacteristics(const ProbabilityArray& P, int N, double Min, double Max,
+                                       long double total, model::HistogramType type) {
+  using namespace statvex;
+  // The statistics may work on the array as they like; the caller's stays as it was.
+  const ProbabilityArray copy = P;
+  const double h = N >= 2 ? (Max - Min) / (N - 1) : 0.0;
+  Characteristics c;
+  c.intervals = N;
+  c.total = total;
+  c.mean = PrumerX(copy, N, Min, Max);
+  c.variance = RozptylX(copy, N, Min, Max, c.mean);
+  c.standardDeviation = std::sqrt(c.variance);
+  c.meanAbsoluteDeviation = StrHodX(copy, N, Min, Max, c.mean);
+  c.coefficientOfVariation = KoefVariX(c.mean, c.standardDeviation);
+  c.skewness = Skewness(copy, N, Min, Max, c.mean);
+  c.kurtosis = Kurtosis(copy, N, Min, Max, c.mean);
+  c.concentration = c.kurtosis + 3.0;
+  const bool discrete = type == model::HistogramType::Discrete;
+  c.medianText = VypMedian(discrete, copy, Min, Max, N);
+  c.modeText = VypMode(copy, N, Min, Max);
+  c.median = ReadBack(c.medianText);
+  c.mode = ReadBack(c.modeText);
+  c.lowerBound = discrete ? Min - h / 2 : Min;
+  c.upperBound = discrete ? Max + h / 2 : Max;
+  return c;
+}
+
+Characteristics ComputeCharacteristics(const model::Histogram& h) {
+  return ComputeCharacteristics(h.P, h.N, h.Min, h.Max, h.Total, h.Type);
+}
+
+Characteristics ComputeCharacteristics(const engine::OperationResult& result) {
+  const model::Histogram& h = result.histogram;
+  return ComputeCharacteristics(h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type);
+}
+
+std::string IntervalCountText(int N) {
+  return std::string(CountIndent(N, 11), ' ') + std::to_string(N);
+}
+
+std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language) {
+  std::array<std::string, kCharacteristicsLines> labels;
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i] =
+        PaddedLabel(language == texts::Language::Czech ? kLabels[i].czech : kLabels[i].english);
+  }
+  return labels;
+}
+
+CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language) {
+  using statvex::StrNaCarku1;
+  CharacteristicsTable table;
+  table.labels = CharacteristicsLabels(language);
+  table.values = {StrNaCarku1(c.lowerBound),
+                  StrNaCarku1(c.upperBound),
+                  IntervalCountText(c.intervals),
+                  StrNaCarku1(static_cast<double>(c.total)),
+                  StrNaCarku1(c.mean),
+                  StrNaCarku1(c.variance),
+                  StrNaCarku1(c.standardDeviation),
+                  StrNaCarku1(c.meanAbsoluteDeviation),
+                  StrNaCarku1(c.coefficientOfVariation),
+                  StrNaCarku1(c.skewness),
+                  StrNaCarku1(c.concentration),
+                  StrNaCarku1(c.kurtosis),
+                  c.medianText,
+                  c.modeText};
+  return table;
+}
+
+CharacteristicsReport CharacteristicsText(const std::string& title, const ProbabilityArray& P,
+                                          int N, double Min, double Max, long double total,
+                                          model::HistogramType type, texts::Language language) {
+  CharacteristicsReport report;
+  if (N < 3) {
+    model::ModelError error;
+    error.message = kMessageTooFewIntervals;
+    report.error = error;
+    return report;
+  }
+  const CharacteristicsTable table =
+      MakeCharacteristicsTable(ComputeCharacteristics(P, N, Min, Max, total, type), language);
+  const auto& label = table.labels;
+  const auto& value = table.values;
+  const std::string rule(kRuleLength, '_');
+  // The Czech variance label is short enough that one tab would not reach the column.
+  const char* varianceGap = language == texts::Language::Czech ? "\t\t" : "\t";
+
+  std::string& text = report.text;
+  const auto line = [&text](const std::string& content) {
+    text += content;
+    text += kLineEnd;
+  };
+  line(title);
+  line(rule);
+  line("");
+  line(texts::TextCis(kMessageBasic, language));
+  line("");
+  line(label[0] + "\t\t" + value[0]);
+  line(label[1] + "\t\t" + value[1]);
+  line(label[2] + "\t" + std::string(CountIndent(N, 9), ' ') + value[2]);
+  line(label[3] + "\t" + value[3]);
+  line(label[4] + "\t" + value[4]);
+  line(label[5] + varianceGap + value[5]);
+  for (std::size_t i = 6; i <= 11; ++i) line(label[i] + "\t" + value[i]);
+  line("");
+  line(rule);
+  line("");
+  line("\t   M e d i a n    \t" + value[12]);
+  line("\t   M o d e        \t" + value[13]);
+  line("");
+  return report;
+}
+
+CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h) {
+  return CharacteristicsText(title, h.P, h.N, h.Min, h.Max, h.Total, h.Type,
+                             texts::CurrentLanguage());
+}
+
+}  // namespace dorvex::analysis
