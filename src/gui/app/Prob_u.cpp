@@ -31,7 +31,7 @@
 #include "app/hints.h"
 #include "charts/draw_histogram.h"
 #include "model/distribution_file_reader.h"
-#include "numeric/round.h"
+#include "model/slot_texts.h"
 #include "statvex/number_text.h"
 #include "texts/messages.h"
 
@@ -55,23 +55,6 @@ constexpr int kMinimumHeight = 575;
 QString Message(int n) { return QString::fromStdString(texts::TextCis(n)); }
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 QString NumberText(double x) { return FromStd(statvex::StrNaCarku(x)); }
-
-// The summary's sum of frequencies: the rounded total, in exponent form with five
-// significant digits from a million on.
-QString FrequencySumText(long double total, const QString& prefix) {
-  const std::int64_t rounded = RoundHalfEven(total);
-  if (rounded >= 1000000) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4E", static_cast<double>(rounded));
-    return QString::fromLatin1(text);
-  }
-  return prefix + QString::number(rounded);
-}
-
-// The slot's name: the file name up to its first ".".
-std::string SlotNameOf(const QString& path) {
-  return QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0).toStdString();
-}
 
 }  // namespace
 
@@ -106,12 +89,14 @@ TForm1::TForm1(const PlatformServices& services, settings::SettingsFile* setting
   column->setContentsMargins(0, 0, 0, 2);
   column->setSpacing(2);
   column->addWidget(Panel2);
-  column->addLayout(inputs);
+  // The input charts and the result chart share the height.
+  column->addLayout(inputs, kInputStretch);
   auto* result = new QHBoxLayout();
   result->setContentsMargins(4, 0, 4, 0);
   result->addWidget(GroupBox3);
-  column->addLayout(result, 1);
+  column->addLayout(result, kResultStretch);
   ConnectCommands();
+  InstallFieldHandling();
 
   // Start-up, in the designed order.
   if (options_.showSplash) {
@@ -161,7 +146,9 @@ const model::HistogramSlot& TForm1::Slot(SlotId slot) const { return slot == Slo
 void TForm1::ApplyLanguage() {
   const texts::Language language = Cestina->isChecked() ? texts::Language::Czech : texts::Language::English;
   texts::SetLanguage(language);
+  UndoResultZoom();
   SetWindowTexts(language);
+  BuildResultListing();
   FitMinimumSize();
   ScreenCheck();
 }
@@ -241,6 +228,7 @@ bool TForm1::event(QEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // A click on the empty tool bar hides the re-open grid.
   if (watched == Panel2 && event->type() == QEvent::MouseButtonPress) StringGrid1->hide();
+  if (FieldEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -296,6 +284,14 @@ void TForm1::ClearResult() {
   EnableResultCommands(false);
   CheckBox1->setChecked(false);
   failureProbability_ = 0.0;
+  // The range editors belong to a result and go with it.
+  for (QWidget* rangeEditor : std::initializer_list<QWidget*>{EdXMin, EdXMax, EdNasob, Label19, Label23, Label13}) {
+    rangeEditor->hide();
+  }
+  result_.reset();
+  lastQuery_ = Query::None;
+  markerShown_ = false;
+  BuildResultListing();
 }
 
 void TForm1::ShowSlotSummary(SlotId slot) {
@@ -304,7 +300,7 @@ void TForm1::ShowSlotSummary(SlotId slot) {
   const QString prefix = QString::fromLatin1(c.countPrefix);
   c.name->setText(FromStd(s.name));
   SetCell(c.summary, 1, 1, prefix + QString::number(s.base.N));
-  SetCell(c.summary, 2, 1, FrequencySumText(s.base.Total, prefix));
+  SetCell(c.summary, 2, 1, FromStd(model::FrequencySumText(s.base.Total, c.countPrefix)));
   s.scaled = model::ApplyMultiple(s.base, s.multiple);
   c.min->setText(NumberText(s.scaled.Min));
   c.max->setText(NumberText(s.scaled.Max));
@@ -362,6 +358,7 @@ void TForm1::OpenDistributionFile(SlotId slot) {
   const SlotControls c = Controls(slot);
   c.multiple->setEnabled(true);
   StringGrid1->hide();
+  UndoResultZoom();
 
   FileDialogRequest request;
   request.title = a ? QStringLiteral("Histogram A") : QStringLiteral("Histogram B");
@@ -394,7 +391,7 @@ void TForm1::OpenDistributionFile(SlotId slot) {
   s.base = read.record.histogram;
   s.roundedFrequencySum = read.record.roundedFrequencySum;
   s.sourcePath = path.toStdString();
-  s.name = SlotNameOf(path);
+  s.name = model::SlotNameFromPath(path.toStdString());
   s.chartLabel = model::SlotChartLabel(slot, s.name);
   s.loaded = true;
   ShowSlotSummary(slot);
@@ -417,15 +414,6 @@ void TForm1::DrawSlot(SlotId slot) {
   picture.labels = index1->isChecked() ? AxisLabelMode::Index : AxisLabelMode::Value;
   DrawHistogram(c.chart, picture);
   RebuildSlotHints();
-}
-
-void TForm1::SetLabelMode(bool indexLabels) {
-  index1->setChecked(indexLabels);
-  NonIndex->setChecked(!indexLabels);
-  CBValInd->setCurrentIndex(indexLabels ? 0 : 1);
-  for (SlotId slot : {SlotId::A, SlotId::B}) {
-    if (Slot(slot).loaded) DrawSlot(slot);
-  }
 }
 
 }  // namespace dorvex::gui

@@ -3,12 +3,16 @@
 // program's menus and tool bar.
 
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/platform_services.h"
+#include "engine/engine.h"
 #include "model/histogram.h"
 #include "model/report_error.h"
 #include "settings/document_folders.h"
@@ -89,11 +93,25 @@ class TForm1 : public QMainWindow {
   // Writes this window's keys into the settings set (not yet to disk).
   void WriteSettings();
 
+  // The result on screen that the queries and commands work on; nullptr while
+  // there is none (also after a result whose probabilities did not sum to 1).
+  const engine::OperationResult* Result() const { return result_ ? &*result_ : nullptr; }
+  // True while the result chart is enlarged over the input panels.
+  bool ResultZoomed() const { return resultZoomed_; }
+
  public slots:
   void VstupAClick();
   void VstupBClick();
   // Exit with confirmation (message 33).
   void BitBtn13Click();
+  // Runs the selected operation on A' and B' and shows the result.
+  void Button_Proved_OperaciClick();
+  // Exports the result chart to the chosen target.
+  void UlozGrafClick();
+  // Copies the active window to the clipboard as a picture.
+  void UlozOknoClick();
+  // Enlarges the result chart over the input panels, or restores it.
+  void ToggleResultZoom();
 
  protected:
   bool event(QEvent* event) override;
@@ -307,11 +325,57 @@ class TForm1 : public QMainWindow {
   void OpenDistributionFile(model::SlotId slot);
   void DrawSlot(model::SlotId slot);
   void SetLabelMode(bool indexLabels);
+  void CBValIndChange(int item);
+
+  // The operation and its result, in Prob_u_operation.cpp.
+  engine::OperationRequest OperationRequestFromControls();
+  // Computes a result for the request from the controls and sets the texts of nAB
+  // for the chart label and for its field.
+  using RunStep = std::function<engine::OperationOutcome(engine::OperationRequest&, QString& multipleLabel,
+                                                         QString& multipleShown)>;
+  // ClearResult, the type row and the progress bar; then `run` computes and the
+  // outcome is shown.
+  void RunAndShow(const RunStep& run);
+  void ShowOutcome(const engine::OperationOutcome& outcome, const QString& multipleLabel,
+                   const QString& multipleShown);
+  void BuildResultListing();
+  void PaintResultListing();
+  // Shows an error of the core: through ReportError when it has a code, else as
+  // an error box of its message alone.
+  void ShowModelError(const model::ModelError& error);
+
+  // The edit fields of the queries, multiples and ranges, in Prob_u_fields.cpp.
+  void InstallFieldHandling();
+  bool FieldEvent(QObject* watched, QEvent* event);
+  void QueueFieldExit(QLineEdit* field);
+  void FlushFieldExits();
+  void RunFieldExit(QLineEdit* field);
+  void Edit_PExit();
+  void Edit_ABExit();
+  void Edit_NasExit(model::SlotId slot);
+  void Edit_RangeExit(model::SlotId slot, bool isMin);
+  void EdXRangeExit(bool isMin);
+  void EdNasobExit();
+  void EdNasobChange();
+
+  // The result chart, in Prob_u_chart.cpp.
+  void DrawResult();
+  void DrawResultQuery(int marked, unsigned barColour, unsigned frameColour);
+  void RedrawResultAfterOption();
+  void RepeatQueryOrRedraw();
+  void ChooseListingHighlight(bool on);
+  void UndoResultZoom();
+
   void EnableSlotCommands(model::SlotId slot, bool on);
   void UpdateClock();
   void EndProgram();
   SlotControls Controls(model::SlotId slot);
   model::HistogramSlot& MutableSlot(model::SlotId slot);
+
+  // The main column: tool bar, input panels, result panel; and their stretch.
+  static constexpr int kInputRow = 1;
+  static constexpr int kInputStretch = 4;
+  static constexpr int kResultStretch = 5;
 
   PlatformServices services_;
   settings::SettingsFile* settings_;
@@ -323,6 +387,25 @@ class TForm1 : public QMainWindow {
   model::HistogramSlot slotB_;
   model::SlotId handOverTarget_ = model::SlotId::A;
   double failureProbability_ = 0.0;
+
+  // The valid result and what was asked of it.
+  std::optional<engine::OperationResult> result_;
+  int resultCode_ = 0;
+  QString resultChartTitle_;
+  // Text of the last accepted result multiple nAB.
+  QString resultMultipleText_ = QStringLiteral("1.00");
+  enum class Query { None, Value, Quantile };
+  Query lastQuery_ = Query::None;
+  double queriedValue_ = 0.0;  // x of a value query, Qp of a quantile query
+  bool markerShown_ = false;
+  bool resultZoomed_ = false;
+  // Fields whose exit handler waits for the focus change to end.
+  QList<QLineEdit*> pendingExits_;
+  bool operationRunning_ = false;
+  // Program colours of the charts (0x00BBGGRR).
+  unsigned resultBarColour_ = 0xF0CAA6;
+  unsigned valueColour_ = 0x0000FF;
+  unsigned quantileColour_ = 0xFF0000;
   settings::ReOpenList reOpenList_;
   // Folder of the last distribution file chosen in an open dialog.
   QString lastDirectory_;

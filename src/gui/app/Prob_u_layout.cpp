@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -51,6 +52,8 @@ QLabel* MakeLabel(const char* name, QWidget* parent, Qt::Alignment alignment = Q
 QChartView* MakeChart(const char* name, QWidget* parent) {
   auto* view = Named(new QChartView(parent), name);
   view->setMinimumSize(120, 90);
+  // A chart is looked at, not typed into: clicking it leaves the focus where it is.
+  view->setFocusPolicy(Qt::NoFocus);
   view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   SetupHistogramChart(view, FromColorRef(kChartTitleColour));
   return view;
@@ -158,7 +161,7 @@ QGroupBox* TForm1::CreateInputPanel(model::SlotId slot) {
   const bool a = slot == model::SlotId::A;
   auto* panel = Named(new QGroupBox(centralWidget()), a ? "GroupBox1" : "GroupBox2");
   StylePanelCaption(panel);
-  panel->setFixedHeight(266);
+  panel->setMinimumHeight(266);
 
   const int numberWidth = TextRoom(this, {kWidestNumber}, 12);
   auto* name = MakeEdit(a ? "Edit_NameA" : "Edit_NameB", 100, panel);
@@ -248,7 +251,7 @@ QGroupBox* TForm1::CreateResultPanel() {
   const int numberWidth = TextRoom(this, {kWidestNumber}, 12);
   StringGrid5 = MakeStringGrid("StringGrid5", 6, 2, panel);
   SetGridColumnWidths(StringGrid5, {TextRoom(this, {"sum of probabilities", "Suma pravděpodobností"}),
-                                    TextRoom(this, {kWidestNumber})});
+                                    TextRoom(this, {kWidestNumber, " 4.06073E+15"}, 16)});
   Label4 = MakeLabel("Label4", panel, Qt::AlignCenter);
   Edit_P = MakeEdit("Edit_P", numberWidth, panel);
   Label17 = MakeLabel("Label17", panel, Qt::AlignCenter);
@@ -294,10 +297,26 @@ QGroupBox* TForm1::CreateResultPanel() {
   chartControls->addWidget(SpinEdAngle);
   chartControls->addWidget(Label_Angle);
   chartControls->addStretch(1);
+  // The result listing, shown under the enlarged result chart.
+  StringGrid2 = MakeStringGrid("StringGrid2", 1, 4, panel);
+  // Room for the bold headers of both languages.
+  constexpr int kHeaderPadding = 28;
+  SetGridColumnWidths(StringGrid2, {TextRoom(this, {"   INT", " 1024 "}, kHeaderPadding),
+                                    TextRoom(this, {"                 x", "    -1.23457E-05"}, kHeaderPadding),
+                                    TextRoom(this, {"   Probability P(x)", "    Pravděpod. P(x)", "    -1.23457E-05"},
+                                             kHeaderPadding),
+                                    TextRoom(this, {"    Frequency", "  -1.23457E-05", "    Četnost"},
+                                             kHeaderPadding)});
+  StringGrid2->setFixedWidth(StringGrid2->width() + StringGrid2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  StringGrid2->setFixedHeight(196);
+  StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  StringGrid2->hide();
   auto* middle = new QVBoxLayout();
   middle->setSpacing(2);
   middle->addLayout(chartControls);
   middle->addWidget(Chart_AB, 1);
+  middle->addSpacing(4);
+  middle->addWidget(StringGrid2, 0, Qt::AlignHCenter);
 
   // Right: the operation panel.
   Panel1 = Named(new QWidget(panel), "Panel1");
@@ -354,10 +373,6 @@ QGroupBox* TForm1::CreateResultPanel() {
   row->addLayout(middle, 1);
   row->addWidget(Panel1);
 
-  // The result listing, shown under an enlarged result chart once it is filled.
-  StringGrid2 = MakeStringGrid("StringGrid2", 1, 5, centralWidget());
-  StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  StringGrid2->hide();
   // The re-open grid floats over the panels under the tool bar.
   StringGrid1 = MakeStringGrid("StringGrid1", 1, 5, centralWidget());
   StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);

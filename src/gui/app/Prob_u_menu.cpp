@@ -1,7 +1,10 @@
 // The main window's menus and the routing of its commands.
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -10,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/Prob_u.h"
+#include "charts/draw_histogram.h"
 
 namespace dorvex::gui {
 
@@ -166,7 +170,24 @@ void TForm1::ConnectCommands() {
   connect(PrikazRadka1, &QAction::toggled, StatusBar1, &QWidget::setVisible);
   connect(index1, &QAction::triggered, this, [this] { SetLabelMode(true); });
   connect(NonIndex, &QAction::triggered, this, [this] { SetLabelMode(false); });
-  connect(CBValInd, &QComboBox::activated, this, [this](int item) { SetLabelMode(item != 1); });
+  connect(CBValInd, &QComboBox::activated, this, &TForm1::CBValIndChange);
+  connect(Button_Proved_Operaci, &QPushButton::clicked, this, &TForm1::Button_Proved_OperaciClick);
+  connect(UlozGraf, &QToolButton::clicked, this, &TForm1::UlozGrafClick);
+  connect(UlozGraf1, &QAction::triggered, this, &TForm1::UlozGrafClick);
+  connect(UlozOkno, &QToolButton::clicked, this, &TForm1::UlozOknoClick);
+  connect(UlozOkno1, &QAction::triggered, this, &TForm1::UlozOknoClick);
+  connect(Ano1, &QAction::triggered, this, [this] { ChooseListingHighlight(true); });
+  connect(Ne1, &QAction::triggered, this, [this] { ChooseListingHighlight(false); });
+  // The data labels: shown or not, their style and angle.
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] {
+    if (!EdXMin->text().isEmpty()) RepeatQueryOrRedraw();
+  });
+  connect(CBMarks, &QComboBox::currentIndexChanged, this, [this] {
+    if (CheckBox1->isChecked()) RepeatQueryOrRedraw();
+  });
+  connect(SpinEdAngle, &QSpinBox::valueChanged, this, [this] { CheckBox1->setChecked(false); });
+  connect(SpinEdAngle, &QSpinBox::editingFinished, this,
+          [this] { SetMarksAngle(Chart_AB, SpinEdAngle->value()); });
   connect(Cestina, &QAction::triggered, this, [this] { SwitchLanguage(texts::Language::Czech); });
   connect(Anglictina, &QAction::triggered, this, [this] { SwitchLanguage(texts::Language::English); });
   connect(tecka1, &QAction::triggered, this, [this] { ChooseDateSeparator('.'); });
@@ -181,12 +202,12 @@ void TForm1::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
            SBHistA, SBHistB, OtevriWord, ZmenaBarev, Default, Zasobnik, VolejPicture, BitBtn2,
-           BitBtn37, OAdresach, Verze, Help, CBTypHistA, CBTypHistB, Button_Proved_Operaci}) {
+           BitBtn37, OAdresach, Verze, Help, CBTypHistA, CBTypHistB}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{
            ReOpenA, ReOpenB, OtevriWord1, Barvy1, UlozNastaveni1, Zasobnik1, VolejPicture1,
-           Prohlesoubor1, TextAdobe, HTML1, WIN1, KontVypA, KontVypB, Ano1, Ne1,
+           Prohlesoubor1, TextAdobe, HTML1, WIN1, KontVypA, KontVypB,
            VypisINIsouboru1, TCharCom, OAdresach1, Verze1, Oprogramu1}) {
     action->setEnabled(false);
   }

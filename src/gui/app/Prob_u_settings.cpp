@@ -1,6 +1,8 @@
 // The main window's keys of the settings file and the date and time separators.
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSpinBox>
 
 #include "app/Prob_u.h"
@@ -16,8 +18,17 @@ using settings::kSectionOperation;
 using settings::kSectionPosition;
 using settings::kSectionSetting;
 
-constexpr int kDefaultWidth = 720;
-constexpr int kDefaultHeight = 627;
+// A first start opens large enough for readable charts, within the screen.
+constexpr int kDefaultWidth = 1100;
+constexpr int kDefaultHeight = 760;
+
+QSize DefaultSize() {
+  QSize size(kDefaultWidth, kDefaultHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+  }
+  return size;
+}
 
 // Check marks kept in the file, in the order they are written.
 struct CheckKey {
@@ -62,8 +73,9 @@ constexpr const char* kTimeSeparatorKey = "TimeSeparator";
 void TForm1::ReadSettings() {
   const settings::SettingsFile& file = *settings_;
   move(file.ReadInteger(kSectionPosition, kLeftKey, 0), file.ReadInteger(kSectionPosition, kTopKey, 0));
-  resize(file.ReadInteger(kSectionPosition, kWidthKey, kDefaultWidth),
-         file.ReadInteger(kSectionPosition, kHeightKey, kDefaultHeight));
+  const QSize defaultSize = DefaultSize();
+  resize(file.ReadInteger(kSectionPosition, kWidthKey, defaultSize.width()),
+         file.ReadInteger(kSectionPosition, kHeightKey, defaultSize.height()));
   maxResultIntervals_ = file.ReadInteger(kSectionSetting, kIntervalsKey, 256);
   for (const CheckKey& check : kChecksBeforeMarks) {
     (this->*check.item)->setChecked(file.ReadBool(check.section, check.key, check.fallback));

@@ -1,25 +1,34 @@
 #include "charts/draw_histogram.h"
 
-#include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
+#include <QLineSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <algorithm>
 
-#include "statvex/number_text.h"
+#include "charts/chart_marks.h"
+#include "model/chart_texts.h"
+#include "texts/messages.h"
 
 namespace dorvex::gui {
 
 namespace {
 
 constexpr char kTitleLinesProperty[] = "dorvexTitleLines";
+constexpr char kMarkedProperty[] = "dorvexMarkedBars";
+constexpr char kLabelsProperty[] = "dorvexAxisLabels";
 // Free room between two bottom-axis labels, in percent of a label's width.
 constexpr double kLabelSeparationPercent = 30.0;
+// Outlines part the bars while they are wide; on hundreds of one-pixel bars they
+// would hide the bar colour.
+constexpr int kMostOutlinedBars = 64;
+constexpr int kValueAxisTitleMessage = 208;
 
 void SetTitleLines(QChart* chart, const QStringList& lines) {
   chart->setProperty(kTitleLinesProperty, lines);
@@ -33,20 +42,20 @@ void SetTitleLines(QChart* chart, const QStringList& lines) {
 }
 
 void RemoveBarsAndAxes(QChart* chart) {
+  ChartMarks::RemoveFrom(chart);
   chart->removeAllSeries();
   const auto axes = chart->axes();
   for (QAbstractAxis* axis : axes) {
     chart->removeAxis(axis);
     delete axis;
   }
+  chart->setProperty(kMarkedProperty, 0);
+  chart->setProperty(kLabelsProperty, QStringList());
 }
 
 QString BarLabel(const HistogramPicture& picture, int i) {
-  if (picture.labels == AxisLabelMode::Index) return QString::number(i);
-  // (min - d) + d * (i + 1) rather than min + i * d: the labels keep the values the
-  // listings show for the same bars.
-  const double x = (picture.min - picture.d) + picture.d * (i + 1);
-  return QString::fromStdString(statvex::StrBottomGraf(x)).trimmed();
+  return QString::fromStdString(
+      model::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
 }
 
 // Every how many bars a label fits, so that labels keep their separation.
@@ -62,6 +71,21 @@ int LabelStep(const QChartView* view, const QFont& font, const HistogramPicture&
   const double plotWidth = std::max(40.0, view->width() - 70.0);
   const int fitting = std::max(1, static_cast<int>(plotWidth / room));
   return std::max(1, (picture.count + fitting - 1) / fitting);
+}
+
+QBarSet* MakeSet(const QString& name, const QColor& colour, const QList<qreal>& values, int count) {
+  auto* set = new QBarSet(name);
+  set->setColor(colour);
+  set->setBorderColor(count <= kMostOutlinedBars ? colour.darker(170) : colour);
+  set->append(values);
+  return set;
+}
+
+QStackedBarSeries* BarSeries(const QChartView* view) {
+  for (QAbstractSeries* series : view->chart()->series()) {
+    if (auto* bars = qobject_cast<QStackedBarSeries*>(series)) return bars;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -87,35 +111,43 @@ void ClearHistogramChart(QChartView* view, const QStringList& titleLines) {
   SetTitleLines(chart, titleLines);
 }
 
+void SetChartTitleLines(QChartView* view, const QStringList& lines) { SetTitleLines(view->chart(), lines); }
+
 void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);
   QStringList title;
-  if (picture.mode == 3) title << QString();  // the result's date line comes with the result chart
+  if (picture.mode == 3) title << picture.dateLine;
   title << picture.title;
   SetTitleLines(chart, title);
   chart->setBackgroundPen(QPen(picture.frame, 2));
   if (picture.count <= 0 || picture.probabilities == nullptr) return;
 
-  auto* set = new QBarSet(picture.title);
-  set->setColor(picture.bar);
-  // Outlines part the bars while they are wide; on hundreds of one-pixel bars
-  // they would hide the bar colour.
-  constexpr int kMostOutlinedBars = 64;
-  set->setBorderColor(picture.count <= kMostOutlinedBars ? picture.bar.darker(170) : picture.bar);
-  double highest = 0.0;
+  // The marker bars and the others stack on the same places, each bar in one of them.
+  const int marked = std::clamp(picture.marked, 0, picture.count);
   QList<qreal> values;
-  values.reserve(picture.count);
+  QList<qreal> markerValues;
+  QList<qreal> restValues;
+  double highest = 0.0;
   for (int i = 0; i < picture.count; ++i) {
-    values << picture.probabilities[i];
-    highest = std::max(highest, picture.probabilities[i]);
+    const double p = picture.probabilities[i];
+    values << p;
+    markerValues << (i < marked ? p : 0.0);
+    restValues << (i < marked ? 0.0 : p);
+    highest = std::max(highest, p);
   }
-  set->append(values);
-  auto* series = new QBarSeries();
+  auto* series = new QStackedBarSeries();
   series->setName(picture.title);
   series->setBarWidth(1.0);
-  series->append(set);
+  if (marked > 0) series->append(MakeSet(picture.title, picture.markedBar, markerValues, picture.count));
+  series->append(MakeSet(picture.title, picture.bar, marked > 0 ? restValues : values, picture.count));
   chart->addSeries(series);
+  chart->setProperty(kMarkedProperty, marked);
+  if (picture.barClicked) {
+    for (QBarSet* set : series->barSets()) {
+      QObject::connect(set, &QBarSet::clicked, view, [callback = picture.barClicked](int) { callback(); });
+    }
+  }
 
   QFont axisFont = chart->font();
   axisFont.setPointSizeF(7.0);
@@ -125,18 +157,58 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   bottom->setStartValue(-0.5);
   bottom->setRange(-0.5, picture.count - 0.5);
   bottom->setGridLineVisible(false);
+  if (picture.mode == 3) {
+    QFont axisTitleFont = axisFont;
+    axisTitleFont.setBold(true);
+    bottom->setTitleFont(axisTitleFont);
+    bottom->setTitleText(picture.labels == AxisLabelMode::Value
+                             ? QString::fromStdString(texts::TextCis(kValueAxisTitleMessage))
+                             : QStringLiteral("Index    x"));
+  }
   const int step = LabelStep(view, axisFont, picture);
-  for (int i = 0; i < picture.count; i += step) bottom->append(BarLabel(picture, i), i);
+  QStringList shown;
+  for (int i = 0; i < picture.count; i += step) {
+    shown << BarLabel(picture, i);
+    bottom->append(shown.constLast(), i);
+  }
+  chart->setProperty(kLabelsProperty, shown);
   chart->addAxis(bottom, Qt::AlignBottom);
   series->attachAxis(bottom);
 
   auto* left = new QValueAxis();
   left->setLabelsFont(axisFont);
-  left->setRange(0.0, highest > 0.0 ? highest * 1.05 : 1.0);
+  // Room above the highest bar for its mark.
+  left->setRange(0.0, highest > 0.0 ? highest * (picture.marks.visible ? 1.25 : 1.05) : 1.0);
   left->setTickCount(3);
   left->setLabelFormat(QStringLiteral("%.3g"));
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);
+
+  if (std::isfinite(picture.queryAt)) {
+    // The marked bars of a far tail are too low to see; the line shows where the query stands.
+    auto* line = new QLineSeries();
+    line->setName(QStringLiteral("query"));
+    line->setPen(QPen(picture.markedBar, 1.5, Qt::DashLine));
+    line->append(picture.queryAt, 0.0);
+    line->append(picture.queryAt, left->max());
+    chart->addSeries(line);
+    line->attachAxis(bottom);
+    line->attachAxis(left);
+  }
+
+  if (picture.marks.visible) {
+    const auto style = static_cast<model::MarkStyle>(std::clamp(picture.marks.style, 0, 5));
+    QStringList texts;
+    for (int i = 0; i < picture.count; ++i) {
+      const std::string label = model::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);
+      texts << QString::fromStdString(model::MarkText(style, label, i, picture.probabilities[i]));
+    }
+    new ChartMarks(chart, series, values, texts, picture.marks.angle);
+  }
+}
+
+void SetMarksAngle(QChartView* view, int angle) {
+  if (ChartMarks* marks = ChartMarks::Of(view->chart())) marks->SetAngle(angle);
 }
 
 QStringList ChartTitleLines(const QChartView* view) {
@@ -144,13 +216,34 @@ QStringList ChartTitleLines(const QChartView* view) {
 }
 
 int ChartBarCount(const QChartView* view) {
-  int bars = 0;
-  for (QAbstractSeries* series : view->chart()->series()) {
-    if (auto* barSeries = qobject_cast<QBarSeries*>(series)) {
-      for (QBarSet* set : barSeries->barSets()) bars += set->count();
-    }
-  }
-  return bars;
+  const QStackedBarSeries* series = BarSeries(view);
+  if (series == nullptr || series->barSets().isEmpty()) return 0;
+  return series->barSets().constLast()->count();
+}
+
+int ChartMarkedBars(const QChartView* view) { return view->chart()->property(kMarkedProperty).toInt(); }
+
+QColor ChartBarColour(const QChartView* view, int i) {
+  const QStackedBarSeries* series = BarSeries(view);
+  if (series == nullptr || i < 0 || i >= ChartBarCount(view)) return {};
+  const QList<QBarSet*> sets = series->barSets();
+  return (i < ChartMarkedBars(view) ? sets.constFirst() : sets.constLast())->color();
+}
+
+QColor ChartFrameColour(const QChartView* view) { return view->chart()->backgroundPen().color(); }
+
+QStringList ChartAxisLabels(const QChartView* view) {
+  return view->chart()->property(kLabelsProperty).toStringList();
+}
+
+QStringList ChartMarkTexts(const QChartView* view) {
+  const ChartMarks* marks = ChartMarks::Of(view->chart());
+  return marks != nullptr ? marks->Texts() : QStringList();
+}
+
+int ChartMarksAngle(const QChartView* view) {
+  const ChartMarks* marks = ChartMarks::Of(view->chart());
+  return marks != nullptr ? marks->Angle() : 0;
 }
 
 }  // namespace dorvex::gui

@@ -1,0 +1,46 @@
+#include "model/chart_texts.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "statvex/number_text.h"
+
+namespace dorvex::model {
+
+std::string BarLabelText(bool valueLabels, double min, double d, int i) {
+  if (!valueLabels) return std::to_string(i);
+  const double x = (min - d) + d * (i + 1);
+  std::string text = statvex::StrBottomGraf(x);
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string MarkValueText(double p) {
+  if (p == 0.0 || !std::isfinite(p)) return p == 0.0 ? "0" : statvex::StrBottomGraf(p);
+  // %.3e rounds the mantissa; the exponent follows that rounding (9.9996 -> 1.000e+01).
+  char text[48];
+  std::snprintf(text, sizeof text, "%.3e", p);
+  std::string printed(text);
+  const std::size_t e = printed.find('e');
+  std::string mantissa = printed.substr(0, e);
+  const int exponent = std::stoi(printed.substr(e + 1));
+  if (mantissa.find('.') != std::string::npos) {
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);
+    if (mantissa.back() == '.') mantissa.pop_back();
+  }
+  return mantissa + " E" + std::to_string(exponent);
+}
+
+std::string MarkText(MarkStyle style, const std::string& label, int i, double p) {
+  switch (style) {
+    case MarkStyle::Value: return MarkValueText(p);
+    case MarkStyle::Label: return label;
+    case MarkStyle::LabelAndValue: return label + " " + MarkValueText(p);
+    case MarkStyle::Position: return std::to_string(i);
+    case MarkStyle::PositionAndValue: return std::to_string(i) + " " + MarkValueText(p);
+    case MarkStyle::PointIndex: return std::to_string(i);
+  }
+  return std::string();
+}
+
+}  // namespace dorvex::model

@@ -1,0 +1,26 @@
+#pragma once
+// Texts a histogram chart puts on its bars: bottom-axis labels and data marks.
+
+#include <string>
+
+namespace dorvex::model {
+
+// Bottom-axis label of bar i (0-based): the number i, or with `valueLabels` the
+// StrBottomGraf text of its value, computed as (min - d) + d * (i + 1) so that the
+// labels keep the values the listings show.
+std::string BarLabelText(bool valueLabels, double min, double d, int i);
+
+// A probability in the marks' value format "#.### E-": the mantissa with up to three
+// decimals, a blank, "E" and the exponent, whose sign shows only when negative
+// ("2.5 E-1", "1 E0"); 0 gives "0".
+std::string MarkValueText(double p);
+
+// Marks styles of the result chart, by the item of the marks list.
+enum class MarkStyle { Value = 0, Label = 1, LabelAndValue = 2, Position = 3, PositionAndValue = 4, PointIndex = 5 };
+
+// The mark of bar i (0-based) with its axis label and probability: the value, the
+// label, the label and the value, the bar's position, the position and the value,
+// or the point index.
+std::string MarkText(MarkStyle style, const std::string& label, int i, double p);
+
+}  // namespace dorvex::model

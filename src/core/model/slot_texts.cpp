@@ -1,0 +1,44 @@
+#include "model/slot_texts.h"
+
+#include <cstdio>
+
+#include "numeric/round.h"
+
+namespace dorvex::model {
+
+namespace {
+
+constexpr long double kExponentFrom = 1000000.0L;
+
+std::string Printed(const char* format, double x) {
+  char text[48];
+  std::snprintf(text, sizeof text, format, x);
+  return text;
+}
+
+}  // namespace
+
+std::string FrequencySumText(long double total, std::string_view prefix) {
+  const std::int64_t rounded = RoundHalfEven(total);
+  if (rounded >= kExponentFrom) return Printed("%.4E", static_cast<double>(rounded));
+  return std::string(prefix) + std::to_string(rounded);
+}
+
+std::string SlotNameFromPath(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  return std::string(name.substr(0, name.find('.')));
+}
+
+std::string IntervalCountText(int n) { return " " + std::to_string(n); }
+
+std::string ProbabilitySumText(long double sum) {
+  return " " + Printed("%.5f", static_cast<double>(RoundHalfEven(sum)));
+}
+
+std::string ResultTotalText(double total) {
+  if (total >= kExponentFrom) return " " + Printed("%.5E", total);
+  return " " + std::to_string(RoundHalfEven(total));
+}
+
+}  // namespace dorvex::model

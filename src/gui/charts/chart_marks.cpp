@@ -1,0 +1,72 @@
+#include "charts/chart_marks.h"
+
+#include <QAbstractSeries>
+#include <QChart>
+#include <QFont>
+#include <QGraphicsSimpleTextItem>
+
+#include <cmath>
+#include <numbers>
+
+namespace dorvex::gui {
+
+namespace {
+
+constexpr char kMarksName[] = "dorvexChartMarks";
+// Free room between a bar's top and its mark, in pixels.
+constexpr double kGap = 3.0;
+
+}  // namespace
+
+ChartMarks::ChartMarks(QChart* chart, QAbstractSeries* series, const QList<qreal>& values, const QStringList& texts,
+                       int angle)
+    : QObject(chart), chart_(chart), series_(series), values_(values), texts_(texts), angle_(angle) {
+  setObjectName(QString::fromLatin1(kMarksName));
+  QFont font = chart->font();
+  font.setPointSizeF(7.0);
+  for (const QString& text : texts_) {
+    auto* item = new QGraphicsSimpleTextItem(text, chart);
+    item->setFont(font);
+    item->setZValue(10.0);
+    items_ << item;
+  }
+  connect(chart, &QChart::plotAreaChanged, this, &ChartMarks::Place);
+  Place();
+}
+
+// The texts are graphics children of the chart: they go with it, or with RemoveFrom.
+ChartMarks::~ChartMarks() = default;
+
+void ChartMarks::SetAngle(int angle) {
+  angle_ = angle;
+  Place();
+}
+
+ChartMarks* ChartMarks::Of(const QChart* chart) {
+  return chart->findChild<ChartMarks*>(QString::fromLatin1(kMarksName), Qt::FindDirectChildrenOnly);
+}
+
+void ChartMarks::RemoveFrom(QChart* chart) {
+  ChartMarks* marks = Of(chart);
+  if (marks == nullptr) return;
+  for (QGraphicsSimpleTextItem* item : marks->items_) delete item;
+  delete marks;
+}
+
+void ChartMarks::Place() {
+  if (series_.isNull()) return;
+  const double radians = angle_ * std::numbers::pi / 180.0;
+  for (int i = 0; i < items_.size(); ++i) {
+    QGraphicsSimpleTextItem* item = items_.at(i);
+    const QRectF box = item->boundingRect();
+    // The turned text stands on the bar's top, centred over it.
+    const double rise = (std::fabs(std::sin(radians)) * box.width() + std::fabs(std::cos(radians)) * box.height()) / 2;
+    const QPointF top = chart_->mapToPosition(QPointF(i, values_.at(i)), series_);
+    const QPointF centre = top - QPointF(0.0, kGap + rise);
+    item->setTransformOriginPoint(box.center());
+    item->setRotation(-angle_);
+    item->setPos(centre - box.center());
+  }
+}
+
+}  // namespace dorvex::gui

@@ -1,0 +1,24 @@
+#include "charts/probability_grid.h"
+
+#include <QTableWidget>
+
+#include "app/grid_cells.h"
+#include "model/listing_rows.h"
+
+namespace dorvex::gui {
+
+void FillProbabilityGrid(QTableWidget* grid, std::span<const double> probabilities, double d, double min,
+                         bool discrete) {
+  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete);
+  grid->clearContents();
+  grid->setColumnCount(3);
+  grid->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    for (int column = 0; column < 3; ++column) {
+      SetCell(grid, row, column, QString::fromStdString(rows[row][column]));
+    }
+  }
+  grid->show();
+}
+
+}  // namespace dorvex::gui

@@ -1,0 +1,422 @@
+// The main window's result driven as a user drives it: operations, queries,
+// multiples and ranges, the result chart and its export.
+
+#include <QAction>
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QStackedBarSeries>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/color_ref.h"
+#include "app/grid_cells.h"
+#include "charts/draw_histogram.h"
+#include "engine/queries.h"
+#include "main_window_harness.h"
+#include "model/chart_texts.h"
+#include "model/report_error.h"
+#include "model/slot_texts.h"
+#include "statvex/number_text.h"
+#include "texts/messages.h"
+
+using dorvex::gui::Cell;
+using dorvex::gui::FromColorRef;
+using dorvex::gui::testing::MainWindowHarness;
+using dorvex::model::SlotId;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(DORVEX_FIXTURES);
+// Discrete, Min=0, Max=10, Bins=10, frequencies 1..10: values 0.5 .. 9.5, d = 1.
+const QString kDiscreteTen = kFixtures + QStringLiteral("/discrete_ten.dis");
+// Pure Discrete, after trimming 3 points -1.5, -0.5, 0.5 (d = 1): it holds 0.
+const QString kPureDiscrete = kFixtures + QStringLiteral("/pure_discrete_trim.dis");
+
+// Operation items.
+constexpr int kSum = 0;
+constexpr int kQuotient = 3;
+
+QString Number(double x) { return QString::fromStdString(dorvex::statvex::StrNaCarku(x)); }
+QString Message(int n) { return QString::fromStdString(dorvex::texts::TextCis(n)); }
+QString ErrorText(int code) {
+  return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}).text);
+}
+
+QByteArray Head(const QString& path, int bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.read(bytes);
+}
+
+// Where bar i of a chart is, for a click.
+QPoint BarCentre(QChartView* view, int i) {
+  QChart* chart = view->chart();
+  auto* series = qobject_cast<QStackedBarSeries*>(chart->series().constFirst());
+  const double height = series->barSets().constLast()->at(i);
+  const QPointF inChart = chart->mapToPosition(QPointF(i, height / 2), series);
+  return view->mapFromScene(chart->mapToScene(inChart));
+}
+
+}  // namespace
+
+class MainWindowResultTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<MainWindowHarness> ui_;
+
+  template <class T>
+  T* Find(const char* name) const {
+    return ui_->Find<T>(name);
+  }
+  QString Text(const char* field) const { return Find<QLineEdit>(field)->text(); }
+  // A + B of two copies of `path`.
+  void SumOf(const QString& path) {
+    ui_->Open(SlotId::A, path);
+    ui_->Open(SlotId::B, path);
+    ui_->Compute(kSum);
+    QVERIFY(ui_->form().Result() != nullptr);
+  }
+
+ private slots:
+  void init() { ui_ = std::make_unique<MainWindowHarness>(); }
+  void cleanup() { ui_.reset(); }
+
+  void aNewcomerAddsTwoHistogramsAsksAboutTheResultAndRescalesAnInput() {
+    SumOf(kDiscreteTen);
+    const dorvex::engine::OperationResult* result = ui_->form().Result();
+    // The two edges 0 and 20 collect nothing and are trimmed: the sums 1 .. 19.
+    auto* summary = Find<QTableWidget>("StringGrid5");
+    QCOMPARE(Cell(summary, 0, 1), QStringLiteral(" Discrete"));
+    QCOMPARE(Cell(summary, 1, 1), Number(1.0));
+    QCOMPARE(Cell(summary, 2, 1), Number(19.0));
+    QCOMPARE(Cell(summary, 3, 1), QStringLiteral(" 19"));
+    QCOMPARE(Cell(summary, 4, 1), QStringLiteral(" 1.00000"));
+    QCOMPARE(Cell(summary, 5, 1), QString::fromStdString(dorvex::model::ResultTotalText(result->total)));
+    QCOMPARE(Text("EdXMin"), Number(1.0));
+    QCOMPARE(Text("EdNasob"), QStringLiteral("1.00"));
+    QVERIFY(Find<QLineEdit>("EdXMax")->isVisible());
+    auto* chart = Find<QChartView>("Chart_AB");
+    QCOMPARE(dorvex::gui::ChartBarCount(chart), 19);
+    const QStringList title = dorvex::gui::ChartTitleLines(chart);
+    QCOMPARE(title.size(), 2);
+    QVERIFY(title.first().startsWith(QStringLiteral("( ")));
+    QCOMPARE(title.last(), QStringLiteral("Histogram : (A + B) * nAB   (nAB=1.00)"));
+    QCOMPARE(Find<QTableWidget>("StringGrid2")->rowCount(), 2 * 19 + 3);
+    for (const char* name : {"UlozGraf", "UlozOkno", "HistVysl", "Vysledky", "BChar", "PopisAB"}) {
+      QVERIFY2(Find<QToolButton>(name)->isEnabled(), name);
+    }
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_P"));
+
+    // A value typed with a decimal comma; Enter goes on to the probability field.
+    ui_->TypeAndEnter("Edit_P", QStringLiteral("10,5"));
+    QCOMPARE(Text("Edit_P"), QStringLiteral("10.5"));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_AB"));
+    const dorvex::engine::ValueAnswer value = dorvex::engine::ProbabilityOfValue(*result, 10.5);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid7"), 0, 1), Number(value.probability));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid7"), 1, 1), Number(static_cast<double>(value.cumulative)));
+    QCOMPARE(dorvex::gui::ChartMarkedBars(chart), value.markedIntervals);
+    QCOMPARE(dorvex::gui::ChartBarColour(chart, 0), FromColorRef(0x0000FF));  // the value-x colour
+    QCOMPARE(dorvex::gui::ChartBarColour(chart, 18), FromColorRef(dorvex::engine::kResultBarColour));
+    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::engine::kValueFrameColour));
+    // The listing shades the intervals starting below x.
+    auto* listing = Find<QTableWidget>("StringGrid2");
+    QCOMPARE(listing->item(2, 1)->background().color(), FromColorRef(0xB0D8FF));
+    QCOMPARE(listing->item(2 * 19, 1)->background().color(), FromColorRef(0xFFE1E1));
+
+    ui_->TypeAndEnter("Edit_AB", QStringLiteral("0.5"));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_P"));
+    const dorvex::engine::QuantileAnswer quantile = dorvex::engine::QuantileOfProbability(*result, 0.5);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid6"), 0, 1), Number(quantile.value));
+    QCOMPARE(dorvex::gui::ChartMarkedBars(chart), quantile.markedIntervals);
+    QCOMPARE(dorvex::gui::ChartBarColour(chart, 0), FromColorRef(0xFF0000));  // the quantile colour
+    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::engine::kQuantileFrameColour));
+    QCOMPARE(listing->item(2, 1)->background().color(), FromColorRef(0xFFC1C1));
+    // Without colour highlighting the listing keeps the grid's own painting.
+    Find<QAction>("Ne1")->trigger();
+    QVERIFY(!Find<QAction>("Ano1")->isChecked());
+    QCOMPARE(listing->item(2, 1)->background().style(), Qt::NoBrush);
+    Find<QAction>("Ano1")->trigger();
+    QCOMPARE(listing->item(2, 1)->background().color(), FromColorRef(0xFFC1C1));
+
+    // A new multiple of A rescales A and clears the result.
+    ui_->TypeAndEnter("Edit_NasA", QStringLiteral("2"));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_NasB"));
+    QCOMPARE(Text("Edit_NasA"), QStringLiteral("2"));
+    QCOMPARE(Text("Edit_MinA"), Number(1.0));
+    QCOMPARE(Text("Edit_MaxA"), Number(19.0));
+    QCOMPARE(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_A")),
+             QStringList{QStringLiteral("Histogram :  discrete_ten * nA   (nA=2)")});
+    QVERIFY(ui_->form().Result() == nullptr);
+    QCOMPARE(dorvex::gui::ChartBarCount(chart), 0);
+    QVERIFY(!Find<QToolButton>("UlozGraf")->isEnabled());
+    QVERIFY(Text("EdXMin").isEmpty());
+    QCOMPARE(ui_->platform().messages.size(), 0);
+
+    ui_->Compute(kSum);
+    QCOMPARE(Cell(summary, 1, 1), Number(ui_->form().Result()->histogram.Min));
+    QCOMPARE(ui_->form().ReOpenEntries().Entries().front().multiple, std::string("2"));
+  }
+
+  void theResultMultipleRunsTheOperationAgainAndScalesItsResult() {
+    SumOf(kDiscreteTen);
+    ui_->TypeAndEnter("Edit_P", QStringLiteral("5"));
+    QVERIFY(Cell(Find<QTableWidget>("StringGrid7"), 1, 1) != Number(0.0));
+    // Every key in the multiple field takes the answers back to 0.
+    Find<QLineEdit>("EdNasob")->setFocus();
+    QTest::keyClick(Find<QLineEdit>("EdNasob"), Qt::Key_Backspace);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid7"), 1, 1), Number(0.0));
+
+    ui_->TypeAndEnter("EdNasob", QStringLiteral("-2"));
+    const dorvex::engine::OperationResult* result = ui_->form().Result();
+    QVERIFY(result != nullptr);
+    // Mirrored: the sums 1 .. 19 now run from -38 to -2.
+    QCOMPARE(Text("EdXMin"), Number(-38.0));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 2, 1), Number(-2.0));
+    QCOMPARE(Text("EdNasob"), QStringLiteral("-2"));
+    QCOMPARE(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_AB")).last(),
+             QStringLiteral("Histogram : (A + B) * nAB   (nAB=-2.00)"));
+    QCOMPARE(ui_->platform().messages.size(), 0);
+  }
+
+  void theResultRangePlacesTheResultOnANewSpan() {
+    SumOf(kDiscreteTen);
+    ui_->TypeAndLeave("EdXMax", QStringLiteral("37"));
+    // 19 values from 1 to 37: the class width becomes 2.
+    QCOMPARE(ui_->form().Result()->histogram.d, 2.0);
+    QCOMPARE(Text("EdXMax"), Number(37.0));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 2, 1), Number(37.0));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid2"), 2 * 19, 1), QStringLiteral("    ") + Number(37.0));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_P"));
+  }
+
+  void aRefusedFieldIsReportedAndReset_data() {
+    QTest::addColumn<QString>("inputs");  // fixture of A and B, A + B computed
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");  // the box shown; empty for none
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("shown");  // the field's text afterwards
+
+    const QString discrete = kDiscreteTen;
+    const QString pure = kPureDiscrete;
+    const QString none;
+    QTest::newRow("value not a number") << discrete << "Edit_P" << "1-2" << Message(20) + "1-2" << 1 << "1-2";
+    QTest::newRow("value outside the result") << discrete << "Edit_P" << "0.5" << none << 0 << "";
+    QTest::newRow("probability only a minus") << discrete << "Edit_AB" << "-" << none << 1 << "";
+    QTest::newRow("probability not a number") << discrete << "Edit_AB" << "0..5" << Message(136) << 1 << "0..5";
+    QTest::newRow("probability above 1") << discrete << "Edit_AB" << "1.5" << none << 0 << "";
+    QTest::newRow("multiple not a number") << discrete << "Edit_NasA" << "2-" << Message(136) << 1 << "1";
+    QTest::newRow("multiple zero") << discrete << "Edit_NasA" << "0" << Message(23) << 1 << "1";
+    QTest::newRow("multiple of A below 0.01") << discrete << "Edit_NasA" << "0.005" << Message(150) << 1 << "0.01";
+    QTest::newRow("multiple of B below 0.01") << discrete << "Edit_NasB" << "-0.001" << Message(151) << 1 << "0.01";
+    QTest::newRow("fractional multiple of a Pure Discrete slot")
+        << pure << "Edit_NasB" << "1.5" << Message(180) << 1 << "1";
+    QTest::newRow("input Min not a number") << discrete << "Edit_MinA" << "1-" << Message(20) + "1-" << 0 << Number(0.5);
+    QTest::newRow("input Min above Max") << discrete << "Edit_MinA" << "20" << Message(31) << 0 << Number(0.5);
+    QTest::newRow("input Max below Min") << discrete << "Edit_MaxA" << "0" << Message(30) << 0 << Number(9.5);
+    QTest::newRow("fractional Min of a Pure Discrete slot")
+        << pure << "Edit_MinB" << "-1.2" << Message(181) << 1 << Number(-1.5);
+    QTest::newRow("fractional Max of a Pure Discrete slot")
+        << pure << "Edit_MaxB" << "0.7" << Message(182) << 1 << Number(0.5);
+    QTest::newRow("result Min not a number") << discrete << "EdXMin" << "1-" << Message(20) + "1-" << 0 << Number(1.0);
+    QTest::newRow("result Min above Max") << discrete << "EdXMin" << "30" << Message(31) << 0 << Number(1.0);
+    QTest::newRow("result Max below Min") << discrete << "EdXMax" << "0" << Message(30) << 0 << Number(19.0);
+    QTest::newRow("fractional result Min of a Pure Discrete result")
+        << pure << "EdXMin" << "-2.5" << Message(181) << 1 << Number(-3.0);
+    QTest::newRow("result multiple not a number")
+        << discrete << "EdNasob" << "2-" << Message(20) + "2-" << 0 << "1.00";
+    QTest::newRow("result multiple zero") << discrete << "EdNasob" << "0" << Message(23) << 0 << "1";
+    QTest::newRow("fractional result multiple of a Pure Discrete result")
+        << pure << "EdNasob" << "1.5" << Message(180) << 1 << "1";
+  }
+
+  void aRefusedFieldIsReportedAndReset() {
+    QFETCH(QString, inputs);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(int, beeps);
+    QFETCH(QString, shown);
+    SumOf(inputs);
+    const QByteArray name = field.toLatin1();
+    ui_->TypeAndLeave(name.constData(), typed);
+
+    const auto& messages = ui_->platform().messages;
+    if (message.isEmpty()) {
+      QCOMPARE(messages.size(), 0);
+    } else {
+      QCOMPARE(messages.size(), 1);
+      QCOMPARE(messages.first().caption, QStringLiteral("E r r o r"));
+      QCOMPARE(messages.first().text, message);
+    }
+    QCOMPARE(ui_->platform().beeps, beeps);
+    QCOMPARE(Text(name.constData()), shown);
+  }
+
+  void theKeyFiltersMakeNumberCharactersAndBeepAtOthers_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("focusAfterEnter");
+    QTest::newRow("comma and small e") << "Edit_NasA" << "2,5e-3" << "2.5E-3" << 0 << "Edit_NasB";
+    QTest::newRow("letters and blanks beep") << "Edit_MinB" << "1a 2x" << "12" << 3 << "Edit_NasB";
+    QTest::newRow("value field") << "Edit_P" << "-1,5E2" << "-1.5E2" << 0 << "Edit_AB";
+    QTest::newRow("result range field") << "EdXMax" << "7;" << "7" << 1 << "Edit_AB";
+    QTest::newRow("probability field") << "Edit_AB" << "0,25" << "0.25" << 0 << "Edit_P";
+  }
+
+  void theKeyFiltersMakeNumberCharactersAndBeepAtOthers() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    QFETCH(QString, focusAfterEnter);
+    SumOf(kDiscreteTen);
+    const QByteArray name = field.toLatin1();
+    auto* edit = Find<QLineEdit>(name.constData());
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(ui_->platform().beeps, beeps);
+    // Enter is swallowed: it only moves the focus on.
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusAfterEnter);
+  }
+
+  void dividingByABThatHoldsZeroIsRefusedAndClearsTheResult() {
+    ui_->Open(SlotId::A, kDiscreteTen);
+    ui_->Open(SlotId::B, kPureDiscrete);
+    ui_->Compute(kSum);
+    QVERIFY(ui_->form().Result() != nullptr);
+
+    ui_->Compute(kQuotient);
+    QCOMPARE(ui_->platform().messages.size(), 1);
+    QCOMPARE(ui_->platform().messages.first().text, ErrorText(49));
+    QCOMPARE(ui_->platform().beeps, 1);
+    QVERIFY(ui_->form().Result() == nullptr);
+    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_AB")), 0);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 1, 1), Number(0.0));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 3, 1), QStringLiteral(" 0"));
+    QVERIFY(!Find<QToolButton>("UlozGraf")->isEnabled());
+    QVERIFY(!Find<QLineEdit>("Edit_P")->isEnabled());
+    QVERIFY(Find<QLineEdit>("EdXMin")->isHidden());
+  }
+
+  void theResultChartZoomsOnAClickAndShowsItsMarksAndLabels() {
+    SumOf(kDiscreteTen);
+    auto* chart = Find<QChartView>("Chart_AB");
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, BarCentre(chart, 9));
+    QVERIFY(ui_->form().ResultZoomed());
+    QVERIFY(Find<QGroupBox>("GroupBox1")->isHidden());
+    QVERIFY(Find<QTableWidget>("StringGrid2")->isVisible());
+    QCOMPARE(chart->toolTip(), Message(163).section(QLatin1Char('|'), 0, 0));
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, BarCentre(chart, 9));
+    QVERIFY(!ui_->form().ResultZoomed());
+    QVERIFY(Find<QGroupBox>("GroupBox1")->isVisible());
+    QVERIFY(Find<QTableWidget>("StringGrid2")->isHidden());
+
+    // Data labels: "x & P(x)" at 90 degrees by default; a new angle turns them off.
+    QTest::mouseClick(Find<QCheckBox>("CheckBox1"), Qt::LeftButton);
+    const QStringList marks = dorvex::gui::ChartMarkTexts(chart);
+    QCOMPARE(marks.size(), 19);
+    QCOMPARE(marks.first(), QString::fromStdString(dorvex::statvex::StrNaCarku1(1.0)) + QLatin1Char(' ') +
+                                QString::fromStdString(dorvex::model::MarkValueText(
+                                    ui_->form().Result()->histogram.P[1])));
+    QCOMPARE(dorvex::gui::ChartMarksAngle(chart), 90);
+    Find<QSpinBox>("SpinEdAngle")->stepUp();
+    QVERIFY(!Find<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(dorvex::gui::ChartMarkTexts(chart).isEmpty());
+
+    // Index labels count the bars from 0.
+    Find<QAction>("index1")->trigger();
+    QCOMPARE(dorvex::gui::ChartAxisLabels(chart).first(), QStringLiteral("0"));
+    QCOMPARE(Find<QComboBox>("CBValInd")->currentIndex(), 0);
+  }
+
+  void theResultChartIsExportedToEveryTarget() {
+    SumOf(kDiscreteTen);
+    auto& platform = ui_->platform();
+    auto* exportButton = Find<QToolButton>("UlozGraf");
+
+    // Clipboard, the target at start.
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    QVERIFY(!QApplication::clipboard()->image().isNull());
+    const QStringList title = dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_AB"));
+    QCOMPARE(title.size(), 1);
+    QVERIFY(title.first().startsWith(QStringLiteral("Histogram : (A + B) * nAB   ( ")));
+
+    struct Target {
+      const char* item;
+      const char* file;
+    };
+    for (const Target& target : {Target{"JpgFile", "chart.jpg"}, Target{"Bitmapa1", "chart.bmp"},
+                                 Target{"Metafile1", "chart.svg"}}) {
+      Find<QAction>(target.item)->trigger();
+      const QString path = ui_->folder().filePath(QString::fromLatin1(target.file));
+      platform.QueueSaveFile(path);
+      QTest::mouseClick(exportButton, Qt::LeftButton);
+      QVERIFY2(QFile::exists(path), target.file);
+    }
+    QCOMPARE(platform.saveRequests.size(), 3);
+    QCOMPARE(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("jpg"));
+    QCOMPARE(platform.saveRequests.at(1).filters.first(), QStringLiteral("Distributions Files (*.bmp)"));
+    QCOMPARE(platform.saveRequests.at(2).initialFolder, QString::fromStdString(ui_->form().Folders().graphs));
+
+    const QString jpeg = ui_->folder().filePath(QStringLiteral("chart.jpg"));
+    QCOMPARE(Head(jpeg, 3), QByteArray("\xFF\xD8\xFF"));
+    QVERIFY(!QImage(jpeg, "JPG").isNull());
+    const QString bitmap = ui_->folder().filePath(QStringLiteral("chart.bmp"));
+    QCOMPARE(Head(bitmap, 2), QByteArray("BM"));
+    QCOMPARE(QImage(bitmap, "BMP").size(), Find<QChartView>("Chart_AB")->size());
+    QVERIFY(QSvgRenderer(ui_->folder().filePath(QStringLiteral("chart.svg"))).isValid());
+    QCOMPARE(platform.messages.size(), 0);
+
+    // An existing file is overwritten only after a Yes.
+    QFile::resize(bitmap, 10);
+    platform.QueueSaveFile(bitmap);
+    platform.QueueMessageAnswer(dorvex::gui::kResultNo);
+    Find<QAction>("Bitmapa1")->trigger();
+    Find<QAction>("Bitmapa1")->trigger();  // a second click unchecks it: the clipboard takes over
+    QVERIFY(Find<QAction>("Schranka1")->isChecked());
+    Find<QAction>("Bitmapa1")->trigger();
+    QVERIFY(!Find<QAction>("Schranka1")->isChecked());
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().text,
+             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::TextCis(21), bitmap.toStdString())));
+    QCOMPARE(QFileInfo(bitmap).size(), 10);
+    platform.QueueSaveFile(bitmap);
+    platform.QueueMessageAnswer(dorvex::gui::kResultYes);
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    QCOMPARE(Head(bitmap, 2), QByteArray("BM"));
+  }
+
+  void copyingTheWindowPutsItsPictureOnTheClipboard() {
+    SumOf(kDiscreteTen);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(Find<QToolButton>("UlozOkno"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->image().size(), ui_->form().size());
+  }
+};
+
+QTEST_MAIN(MainWindowResultTest)
+#include "main_window_result_test.moc"
