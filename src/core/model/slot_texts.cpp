@@ -30,15 +30,27 @@ std::string SlotNameFromPath(std::string_view path) {
   return std::string(name.substr(0, name.find('.')));
 }
 
-std::string IntervalCountText(int n) { return " " + std::to_string(n); }
+namespace {
+
+// Appending to a one-blank string rather than `" " + text` sidesteps a false
+// -Wrestrict warning of g++ 12 on operator+.
+std::string Blank(const std::string& text) {
+  std::string out(1, ' ');
+  out += text;
+  return out;
+}
+
+}  // namespace
+
+std::string IntervalCountText(int n) { return Blank(std::to_string(n)); }
 
 std::string ProbabilitySumText(long double sum) {
-  return " " + Printed("%.5f", static_cast<double>(RoundHalfEven(sum)));
+  return Blank(Printed("%.5f", static_cast<double>(RoundHalfEven(sum))));
 }
 
 std::string ResultTotalText(double total) {
-  if (total >= kExponentFrom) return " " + Printed("%.5E", total);
-  return " " + std::to_string(RoundHalfEven(total));
+  if (total >= kExponentFrom) return Blank(Printed("%.5E", total));
+  return Blank(std::to_string(RoundHalfEven(total)));
 }
 
 }  // namespace dorvex::model

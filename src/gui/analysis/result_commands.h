@@ -1,0 +1,62 @@
+#pragma once
+// The result commands of the main window as free functions on plain data: the
+// characteristics box, saving the result as a distribution file or as a text
+// report, and handing a document to the word processor.
+
+#include <QString>
+#include <string>
+
+#include "app/platform_services.h"
+#include "engine/engine.h"
+#include "model/histogram.h"
+#include "model/result_report.h"
+
+namespace dorvex::gui {
+
+// Shows the characteristics report of `h` (its own Total as the sum of
+// frequencies) under `title` in an information box; fewer than 3 intervals show
+// message 215 in the error box instead.
+void ShowCharacteristics(const PlatformServices& services, const std::string& title,
+                         const model::Histogram& h);
+// The same for an operation result, whose sum of frequencies is the result total.
+void ShowCharacteristics(const PlatformServices& services, const std::string& title,
+                         const engine::OperationResult& result);
+
+// Asks for a ".dis" file in `initialFolder` (overwriting only after a Yes) and
+// writes `result` with `resultTotal` into it. Returns the path written, or an empty
+// text when cancelled, refused or failed (the failure shown in the error box).
+QString SaveResultDistributionFile(const PlatformServices& services, const QString& initialFolder,
+                                   const model::Histogram& result, long double resultTotal);
+
+// Asks for a report file in `initialFolder` (".txt" when `asText`, else ".doc";
+// plain text either way; overwriting only after a Yes) and writes the report of
+// `input` in the current language. Returns the path written, or an empty text when
+// cancelled, refused or failed (the failure shown in the error box).
+QString SaveResultReport(const PlatformServices& services, const QString& initialFolder,
+                         const model::ResultReportInput& input, bool asText);
+
+// Starts the word processor (LibreOffice Writer) on `path`, or on a new document
+// when `path` is empty, in `workingFolder`. When it does not start, shows the
+// warning that the word processor is not available and returns false.
+bool OpenInWordProcessor(const PlatformServices& services, const QString& path,
+                         const QString& workingFolder = QString());
+
+// Title of the warning shown when no spreadsheet or word processor can be reached.
+inline constexpr const char* kUnavailableTitle = "Upozornění";
+// Text of that warning for the spreadsheet.
+inline constexpr const char* kSpreadsheetUnavailable = "Propojení na aplikaci Microsoft Excel není dostupné ...";
+// Text of that warning for the word processor.
+inline constexpr const char* kWordProcessorUnavailable = "Propojení na aplikaci Microsoft Word není dostupné ...";
+
+// Shows `text` in a warning box titled kUnavailableTitle.
+void ShowUnavailable(const PlatformServices& services, const char* text);
+
+// The save dialog of `request`, then the overwrite question (message 21) for an
+// existing file. Returns the path to write, or an empty text when cancelled or
+// refused.
+QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request);
+
+// Shows `error` in the error box.
+void ShowModelError(const PlatformServices& services, const model::ModelError& error);
+
+}  // namespace dorvex::gui
