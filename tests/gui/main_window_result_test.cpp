@@ -22,6 +22,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "analysis/characteristics.h"
+#include "model/distribution_file_reader.h"
+#include "statvex/number_text.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "charts/draw_histogram.h"
@@ -170,6 +173,42 @@ class MainWindowResultTest : public QObject {
     ui_->Compute(kSum);
     QCOMPARE(Cell(summary, 1, 1), Number(ui_->form().Result()->histogram.Min));
     QCOMPARE(ui_->form().ReOpenEntries().Entries().front().multiple, std::string("2"));
+  }
+
+  void theResultIsCharacterisedDescribedAndSaved() {
+    SumOf(kDiscreteTen);
+    const dorvex::engine::OperationResult* result = ui_->form().Result();
+    dorvex::gui::testing::FakePlatform& platform = ui_->platform();
+
+    // The characteristics box words the mean of the result.
+    const dorvex::analysis::Characteristics c = dorvex::analysis::ComputeCharacteristics(*result);
+    Find<QToolButton>("BChar")->click();
+    QVERIFY(!platform.messages.isEmpty());
+    QVERIFY(platform.messages.last().text.contains(QString::fromStdString(dorvex::statvex::StrNaCarku1(c.mean))));
+
+    // The description table of the Discrete result: bounds between the intervals.
+    Find<QToolButton>("PopisAB")->click();
+    auto* listing = ui_->form().findChild<QWidget*>(QStringLiteral("Form7"));
+    QVERIFY(listing != nullptr && listing->isVisible());
+    QCOMPARE(listing->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->rowCount(), 2 * 19 + 3);
+    listing->hide();
+
+    // Saved as a distribution file, it reads back on the same grid.
+    const QString saved = ui_->folder().filePath(QStringLiteral("sum.dis"));
+    platform.QueueSaveFile(saved);
+    Find<QToolButton>("HistVysl")->click();
+    const auto read = dorvex::model::ReadDistributionFile(saved.toStdString());
+    QVERIFY(read.ok());
+    QCOMPARE(read.record.histogram.N, 19);
+    QCOMPARE(read.record.histogram.Min, result->histogram.Min);
+
+    // The text report.
+    const QString report = ui_->folder().filePath(QStringLiteral("report.txt"));
+    platform.QueueSaveFile(report);
+    Find<QToolButton>("Vysledky")->click();
+    QFile file(report);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("R E S U L T I N G   P R O B A B I L I T I E S"));
   }
 
   void theResultMultipleRunsTheOperationAgainAndScalesItsResult() {

@@ -95,6 +95,7 @@ TForm1::TForm1(const PlatformServices& services, settings::SettingsFile* setting
   result->setContentsMargins(4, 0, 4, 0);
   result->addWidget(GroupBox3);
   column->addLayout(result, kResultStretch);
+  CreateListingWindows();
   ConnectCommands();
   InstallFieldHandling();
 
@@ -378,6 +379,8 @@ void TForm1::OpenDistributionFile(SlotId slot) {
   readOptions.controlListing = c.controlListing->isChecked();
   const model::DistributionReadResult read =
       model::ReadDistributionFile(QFile::encodeName(path).toStdString(), readOptions);
+  // The control listing shows what was read, also when the file is refused.
+  if (readOptions.controlListing) ShowControlListing(read.listing);
   if (!read.ok()) {
     // A file that could not be opened changed nothing, so there is nothing to clean.
     ReportError(*read.error, read.error->code == 1 ? 0 : (a ? 1 : 2));

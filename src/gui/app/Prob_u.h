@@ -10,9 +10,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/platform_services.h"
 #include "engine/engine.h"
+#include "model/distribution_file_reader.h"
 #include "model/histogram.h"
 #include "model/report_error.h"
 #include "settings/document_folders.h"
@@ -42,6 +44,10 @@ QT_END_NAMESPACE
 namespace dorvex::gui {
 
 class TForm17;
+class TForm3;
+class TForm4;
+class TForm7;
+class TForm15;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -102,6 +108,16 @@ class TForm1 : public QMainWindow {
  public slots:
   void VstupAClick();
   void VstupBClick();
+  // The commands that describe, list and save, in Prob_u_listings.cpp.
+  void BCharClick();
+  void HistVyslClick();
+  void VysledkyClick();
+  void OtevriWordClick();
+  void PopisAClick();
+  void PopisBClick();
+  void PopisABClick();
+  void VypisHistAClick();
+  void VypisHistBClick();
   // Exit with confirmation (message 33).
   void BitBtn13Click();
   // Runs the selected operation on A' and B' and shows the result.
@@ -322,6 +338,11 @@ class TForm1 : public QMainWindow {
   void ChooseDateSeparator(int separator);
   void ChooseTimeSeparator(int separator);
 
+  void CreateListingWindows();
+  void ConnectListingCommands();
+  void ShowDescription(const model::Histogram& h, const std::string& title, long double c, bool result);
+  void ShowControlListing(const std::vector<model::ControlListingRow>& rows);
+
   void OpenDistributionFile(model::SlotId slot);
   void DrawSlot(model::SlotId slot);
   void SetLabelMode(bool indexLabels);
@@ -382,6 +403,10 @@ class TForm1 : public QMainWindow {
   settings::DocumentFolders folders_;
   StartupOptions options_;
   QPointer<TForm17> splash_;
+  TForm3* Form3_ = nullptr;
+  TForm4* Form4_ = nullptr;
+  TForm7* Form7_ = nullptr;
+  TForm15* Form15_ = nullptr;
 
   model::HistogramSlot slotA_;
   model::HistogramSlot slotB_;

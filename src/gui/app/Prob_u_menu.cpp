@@ -196,18 +196,19 @@ void TForm1::ConnectCommands() {
   connect(tecka2, &QAction::triggered, this, [this] { ChooseTimeSeparator('.'); });
   connect(dvojtecka1, &QAction::triggered, this, [this] { ChooseTimeSeparator(':'); });
   connect(Timer1, &QTimer::timeout, this, &TForm1::UpdateClock);
+  ConnectListingCommands();
 }
 
 void TForm1::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
-           SBHistA, SBHistB, OtevriWord, ZmenaBarev, Default, Zasobnik, VolejPicture, BitBtn2,
+           SBHistA, SBHistB, ZmenaBarev, Default, Zasobnik, VolejPicture, BitBtn2,
            BitBtn37, OAdresach, Verze, Help, CBTypHistA, CBTypHistB}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{
-           ReOpenA, ReOpenB, OtevriWord1, Barvy1, UlozNastaveni1, Zasobnik1, VolejPicture1,
-           Prohlesoubor1, TextAdobe, HTML1, WIN1, KontVypA, KontVypB,
+           ReOpenA, ReOpenB, Barvy1, UlozNastaveni1, Zasobnik1, VolejPicture1,
+           Prohlesoubor1, TextAdobe, HTML1, WIN1,
            VypisINIsouboru1, TCharCom, OAdresach1, Verze1, Oprogramu1}) {
     action->setEnabled(false);
   }
