@@ -10,6 +10,7 @@
 #include "engine/rescale.h"
 #include "histogram_outputs.h"
 #include "model/listing_rows.h"
+#include "model/slot_texts.h"
 #include "statvex/number_text.h"
 #include "model/distribution_file_reader.h"
 #include "model/distribution_file_writer.h"
@@ -38,13 +39,6 @@ std::optional<model::ModelError> LoadScaled(const std::string& path, double mult
   if (auto refused = engine::CheckInputMultiple(multiple, base.Type, slot)) return refused;
   scaled = model::ApplyMultiple(base, multiple);
   return std::nullopt;
-}
-
-// The slot name of a file: its name up to the first ".".
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return name.substr(0, name.find('.'));
 }
 
 }  // namespace
@@ -115,10 +109,10 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   source.resultTotal = result.totalExtended;
   source.multiplier = model::FrequencyMultiplier(a.Total, inputs == 2 ? b.Total : 0.0L, result.totalExtended);
   source.label = result.label + "   (nAB=" + statvex::StrNaCarku2(rescaled.multiple) + ")";
-  source.nameA = NameOf(words[1]);
+  source.nameA = model::SlotNameFromPath(words[1]);
   source.multipleA = statvex::StrNaCarku2(na);
   if (inputs == 2) {
-    source.nameB = NameOf(words[2]);
+    source.nameB = model::SlotNameFromPath(words[2]);
     source.multipleB = statvex::StrNaCarku2(nb);
   }
   if (auto error = WriteOutputs(outputs, source)) {
