@@ -137,6 +137,37 @@ FrequencyFault ParseFrequency(std::string_view line, std::int64_t& value) {
   return value < 0 ? FrequencyFault::Negative : FrequencyFault::None;
 }
 
+FrequencyRead ReadFrequencies(LineSource& lines, int n,
+                              const std::function<void(int position, long double value)>& seen) {
+  FrequencyRead read;
+  std::string line;
+  while (!lines.AtEnd()) {
+    const bool tooLong = lines.Next(line) == LineSource::Status::TooLong;
+    if (line.empty() && !tooLong) continue;
+    std::int64_t value = 0;
+    const FrequencyFault fault = tooLong ? FrequencyFault::NotInteger : ParseFrequency(line, value);
+    if (fault == FrequencyFault::NotInteger) {
+      read.stop = FrequencyRead::Stop::NotInteger;
+      read.line = tooLong ? Shortened(line) : line;
+      return read;
+    }
+    if (fault == FrequencyFault::Negative) {
+      read.stop = FrequencyRead::Stop::Negative;
+      return read;
+    }
+    const auto real = static_cast<long double>(value);
+    if (seen) seen(read.count + 1, real);
+    ++read.count;
+    if (read.count > n) {
+      read.stop = FrequencyRead::Stop::TooMany;
+      return read;
+    }
+    read.frequency[static_cast<std::size_t>(read.count)] = real;
+    read.sum += real;
+  }
+  return read;
+}
+
 Geometry ConvertByType(const HeaderValues& values, HistogramType type) {
   Geometry g;
   g.range = values.max - values.min;

@@ -3,8 +3,10 @@
 // the scan of the keys up to "[Bins]", the syntax of a frequency line and the
 // conversion of the file's Min and Max to the histogram's values.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <streambuf>
 #include <string>
@@ -96,6 +98,22 @@ enum class FrequencyFault { None, NotInteger, Negative };
 
 // A blank-free frequency line: a 64-bit signed integer that is not negative.
 FrequencyFault ParseFrequency(std::string_view line, std::int64_t& value);
+
+// The frequencies under [Bins], read up to the end or the first fault.
+struct FrequencyRead {
+  enum class Stop { End, NotInteger, Negative, TooMany };
+  Stop stop = Stop::End;
+  std::array<long double, kMaxBins + 1> frequency{};  // [1..count]
+  long double sum = 0.0L;                              // in 80-bit precision
+  int count = 0;   // values taken; n + 1 after TooMany
+  std::string line;  // the refused line (shortened when over-long), for NotInteger
+};
+
+// Reads frequency lines, skipping empty ones, until the end or the first line that
+// is not a non-negative 64-bit integer or would be value n + 1. `seen` (may be
+// empty) gets each accepted value with its 1-based position before the count check.
+FrequencyRead ReadFrequencies(LineSource& lines, int n,
+                              const std::function<void(int position, long double value)>& seen);
 
 // The histogram's Min, Max and d from the file's, by type; Range = file Max - file Min.
 struct Geometry {

@@ -82,31 +82,25 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
 
   // Frequencies are divided by Total only once the file has passed every check,
   // so a Total of 0 or one far off the sum never produces a value out of range.
-  std::array<long double, kMaxBins + 1> frequency{};
-  long double sum = 0.0L;
-  int i = 0;
-  std::string line;
-  while (!lines.AtEnd()) {
-    const bool tooLong = lines.Next(line) == LineSource::Status::TooLong;
-    if (line.empty() && !tooLong) continue;
-    std::int64_t value = 0;
-    const FrequencyFault fault =
-        tooLong ? FrequencyFault::NotInteger : dis::ParseFrequency(line, value);
-    const std::string position = std::to_string(i + 1);
-    if (fault == FrequencyFault::NotInteger) {
-      return Fail(result, Error(10, position, tooLong ? dis::Shortened(line) : line));
-    }
-    if (fault == FrequencyFault::Negative) return Fail(result, Error(11, position));
-    const auto real = static_cast<long double>(value);
+  const dis::FrequencyRead read = dis::ReadFrequencies(lines, n, [&](int position, long double value) {
     if (options.controlListing) {
-      listing[static_cast<std::size_t>(i) + 1] = {statvex::TCetnost(8, i + 1),
-                                                  statvex::TCetnost(12, real)};
+      listing[static_cast<std::size_t>(position)] = {statvex::TCetnost(8, position),
+                                                     statvex::TCetnost(12, value)};
     }
-    ++i;
-    if (i > n) return Fail(result, Error(14, std::to_string(n), std::to_string(i)));
-    frequency[static_cast<std::size_t>(i)] = real;
-    sum += real;
+  });
+  const std::string position = std::to_string(read.count + 1);
+  switch (read.stop) {
+    case dis::FrequencyRead::Stop::NotInteger:
+      return Fail(result, Error(10, position, read.line));
+    case dis::FrequencyRead::Stop::Negative:
+      return Fail(result, Error(11, position));
+    case dis::FrequencyRead::Stop::TooMany:
+      return Fail(result, Error(14, std::to_string(n), std::to_string(read.count)));
+    case dis::FrequencyRead::Stop::End:
+      break;
   }
+  const long double sum = read.sum;
+  const int i = read.count;
 
   if (options.controlListing) {
     listing[static_cast<std::size_t>(n) + 1] = {texts::TextCis(49), statvex::TCetnost(12, sum)};
@@ -127,7 +121,7 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
 
   for (int k = 1; k <= n; ++k) {
     h.P[static_cast<std::size_t>(k)] =
-        static_cast<double>(frequency[static_cast<std::size_t>(k)] / keys.total);
+        static_cast<double>(read.frequency[static_cast<std::size_t>(k)] / keys.total);
   }
   TrimZeroEnds(h);
   result.record.roundedFrequencySum = roundedSum;

@@ -72,26 +72,20 @@ TableRowReadResult Read(LineSource& lines, HistogramType typeWhenMissing) {
   row.Total = keys.total;
 
   // Divided by Total only after the checks, when Total is known to equal the sum.
-  std::array<long double, kMaxBins + 1> frequency{};
-  long double sum = 0.0L;
-  int i = 0;
-  std::string line;
-  while (!lines.AtEnd()) {
-    const bool tooLong = lines.Next(line) == LineSource::Status::TooLong;
-    if (line.empty() && !tooLong) continue;
-    std::int64_t value = 0;
-    const FrequencyFault fault =
-        tooLong ? FrequencyFault::NotInteger : dis::ParseFrequency(line, value);
-    const std::string position = std::to_string(i + 1);
-    if (fault == FrequencyFault::NotInteger) {
-      return Fail(Message(15, position, tooLong ? dis::Shortened(line) : line));
-    }
-    if (fault == FrequencyFault::Negative) return Fail(Message(16, position));
-    ++i;
-    if (i > n) return Fail(Message(18, std::to_string(n), std::to_string(i)));
-    frequency[static_cast<std::size_t>(i)] = static_cast<long double>(value);
-    sum += static_cast<long double>(value);
+  const dis::FrequencyRead read = dis::ReadFrequencies(lines, n, nullptr);
+  const std::string position = std::to_string(read.count + 1);
+  switch (read.stop) {
+    case dis::FrequencyRead::Stop::NotInteger:
+      return Fail(Message(15, position, read.line));
+    case dis::FrequencyRead::Stop::Negative:
+      return Fail(Message(16, position));
+    case dis::FrequencyRead::Stop::TooMany:
+      return Fail(Message(18, std::to_string(n), std::to_string(read.count)));
+    case dis::FrequencyRead::Stop::End:
+      break;
   }
+  const long double sum = read.sum;
+  const int i = read.count;
 
   // A zero Total with zero frequencies passes the equality but would give 0/0.
   if (sum != keys.total || sum == 0.0L) {
@@ -103,7 +97,7 @@ TableRowReadResult Read(LineSource& lines, HistogramType typeWhenMissing) {
 
   for (int k = 1; k <= n; ++k) {
     const auto at = static_cast<std::size_t>(k);
-    row.P[at] = static_cast<double>(frequency[at] / keys.total);
+    row.P[at] = static_cast<double>(read.frequency[at] / keys.total);
   }
   result.cells = {statvex::StrNaCarku(row.Min), statvex::StrNaCarku(row.Max), keys.binsText};
   return result;
