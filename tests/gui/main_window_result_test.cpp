@@ -211,6 +211,28 @@ class MainWindowResultTest : public QObject {
     QVERIFY(file.readAll().contains("R E S U L T I N G   P R O B A B I L I T I E S"));
   }
 
+  void theChartToolBarShowsOnAMaximisedWindowAndZoomsTheResult() {
+    SumOf(kDiscreteTen);
+    auto* bar = ui_->form().findChild<QWidget*>(QStringLiteral("Panel3"));
+    QVERIFY(bar != nullptr);
+    QAction* option = ui_->form().findChild<QAction*>(QStringLiteral("TCharCom"));
+    QVERIFY(option->isEnabled());
+    option->setChecked(false);
+    QVERIFY(!bar->isVisible());
+    ui_->form().showMaximized();
+    MainWindowHarness::Settle();
+    option->setChecked(true);
+    QVERIFY(bar->isVisible());
+
+    QChart* chart = Find<QChartView>("Chart_AB")->chart();
+    bar->findChild<QToolButton*>(QStringLiteral("ChartZoomIn"))->click();
+    QVERIFY(chart->isZoomed());
+    bar->findChild<QToolButton*>(QStringLiteral("ChartWhole"))->click();
+    QVERIFY(!chart->isZoomed());
+    option->setChecked(false);
+    QVERIFY(!bar->isVisible());
+  }
+
   void theResultMultipleRunsTheOperationAgainAndScalesItsResult() {
     SumOf(kDiscreteTen);
     ui_->TypeAndEnter("Edit_P", QStringLiteral("5"));

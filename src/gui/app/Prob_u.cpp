@@ -26,6 +26,7 @@
 #include <cstdio>
 
 #include "app/Unit17.h"
+#include "charts/chart_tool_bar.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "app/hints.h"
@@ -96,6 +97,8 @@ TForm1::TForm1(const PlatformServices& services, settings::SettingsFile* setting
   result->addWidget(GroupBox3);
   column->addLayout(result, kResultStretch);
   CreateListingWindows();
+  Panel3 = new ChartToolBar("Panel3", Chart_AB);
+  Chart_AB->installEventFilter(this);
   ConnectCommands();
   InstallFieldHandling();
 
@@ -223,14 +226,25 @@ bool TForm1::event(QEvent* event) {
     StatusPanel1->setText(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
-  return QMainWindow::event(event);
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowStateChange) UpdateChartToolBar();
+  return handled;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // A click on the empty tool bar hides the re-open grid.
   if (watched == Panel2 && event->type() == QEvent::MouseButtonPress) StringGrid1->hide();
+  if (watched == Chart_AB && event->type() == QEvent::Resize) UpdateChartToolBar();
   if (FieldEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::UpdateChartToolBar() {
+  if (Panel3 == nullptr) return;
+  // Only a window as wide as the screen has room for it beside the chart's title.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const bool wide = isMaximized() || (screen != nullptr && width() >= screen->availableGeometry().width());
+  Panel3->Place(TCharCom->isChecked() && wide);
 }
 
 void TForm1::UpdateClock() {

@@ -44,6 +44,7 @@ QT_END_NAMESPACE
 namespace dorvex::gui {
 
 class TForm17;
+class ChartToolBar;
 class TForm3;
 class TForm4;
 class TForm7;
@@ -272,6 +273,7 @@ class TForm1 : public QMainWindow {
   QSpinBox* SpinEdAngle = nullptr;
   QLabel* Label_Angle = nullptr;
   QChartView* Chart_AB = nullptr;
+  ChartToolBar* Panel3 = nullptr;
   // Operation panel.
   QWidget* Panel1 = nullptr;
   QLabel* Label_Mocnitel = nullptr;
@@ -389,6 +391,9 @@ class TForm1 : public QMainWindow {
 
   void EnableSlotCommands(model::SlotId slot, bool on);
   void UpdateClock();
+  // Shows the chart tool bar over the result chart when the option is on and the
+  // window is maximised (or as wide as the screen).
+  void UpdateChartToolBar();
   void EndProgram();
   SlotControls Controls(model::SlotId slot);
   model::HistogramSlot& MutableSlot(model::SlotId slot);

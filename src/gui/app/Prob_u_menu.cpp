@@ -197,6 +197,7 @@ void TForm1::ConnectCommands() {
   connect(dvojtecka1, &QAction::triggered, this, [this] { ChooseTimeSeparator(':'); });
   connect(Timer1, &QTimer::timeout, this, &TForm1::UpdateClock);
   ConnectListingCommands();
+  connect(TCharCom, &QAction::toggled, this, &TForm1::UpdateChartToolBar);
 }
 
 void TForm1::DisableLaterCommands() {
@@ -209,7 +210,7 @@ void TForm1::DisableLaterCommands() {
   for (QAction* action : std::initializer_list<QAction*>{
            ReOpenA, ReOpenB, Barvy1, UlozNastaveni1, Zasobnik1, VolejPicture1,
            Prohlesoubor1, TextAdobe, HTML1, WIN1,
-           VypisINIsouboru1, TCharCom, OAdresach1, Verze1, Oprogramu1}) {
+           VypisINIsouboru1, OAdresach1, Verze1, Oprogramu1}) {
     action->setEnabled(false);
   }
 }
