@@ -10,6 +10,7 @@
 
 #include "model/distribution_file_lines.h"
 #include "model/distribution_file_reader.h"
+#include "support/dis_text.h"
 #include "texts/language.h"
 
 using dorvex::model::DistributionReadOptions;
@@ -21,30 +22,11 @@ using dorvex::model::ReadDistributionText;
 
 namespace {
 
-// The key lines of a file; an empty text leaves the key out.
-struct Keys {
-  std::string type = "Type=Discrete";
-  std::string min = "Min=0";
-  std::string max = "Max=10";
-  std::string bins = "Bins=10";
-  std::string total = "Total=55";
-};
-
-const std::vector<std::string> kOneToTen = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
-
-// A distribution file in the layout the program writes, CR LF line ends by default.
-std::string DisFile(const Keys& keys, const std::vector<std::string>& frequencies,
-                    const std::string& end = "\r\n") {
-  std::string text;
-  for (const std::string& line :
-       {std::string("[Description]"), std::string("Identification=test.dis"), keys.type,
-        std::string("Form=Frequency"), std::string(), std::string("[Parameters]"), keys.min,
-        keys.max, keys.bins, keys.total, std::string(), std::string("[Bins]")}) {
-    text += line + end;
-  }
-  for (const std::string& f : frequencies) text += f + end;
-  return text;
-}
+using dorvex::test_support::DisFile;
+using dorvex::test_support::Keys;
+using dorvex::test_support::kOneToTen;
+using dorvex::test_support::Replaced;
+using dorvex::test_support::With;
 
 std::string Describe(const DistributionReadResult& r) {
   if (r.ok()) return "success";
@@ -59,18 +41,6 @@ struct ErrorCase {
   std::string insert;
   std::string append;
 };
-
-Keys With(std::string Keys::*key, std::string line) {
-  Keys keys;
-  keys.*key = std::move(line);
-  return keys;
-}
-
-std::vector<std::string> Replaced(std::vector<std::string> lines, std::size_t at,
-                                  std::string line) {
-  lines[at] = std::move(line);
-  return lines;
-}
 
 std::vector<std::string> Frequencies(int count) {
   return std::vector<std::string>(kOneToTen.begin(), kOneToTen.begin() + std::min(count, 10));

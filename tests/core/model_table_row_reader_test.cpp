@@ -6,6 +6,7 @@
 
 #include "model/distribution_file_lines.h"
 #include "model/table_row_reader.h"
+#include "support/dis_text.h"
 #include "statvex/number_text.h"
 
 using dorvex::model::HistogramType;
@@ -16,37 +17,11 @@ using dorvex::model::TableRowReadResult;
 
 namespace {
 
-struct Keys {
-  std::string type = "Type=Discrete";
-  std::string min = "Min=0";
-  std::string max = "Max=10";
-  std::string bins = "Bins=10";
-  std::string total = "Total=55";
-};
-
-const std::vector<std::string> kOneToTen = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
-
-// A distribution file in the layout the program writes; an empty key line leaves
-// the key out.
-std::string DisFile(const Keys& keys, const std::vector<std::string>& frequencies) {
-  std::string text = "[Description]\r\nIdentification=row.dis\r\n" + keys.type +
-                     "\r\nForm=Frequency\r\n\r\n[Parameters]\r\n" + keys.min + "\r\n" + keys.max +
-                     "\r\n" + keys.bins + "\r\n" + keys.total + "\r\n\r\n[Bins]\r\n";
-  for (const std::string& f : frequencies) text += f + "\r\n";
-  return text;
-}
-
-Keys With(std::string Keys::*key, std::string line) {
-  Keys keys;
-  keys.*key = std::move(line);
-  return keys;
-}
-
-std::vector<std::string> Replaced(std::vector<std::string> lines, std::size_t at,
-                                  std::string line) {
-  lines[at] = std::move(line);
-  return lines;
-}
+using dorvex::test_support::DisFile;
+using dorvex::test_support::Keys;
+using dorvex::test_support::kOneToTen;
+using dorvex::test_support::Replaced;
+using dorvex::test_support::With;
 
 std::string Describe(const TableRowReadResult& r) {
   if (r.ok()) return "success";
