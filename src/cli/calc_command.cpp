@@ -47,9 +47,9 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   ApplyLanguage(args);
   const bool json = args.Flag("--json");
   const bool table = args.Flag("--table");
-  const double na = ParseDouble("--na", args.Option("--na").value_or("1"));
-  const double nb = ParseDouble("--nb", args.Option("--nb").value_or("1"));
-  const double nab = ParseDouble("--nab", args.Option("--nab").value_or("1"));
+  const double na = ParseStrict("--na", args.Option("--na").value_or("1"));
+  const double nb = ParseStrict("--nb", args.Option("--nb").value_or("1"));
+  const double nab = ParseStrict("--nab", args.Option("--nab").value_or("1"));
   const std::string exponent = args.Option("--n").value_or("");
   const long limit = ParseInteger("--limit", args.Option("--limit").value_or("256"));
   if (limit < 2 || limit > kMaxBins) throw UsageError("--limit takes 2 .. 1024");
@@ -108,12 +108,12 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   source.histogram = &result.histogram;
   source.resultTotal = result.totalExtended;
   source.multiplier = model::FrequencyMultiplier(a.Total, inputs == 2 ? b.Total : 0.0L, result.totalExtended);
-  source.label = result.label + "   (nAB=" + statvex::StrNaCarku2(rescaled.multiple) + ")";
+  source.label = result.label + "   (nAB=" + statvex::MultipleText(rescaled.multiple) + ")";
   source.nameA = model::SlotNameFromPath(words[1]);
-  source.multipleA = statvex::StrNaCarku2(na);
+  source.multipleA = statvex::MultipleText(na);
   if (inputs == 2) {
     source.nameB = model::SlotNameFromPath(words[2]);
-    source.multipleB = statvex::StrNaCarku2(nb);
+    source.multipleB = statvex::MultipleText(nb);
   }
   if (auto error = WriteOutputs(outputs, source)) {
     PrintError(err, *error);

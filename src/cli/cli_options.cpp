@@ -69,7 +69,7 @@ void ApplyLanguage(Arguments& args) {
   }
 }
 
-double ParseDouble(const std::string& option, const std::string& text) {
+double ParseStrict(const std::string& option, const std::string& text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))

@@ -44,7 +44,7 @@ class Arguments {
 void ApplyLanguage(Arguments& args);
 
 // A number option; bad text is a usage error naming the option.
-double ParseDouble(const std::string& option, const std::string& text);
+double ParseStrict(const std::string& option, const std::string& text);
 long ParseInteger(const std::string& option, const std::string& text);
 
 // Prints an error as the program's error box would show it: title, then text.

@@ -53,7 +53,7 @@ std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const 
     input.multipleB = source.multipleB;
     input.date = Now("%d.%m.%Y");
     input.time = Now("%H:%M:%S");
-    input.version = statvex::Verze();
+    input.version = statvex::VersionText();
     const auto lines = model::ResultReportLines(input, language);
     if (auto error = model::WriteResultReport(*outputs.report, lines)) return error;
   }

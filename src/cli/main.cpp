@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     return args.empty() ? dorvex::cli::kExitUsage : dorvex::cli::kExitOk;
   }
   if (args[0] == "--version") {
-    std::cout << "Dorvex " << dorvex::statvex::Verze() << '\n';
+    std::cout << "Dorvex " << dorvex::statvex::VersionText() << '\n';
     return dorvex::cli::kExitOk;
   }
   for (const auto& command : kCommands) {

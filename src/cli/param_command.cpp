@@ -18,8 +18,8 @@ namespace {
 // A refusal as the window's dialog would show it. Refusals the window passes over
 // silently still need words on a command line: message 507 says what happened.
 void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal) {
-  err << texts::TextCis(refusal.titleMessage) << '\n'
-      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::TextCis(507)) << '\n';
+  err << texts::MessageText(refusal.titleMessage) << '\n'
+      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507)) << '\n';
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {
@@ -43,7 +43,7 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   const bool table = args.Flag("--table");
   const bool pure = args.Flag("--pure");
   const long bins = ParseInteger("--bins", args.Option("--bins").value_or("128"));
-  const double eps = ParseDouble("--eps", args.Option("--eps").value_or("1E-7"));
+  const double eps = ParseStrict("--eps", args.Option("--eps").value_or("1E-7"));
   const auto output = args.Option("-o");
   const auto words = args.Positionals();
   if (words.empty()) throw UsageError("distribution type and parameters expected");
@@ -77,8 +77,8 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
 
   long double sum = 0.0L;
   for (int i = 1; i <= h.N; ++i) sum += h.P[i];
-  const double mean = statvex::PrumerX(h.P, h.N, h.Min, h.Max);
-  const double deviation = std::sqrt(statvex::RozptylX(h.P, h.N, h.Min, h.Max, mean));
+  const double mean = statvex::Mean(h.P, h.N, h.Min, h.Max);
+  const double deviation = std::sqrt(statvex::Variance(h.P, h.N, h.Min, h.Max, mean));
 
   ResultSummary summary;
   summary.histogram = &h;

@@ -18,7 +18,7 @@ int RunQuery(Arguments& args, std::ostream& out, std::ostream& err) {
   if (questions.empty()) throw UsageError("ask at least one --x VALUE or --p PROBABILITY");
   // Refuse bad numbers before reading anything.
   std::vector<double> values;
-  for (const auto& [option, text] : questions) values.push_back(ParseDouble(option, text));
+  for (const auto& [option, text] : questions) values.push_back(ParseStrict(option, text));
 
   const model::DistributionReadResult read = model::ReadDistributionFile(files[0]);
   if (!read.ok()) {

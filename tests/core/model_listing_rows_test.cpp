@@ -17,7 +17,7 @@ using dorvex::model::ListingShade;
 using dorvex::model::ProbabilityGridRows;
 using dorvex::model::ResultListingRows;
 using dorvex::model::ResultListingShades;
-using dorvex::statvex::StrNaCarku;
+using dorvex::statvex::DisplayNumber;
 
 namespace {
 
@@ -48,17 +48,17 @@ TEST_F(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
   const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L);
   ASSERT_EQ(rows.size(), 9u);  // header, bound, 3 x (interval, bound), total
   EXPECT_EQ(rows[0], (dorvex::model::ListingRow{"   INT", "             x", "   Probability P(x)", "    Frequency"}));
-  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"", kFour + StrNaCarku(0.5), "", ""}));
-  EXPECT_EQ(rows[4], (dorvex::model::ListingRow{"    2", kFour + StrNaCarku(2.0), kFour + StrNaCarku(0.5), "    2"}));
-  EXPECT_EQ(rows[7][1], kFour + StrNaCarku(3.5));
-  EXPECT_EQ(rows[8], (dorvex::model::ListingRow{"", "   Total", kFour + StrNaCarku(1.0), "    4"}));
+  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"", kFour + DisplayNumber(0.5), "", ""}));
+  EXPECT_EQ(rows[4], (dorvex::model::ListingRow{"    2", kFour + DisplayNumber(2.0), kFour + DisplayNumber(0.5), "    2"}));
+  EXPECT_EQ(rows[7][1], kFour + DisplayNumber(3.5));
+  EXPECT_EQ(rows[8], (dorvex::model::ListingRow{"", "   Total", kFour + DisplayNumber(1.0), "    4"}));
 }
 
 TEST_F(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
   const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L);
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"    1", kFour + StrNaCarku(1.0), kFour + StrNaCarku(0.25), "    1"}));
-  EXPECT_EQ(rows[3][1], kFour + StrNaCarku(3.0));
+  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"    1", kFour + DisplayNumber(1.0), kFour + DisplayNumber(0.25), "    1"}));
+  EXPECT_EQ(rows[3][1], kFour + DisplayNumber(3.0));
   EXPECT_EQ(rows[4][1], "   Total");
 }
 
@@ -70,7 +70,7 @@ TEST_F(ResultListing, CzechHeadersComeFromTheMessageTable) {
 }
 
 TEST(ListingFrequencyText, UsesTheNumberTextFromAMillionOn) {
-  EXPECT_EQ(ListingFrequencyText(2500000.0L), "  " + StrNaCarku(2500000.0));
+  EXPECT_EQ(ListingFrequencyText(2500000.0L), "  " + DisplayNumber(2500000.0));
   EXPECT_EQ(ListingFrequencyText(999999.0L), "    999999");
   EXPECT_EQ(ListingFrequencyText(0.5L), "    0");  // half to even
 }
@@ -125,14 +125,14 @@ TEST(ProbabilityGridRows, DiscreteGridInterleavesBoundsAndEndsWithTheTotal) {
   const auto rows = ProbabilityGridRows(p, 2.0, 10.0, true);
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_EQ(rows[0], (dorvex::model::ProbabilityGridRow{" INT", "        x", "     P(x)"}));
-  EXPECT_EQ(rows[1][1], StrNaCarku(9.0));
-  EXPECT_EQ(rows[4], (dorvex::model::ProbabilityGridRow{"   2", StrNaCarku(12.0), StrNaCarku(0.75)}));
-  EXPECT_EQ(rows[5][1], StrNaCarku(13.0));
-  EXPECT_EQ(rows[6], (dorvex::model::ProbabilityGridRow{"", "   T o t a l ", StrNaCarku(1.0)}));
+  EXPECT_EQ(rows[1][1], DisplayNumber(9.0));
+  EXPECT_EQ(rows[4], (dorvex::model::ProbabilityGridRow{"   2", DisplayNumber(12.0), DisplayNumber(0.75)}));
+  EXPECT_EQ(rows[5][1], DisplayNumber(13.0));
+  EXPECT_EQ(rows[6], (dorvex::model::ProbabilityGridRow{"", "   T o t a l ", DisplayNumber(1.0)}));
 
   const auto points = ProbabilityGridRows(p, 2.0, 10.0, false);
   ASSERT_EQ(points.size(), 4u);
-  EXPECT_EQ(points[2][1], StrNaCarku(12.0));
+  EXPECT_EQ(points[2][1], DisplayNumber(12.0));
 }
 
 }  // namespace

@@ -55,8 +55,8 @@ TEST(BarLabelText, IndexModeCountsFromZeroAndValueModeShowsTheBarsValue) {
   EXPECT_EQ(BarLabelText(false, 0.5, 1.0, 0), "0");
   EXPECT_EQ(BarLabelText(false, 0.5, 1.0, 9), "9");
   // Bar 2 of a histogram starting at 0.5 with width 1 stands at 2.5.
-  EXPECT_EQ(BarLabelText(true, 0.5, 1.0, 2), dorvex::statvex::StrNaCarku1(2.5));
-  EXPECT_EQ(BarLabelText(true, -1.5, 1.0, 1), dorvex::statvex::StrNaCarku1(-0.5));
+  EXPECT_EQ(BarLabelText(true, 0.5, 1.0, 2), dorvex::statvex::NumberText(2.5));
+  EXPECT_EQ(BarLabelText(true, -1.5, 1.0, 1), dorvex::statvex::NumberText(-0.5));
 }
 
 TEST(MarkValueText, WritesUpToThreeDecimalsAndANegativeExponentSignOnly) {

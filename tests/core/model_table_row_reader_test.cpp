@@ -46,8 +46,8 @@ TEST(ReadTableRow, GivesTheRowItsUntrimmedHistogramAndCells) {
   EXPECT_EQ(row.P[1], 0.0);
   EXPECT_EQ(row.P[3], static_cast<double>(5 / 12.0L));
   EXPECT_EQ(row.P[4], static_cast<double>(7 / 12.0L));
-  EXPECT_EQ(r.cells.min, dorvex::statvex::StrNaCarku(0.5));
-  EXPECT_EQ(r.cells.max, dorvex::statvex::StrNaCarku(4.5));
+  EXPECT_EQ(r.cells.min, dorvex::statvex::DisplayNumber(0.5));
+  EXPECT_EQ(r.cells.max, dorvex::statvex::DisplayNumber(4.5));
   EXPECT_EQ(r.cells.bins, "5");  // as read, blanks removed
 }
 

@@ -8,10 +8,10 @@
 #include <numbers>
 
 #include "numeric/fp_fault.h"
-#include "numeric/ugamma.h"
-#include "numeric/umath.h"
-#include "numeric/upolev.h"
-#include "numeric/utypes.h"
+#include "numeric/gamma.h"
+#include "numeric/checked_math.h"
+#include "numeric/polynomial.h"
+#include "numeric/math_limits.h"
 
 using namespace dorvex::numeric;
 

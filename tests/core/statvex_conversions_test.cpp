@@ -10,13 +10,13 @@
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
 
-using dorvex::statvex::ParseDouble;
+using dorvex::statvex::ParseStrict;
 using dorvex::statvex::ParseInt32;
 using dorvex::statvex::ParseInt64;
-using dorvex::statvex::ParseLongDouble;
-using dorvex::statvex::prevod_doub;
-using dorvex::statvex::prevod_extended;
-using dorvex::statvex::prevod_long;
+using dorvex::statvex::ParseStrictLongDouble;
+using dorvex::statvex::ParseLenient;
+using dorvex::statvex::ParseLenientLongDouble;
+using dorvex::statvex::ParseLenientInt32;
 
 namespace {
 
@@ -48,7 +48,7 @@ const RealCase kAcceptedReals[] = {
 TEST(PrevodDoub, ReadsSignsSeparatorsExponentsAndBlanks) {
   for (const auto& c : kAcceptedReals) {
     double out = kUntouched;
-    EXPECT_TRUE(prevod_doub(c.text, out)) << c.text;
+    EXPECT_TRUE(ParseLenient(c.text, out)) << c.text;
     EXPECT_EQ(out, c.expected) << c.text;
   }
 }
@@ -63,11 +63,11 @@ const char* const kRefusedReals[] = {
 TEST(PrevodDoub, RefusesGarbageAndLeavesTheOutputUnchanged) {
   for (const char* text : kRefusedReals) {
     double out = kUntouched;
-    EXPECT_FALSE(prevod_doub(text, out)) << '"' << text << '"';
+    EXPECT_FALSE(ParseLenient(text, out)) << '"' << text << '"';
     EXPECT_EQ(out, kUntouched) << '"' << text << '"';
   }
   double out = kUntouched;
-  EXPECT_FALSE(prevod_doub(std::string_view("1\0"
+  EXPECT_FALSE(ParseLenient(std::string_view("1\0"
                                             "5",
                                             3),
                            out))
@@ -77,7 +77,7 @@ TEST(PrevodDoub, RefusesGarbageAndLeavesTheOutputUnchanged) {
 
 TEST(PrevodDoub, KeepsTheSignOfAnUnderflowToZero) {
   double out = kUntouched;
-  ASSERT_TRUE(prevod_doub("-1e-400", out));
+  ASSERT_TRUE(ParseLenient("-1e-400", out));
   EXPECT_EQ(out, 0.0);
   EXPECT_TRUE(std::signbit(out));
 }
@@ -95,7 +95,7 @@ TEST(PrevodDoub, ReadsBackEveryShortestRoundTripText) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
     const std::string text(buffer, end);
     double back = kUntouched;
-    ASSERT_TRUE(prevod_doub(text, back)) << text;
+    ASSERT_TRUE(ParseLenient(text, back)) << text;
     ASSERT_EQ(back, x) << text;
   }
 }
@@ -108,9 +108,9 @@ TEST(PrevodDoub, ReadsBackEveryDisplayText) {
                            12.5,  1234567.0,  1e-5,     1.23456789e-5, 9.87654321e12, -4.2e-300,
                            1e300, 123456.789, 999999.5, 0.1,           -0.000123456};
   for (double x : values) {
-    const std::string text = dorvex::statvex::StrNaCarku(x);
+    const std::string text = dorvex::statvex::DisplayNumber(x);
     double back = kUntouched;
-    ASSERT_TRUE(prevod_doub(text, back)) << '"' << text << "\" from " << x;
+    ASSERT_TRUE(ParseLenient(text, back)) << '"' << text << "\" from " << x;
     EXPECT_LE(std::fabs(back - x), kSixDigits * std::fabs(x)) << '"' << text << "\" from " << x;
   }
 }
@@ -141,23 +141,23 @@ TEST(PrevodLong, ReadsThe32BitRangeAndNothingElse) {
   };
   for (const auto& c : cases) {
     std::int32_t out = 99;
-    EXPECT_EQ(prevod_long(c.text, out), c.accepted) << c.text;
+    EXPECT_EQ(ParseLenientInt32(c.text, out), c.accepted) << c.text;
     EXPECT_EQ(out, c.accepted ? c.expected : 99) << c.text;
   }
 }
 
 TEST(PrevodExtended, ReadsValuesBeyondTheDoubleRange) {
   long double out = 0.0L;
-  ASSERT_TRUE(prevod_extended("1E4000", out));
+  ASSERT_TRUE(ParseLenientLongDouble("1E4000", out));
   EXPECT_EQ(out, 1e4000L);
-  ASSERT_TRUE(prevod_extended(" 1000000 ", out));
+  ASSERT_TRUE(ParseLenientLongDouble(" 1000000 ", out));
   EXPECT_EQ(out, 1000000.0L);
-  ASSERT_TRUE(prevod_extended("2,5", out));
+  ASSERT_TRUE(ParseLenientLongDouble("2,5", out));
   EXPECT_EQ(out, 2.5L);
   out = 7.0L;
-  EXPECT_FALSE(prevod_extended("1E5000", out));
-  EXPECT_FALSE(prevod_extended("nan", out));
-  EXPECT_FALSE(prevod_extended("12 abc", out));
+  EXPECT_FALSE(ParseLenientLongDouble("1E5000", out));
+  EXPECT_FALSE(ParseLenientLongDouble("nan", out));
+  EXPECT_FALSE(ParseLenientLongDouble("12 abc", out));
   EXPECT_EQ(out, 7.0L);
 }
 
@@ -169,22 +169,22 @@ TEST(PrevodExtended, ReadsBackEveryShortestRoundTripText) {
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
     const std::string text(buffer, end);
     long double back = 0.0L;
-    ASSERT_TRUE(prevod_extended(text, back)) << text;
+    ASSERT_TRUE(ParseLenientLongDouble(text, back)) << text;
     EXPECT_EQ(back, x) << text;
   }
 }
 
 TEST(StandardConversions, AcceptOnlyThePointAsDecimalSeparator) {
   double d = kUntouched;
-  EXPECT_TRUE(ParseDouble("1.5", d));
+  EXPECT_TRUE(ParseStrict("1.5", d));
   EXPECT_EQ(d, 1.5);
   d = kUntouched;
-  EXPECT_FALSE(ParseDouble("1,5", d));
+  EXPECT_FALSE(ParseStrict("1,5", d));
   EXPECT_EQ(d, kUntouched);
   long double e = 0.0L;
-  EXPECT_TRUE(ParseLongDouble("-2.5E2", e));
+  EXPECT_TRUE(ParseStrictLongDouble("-2.5E2", e));
   EXPECT_EQ(e, -250.0L);
-  EXPECT_FALSE(ParseLongDouble("2,5", e));
+  EXPECT_FALSE(ParseStrictLongDouble("2,5", e));
   EXPECT_EQ(e, -250.0L);
   std::int32_t i = 0;
   EXPECT_TRUE(ParseInt32("1024", i));

@@ -8,14 +8,14 @@
 #include "statvex/number_text.h"
 #include "version.h"
 
-using dorvex::statvex::prevod_doub;
-using dorvex::statvex::StrBottomGraf;
-using dorvex::statvex::StrNaCarku;
-using dorvex::statvex::StrNaCarku1;
-using dorvex::statvex::StrNaCarku2;
-using dorvex::statvex::TCetnost;
-using dorvex::statvex::TiskPrv;
-using dorvex::statvex::Verze;
+using dorvex::statvex::ParseLenient;
+using dorvex::statvex::AxisLabelText;
+using dorvex::statvex::DisplayNumber;
+using dorvex::statvex::NumberText;
+using dorvex::statvex::MultipleText;
+using dorvex::statvex::CountText;
+using dorvex::statvex::CellNumberText;
+using dorvex::statvex::VersionText;
 
 namespace {
 
@@ -59,23 +59,23 @@ const DisplayCase kDisplay[] = {
     {-kInf, "        -inf"},
 };
 
-TEST(StrNaCarku, WritesSixSignificantDigitsRightAlignedInTwelveCharacters) {
+TEST(DisplayNumber, WritesSixSignificantDigitsRightAlignedInTwelveCharacters) {
   for (const auto& c : kDisplay) {
-    EXPECT_EQ(StrNaCarku(c.x), c.expected) << "x = " << c.x;
+    EXPECT_EQ(DisplayNumber(c.x), c.expected) << "x = " << c.x;
   }
 }
 
-TEST(StrNaCarku, EveryFiniteTextIsTwelveWideAndReadsBackWithinItsDigits) {
+TEST(DisplayNumber, EveryFiniteTextIsTwelveWideAndReadsBackWithinItsDigits) {
   const double mantissas[] = {1.0, 1.23456789, 5.0, 9.999995, 9.9999949};
   for (int exponent = -310; exponent <= 308; ++exponent) {
     for (const double m : mantissas) {
       for (const double sign : {1.0, -1.0}) {
         const double x = sign * m * std::pow(10.0, exponent);
         if (!std::isfinite(x) || x == 0) continue;
-        const std::string text = StrNaCarku(x);
+        const std::string text = DisplayNumber(x);
         ASSERT_EQ(text.size(), 12u) << text;
         double back = 0;
-        ASSERT_TRUE(prevod_doub(text, back)) << text;
+        ASSERT_TRUE(ParseLenient(text, back)) << text;
         const bool fiveDigits = sign < 0 && std::abs(exponent) >= 100;
         const double tolerance = fiveDigits ? kFiveDigits : kSixDigits;
         EXPECT_LE(std::abs(back - x), tolerance * std::abs(x)) << x << " -> " << text;
@@ -84,14 +84,14 @@ TEST(StrNaCarku, EveryFiniteTextIsTwelveWideAndReadsBackWithinItsDigits) {
   }
 }
 
-TEST(StrNaCarku1, IsTheDisplayTextWithoutItsLeadingBlanks) {
-  EXPECT_EQ(StrNaCarku1(0.5), "0.5");
-  EXPECT_EQ(StrNaCarku1(-0.0000123456789), "-1.23457E-05");
-  EXPECT_EQ(StrNaCarku1(kNaN), "undefined");
-  EXPECT_EQ(StrBottomGraf(2500000.0), "2.5E+06");
+TEST(NumberText, IsTheDisplayTextWithoutItsLeadingBlanks) {
+  EXPECT_EQ(NumberText(0.5), "0.5");
+  EXPECT_EQ(NumberText(-0.0000123456789), "-1.23457E-05");
+  EXPECT_EQ(NumberText(kNaN), "undefined");
+  EXPECT_EQ(AxisLabelText(2500000.0), "2.5E+06");
 }
 
-TEST(StrNaCarku2, KeepsAtLeastTwoDecimalsOfTheMultiple) {
+TEST(MultipleText, KeepsAtLeastTwoDecimalsOfTheMultiple) {
   const DisplayCase cases[] = {
       {1.0, "1.00"},     // the default multiple text "1.00"
       {2.5, "2.50"},     {-3.0, "-3.00"},
@@ -99,7 +99,7 @@ TEST(StrNaCarku2, KeepsAtLeastTwoDecimalsOfTheMultiple) {
       {1e-7, "1E-07"},   {1234567.0, "1.23457E+06"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StrNaCarku2(c.x), c.expected) << "x = " << c.x;
+    EXPECT_EQ(MultipleText(c.x), c.expected) << "x = " << c.x;
   }
 }
 
@@ -128,26 +128,26 @@ const CountCase kCounts[] = {
     {5, static_cast<long double>(kNaN), "*****"},
 };
 
-TEST(TCetnost, RoundsHalfToEvenIntoExactlyTheWidth) {
+TEST(CountText, RoundsHalfToEvenIntoExactlyTheWidth) {
   for (const auto& c : kCounts) {
-    const std::string text = TCetnost(c.width, c.x);
+    const std::string text = CountText(c.width, c.x);
     EXPECT_EQ(text, c.expected) << "width " << c.width << ", x = " << static_cast<double>(c.x);
     EXPECT_EQ(text.size(), static_cast<std::size_t>(c.width));
   }
 }
 
-TEST(TiskPrv, WritesFifteenSignificantDigitsWithoutBlanks) {
-  EXPECT_EQ(TiskPrv(0.1L), "0.1");
-  EXPECT_EQ(TiskPrv(1.0L / 3.0L), "0.333333333333333");
+TEST(CellNumberText, WritesFifteenSignificantDigitsWithoutBlanks) {
+  EXPECT_EQ(CellNumberText(0.1L), "0.1");
+  EXPECT_EQ(CellNumberText(1.0L / 3.0L), "0.333333333333333");
   // The long-double sum of the doubles 0.1 and 0.2 is 0.3 to 15 digits.
-  EXPECT_EQ(TiskPrv(static_cast<long double>(0.1) + static_cast<long double>(0.2)), "0.3");
-  EXPECT_EQ(TiskPrv(-2.5e-20L), "-2.5E-20");
-  EXPECT_EQ(TiskPrv(static_cast<long double>(kNaN)), "undefined");
+  EXPECT_EQ(CellNumberText(static_cast<long double>(0.1) + static_cast<long double>(0.2)), "0.3");
+  EXPECT_EQ(CellNumberText(-2.5e-20L), "-2.5E-20");
+  EXPECT_EQ(CellNumberText(static_cast<long double>(kNaN)), "undefined");
 }
 
 TEST(Verze, ReturnsTheBuildVersion) {
-  EXPECT_FALSE(Verze().empty());
-  EXPECT_EQ(Verze(), DORVEX_VERSION);
+  EXPECT_FALSE(VersionText().empty());
+  EXPECT_EQ(VersionText(), DORVEX_VERSION);
 }
 
 }  // namespace

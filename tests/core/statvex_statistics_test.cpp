@@ -42,20 +42,20 @@ class FourIntervals : public ::testing::Test {
 };
 
 TEST_F(FourIntervals, MomentsMatchTheHandComputation) {
-  const double mean = sv::PrumerX(P, N, Min, Max);
+  const double mean = sv::Mean(P, N, Min, Max);
   EXPECT_NEAR(mean, 30.0, kTight);
-  EXPECT_NEAR(sv::RozptylX(P, N, Min, Max, mean), 100.0, kTight);
-  EXPECT_NEAR(sv::StrHodX(P, N, Min, Max, mean), 8.0, kTight);
-  EXPECT_NEAR(sv::KoefVariX(mean, 10.0), 100.0 / 3.0, kTight);
+  EXPECT_NEAR(sv::Variance(P, N, Min, Max, mean), 100.0, kTight);
+  EXPECT_NEAR(sv::MeanAbsDeviation(P, N, Min, Max, mean), 8.0, kTight);
+  EXPECT_NEAR(sv::CoefficientOfVariation(mean, 10.0), 100.0 / 3.0, kTight);
   EXPECT_NEAR(sv::Skewness(P, N, Min, Max, mean), -0.6, kTight);
   EXPECT_NEAR(sv::Kurtosis(P, N, Min, Max, mean), -0.8, kTight);
 }
 
 TEST_F(FourIntervals, DiscreteMedianInterpolatesAndPureDiscreteMedianTakesThePoint) {
-  EXPECT_EQ(sv::VypMedian(true, P, Min, Max, N), sv::StrNaCarku(25.0 + 0.2 / 0.3 * 10.0));
-  EXPECT_EQ(sv::VypMedian(true, P, Min, Max, N), "     31.6667");
-  EXPECT_EQ(sv::VypMedian(false, P, Min, Max, N), sv::StrNaCarku(30.0));
-  EXPECT_EQ(sv::VypMode(P, N, Min, Max), sv::StrNaCarku(40.0));
+  EXPECT_EQ(sv::MedianText(true, P, Min, Max, N), sv::DisplayNumber(25.0 + 0.2 / 0.3 * 10.0));
+  EXPECT_EQ(sv::MedianText(true, P, Min, Max, N), "     31.6667");
+  EXPECT_EQ(sv::MedianText(false, P, Min, Max, N), sv::DisplayNumber(30.0));
+  EXPECT_EQ(sv::ModeText(P, N, Min, Max), sv::DisplayNumber(40.0));
 }
 
 // The same array as a sample of pairs (x, y) = (10, 0.1), (20, 0.2), (30, 0.3), (40, 0.4),
@@ -64,87 +64,87 @@ TEST_F(FourIntervals, DiscreteMedianInterpolatesAndPureDiscreteMedianTakesThePoi
 // cov = 5/4 = 1.25. The points lie on y = x/100, so the correlation is 1, the slope of
 // y on x is 1.25/125 = 0.01 and that of x on y 1.25/0.0125 = 100.
 TEST_F(FourIntervals, PairStatisticsMatchTheHandComputation) {
-  const double meanY = sv::PrumerY(P, N);
+  const double meanY = sv::MeanOfProbabilities(P, N);
   EXPECT_NEAR(meanY, 0.25, kTight);
-  const double varianceY = sv::RozptylY(P, N, meanY);
+  const double varianceY = sv::VarianceOfProbabilities(P, N, meanY);
   EXPECT_NEAR(varianceY, 0.0125, kTight);
-  EXPECT_NEAR(sv::KoefVariY(meanY, std::sqrt(varianceY)), 100.0 * std::sqrt(0.0125) / 0.25,
+  EXPECT_NEAR(sv::CoefficientOfVariationOfProbabilities(meanY, std::sqrt(varianceY)), 100.0 * std::sqrt(0.0125) / 0.25,
               kTight);
-  EXPECT_NEAR(sv::PrumerXY(P, N, Min, Max), 1.25, kTight);
-  EXPECT_NEAR(sv::KoefKorel(P, N, Min, Max), 1.0, kTight);
-  EXPECT_NEAR(sv::KoefRegreseX(P, N, Min, Max), 0.01, kTight);
-  EXPECT_NEAR(sv::KoefRegreseY(P, N, Min, Max), 100.0, kTight);
+  EXPECT_NEAR(sv::Covariance(P, N, Min, Max), 1.25, kTight);
+  EXPECT_NEAR(sv::Correlation(P, N, Min, Max), 1.0, kTight);
+  EXPECT_NEAR(sv::RegressionSlopeYOnX(P, N, Min, Max), 0.01, kTight);
+  EXPECT_NEAR(sv::RegressionSlopeXOnY(P, N, Min, Max), 100.0, kTight);
 }
 
-TEST(VypMedian, AtAnIntervalEndDiscreteTakesTheUpperEdgeAndPureDiscreteThePoint) {
+TEST(MedianText, AtAnIntervalEndDiscreteTakesTheUpperEdgeAndPureDiscreteThePoint) {
   // F = 0.25, 0.5, ...: it reaches one half exactly at the end of interval 2 (1.5 ... 2.5).
   const ProbabilityArray P = Probabilities({0.25, 0.25, 0.25, 0.25});
-  EXPECT_EQ(sv::VypMedian(true, P, 1.0, 4.0, 4), sv::StrNaCarku(2.5));
-  EXPECT_EQ(sv::VypMedian(false, P, 1.0, 4.0, 4), sv::StrNaCarku(2.0));
+  EXPECT_EQ(sv::MedianText(true, P, 1.0, 4.0, 4), sv::DisplayNumber(2.5));
+  EXPECT_EQ(sv::MedianText(false, P, 1.0, 4.0, 4), sv::DisplayNumber(2.0));
 }
 
-TEST(VypMode, TakesTheFirstOfEqualLargestProbabilities) {
+TEST(ModeText, TakesTheFirstOfEqualLargestProbabilities) {
   const ProbabilityArray P = Probabilities({0.1, 0.3, 0.3, 0.3});
-  EXPECT_EQ(sv::VypMode(P, 4, 1.0, 4.0), sv::StrNaCarku(2.0));
+  EXPECT_EQ(sv::ModeText(P, 4, 1.0, 4.0), sv::DisplayNumber(2.0));
 }
 
-TEST(PrumerX, WeighsByTheProbabilitiesRelativeToTheirSum) {
+TEST(Mean, WeighsByTheProbabilitiesRelativeToTheirSum) {
   // Doubling every probability describes the same distribution.
   const ProbabilityArray doubled = Probabilities({0.2, 0.4, 0.6, 0.8});
-  const double mean = sv::PrumerX(doubled, 4, 10.0, 40.0);
+  const double mean = sv::Mean(doubled, 4, 10.0, 40.0);
   EXPECT_NEAR(mean, 30.0, kTight);
-  EXPECT_NEAR(sv::RozptylX(doubled, 4, 10.0, 40.0, mean), 100.0, kTight);
-  EXPECT_EQ(sv::VypMedian(false, doubled, 10.0, 40.0, 4), sv::StrNaCarku(30.0));
+  EXPECT_NEAR(sv::Variance(doubled, 4, 10.0, 40.0, mean), 100.0, kTight);
+  EXPECT_EQ(sv::MedianText(false, doubled, 10.0, 40.0, 4), sv::DisplayNumber(30.0));
 }
 
-TEST(KoefVariX, IsZeroForAZeroMeanAndPositiveForANegativeMean) {
-  EXPECT_EQ(sv::KoefVariX(0.0, 5.0), 0.0);
-  EXPECT_NEAR(sv::KoefVariX(-4.0, 1.0), 25.0, kTight);
+TEST(CoefficientOfVariation, IsZeroForAZeroMeanAndPositiveForANegativeMean) {
+  EXPECT_EQ(sv::CoefficientOfVariation(0.0, 5.0), 0.0);
+  EXPECT_NEAR(sv::CoefficientOfVariation(-4.0, 1.0), 25.0, kTight);
 }
 
 TEST(Skewness, IsUndefinedForAllProbabilityAtOnePoint) {
   // x = 0.1, 0.2, 0.3 are not exact in binary: the mean of P = (0, 1, 0) is x_2 only to
   // rounding, which must not pass for a spread.
   const ProbabilityArray P = Probabilities({0.0, 1.0, 0.0});
-  const double mean = sv::PrumerX(P, 3, 0.1, 0.3);
+  const double mean = sv::Mean(P, 3, 0.1, 0.3);
   EXPECT_NEAR(mean, 0.2, kTight);
-  EXPECT_EQ(sv::RozptylX(P, 3, 0.1, 0.3, mean), 0.0);
-  EXPECT_EQ(sv::StrHodX(P, 3, 0.1, 0.3, mean), 0.0);
+  EXPECT_EQ(sv::Variance(P, 3, 0.1, 0.3, mean), 0.0);
+  EXPECT_EQ(sv::MeanAbsDeviation(P, 3, 0.1, 0.3, mean), 0.0);
   EXPECT_TRUE(std::isnan(sv::Skewness(P, 3, 0.1, 0.3, mean)));
   EXPECT_TRUE(std::isnan(sv::Kurtosis(P, 3, 0.1, 0.3, mean)));
-  EXPECT_EQ(sv::StrNaCarku(sv::Skewness(P, 3, 0.1, 0.3, mean)), "   undefined");
+  EXPECT_EQ(sv::DisplayNumber(sv::Skewness(P, 3, 0.1, 0.3, mean)), "   undefined");
 }
 
 TEST(Statistics, ArraysWithoutProbabilityOrIntervalsGiveZero) {
   const ProbabilityArray empty{};
   const ProbabilityArray some = Probabilities({0.5, 0.5});
   for (const auto& [P, N] : {std::pair{empty, 4}, std::pair{some, 0}, std::pair{some, -3}}) {
-    EXPECT_EQ(sv::PrumerX(P, N, 1.0, 4.0), 0.0);
-    EXPECT_EQ(sv::RozptylX(P, N, 1.0, 4.0, 0.0), 0.0);
-    EXPECT_EQ(sv::StrHodX(P, N, 1.0, 4.0, 0.0), 0.0);
-    EXPECT_EQ(sv::VypMedian(true, P, 1.0, 4.0, N), sv::StrNaCarku(0.0));
-    EXPECT_EQ(sv::VypMode(P, N, 1.0, 4.0), sv::StrNaCarku(0.0));
-    EXPECT_EQ(sv::KoefKorel(P, N, 1.0, 4.0), 0.0);
-    EXPECT_EQ(sv::KoefRegreseY(P, N, 1.0, 4.0), 0.0);
+    EXPECT_EQ(sv::Mean(P, N, 1.0, 4.0), 0.0);
+    EXPECT_EQ(sv::Variance(P, N, 1.0, 4.0, 0.0), 0.0);
+    EXPECT_EQ(sv::MeanAbsDeviation(P, N, 1.0, 4.0, 0.0), 0.0);
+    EXPECT_EQ(sv::MedianText(true, P, 1.0, 4.0, N), sv::DisplayNumber(0.0));
+    EXPECT_EQ(sv::ModeText(P, N, 1.0, 4.0), sv::DisplayNumber(0.0));
+    EXPECT_EQ(sv::Correlation(P, N, 1.0, 4.0), 0.0);
+    EXPECT_EQ(sv::RegressionSlopeXOnY(P, N, 1.0, 4.0), 0.0);
   }
 }
 
 TEST(Statistics, OneIntervalIsTheSingleValueMin) {
   // h = (Max - Min) / (N - 1) does not exist for N = 1; Max is not used.
   const ProbabilityArray P = Probabilities({1.0});
-  EXPECT_EQ(sv::PrumerX(P, 1, 7.0, 99.0), 7.0);
-  EXPECT_EQ(sv::RozptylX(P, 1, 7.0, 99.0, 7.0), 0.0);
-  EXPECT_EQ(sv::VypMedian(true, P, 7.0, 99.0, 1), sv::StrNaCarku(7.0));
-  EXPECT_EQ(sv::VypMode(P, 1, 7.0, 99.0), sv::StrNaCarku(7.0));
+  EXPECT_EQ(sv::Mean(P, 1, 7.0, 99.0), 7.0);
+  EXPECT_EQ(sv::Variance(P, 1, 7.0, 99.0, 7.0), 0.0);
+  EXPECT_EQ(sv::MedianText(true, P, 7.0, 99.0, 1), sv::DisplayNumber(7.0));
+  EXPECT_EQ(sv::ModeText(P, 1, 7.0, 99.0), sv::DisplayNumber(7.0));
 }
 
 TEST(Statistics, ACountAboveTheArrayIsTakenAsTheArraySize) {
   ProbabilityArray P{};
   P[1] = 0.5;
   P[dorvex::kMaxBins] = 0.5;
-  const double mean = sv::PrumerX(P, 5000, 1.0, 1024.0);
+  const double mean = sv::Mean(P, 5000, 1.0, 1024.0);
   // The grid stays 1 ... 1024 with h = 1.
-  EXPECT_NEAR(mean, sv::PrumerX(P, dorvex::kMaxBins, 1.0, 1024.0), kTight);
+  EXPECT_NEAR(mean, sv::Mean(P, dorvex::kMaxBins, 1.0, 1024.0), kTight);
   EXPECT_NEAR(mean, 512.5, kTight);
 }
 
@@ -154,7 +154,7 @@ struct ClosenessCase {
   double expected;
 };
 
-TEST(VypocetCharTesnosti, IsTheCoefficientOfDetermination) {
+TEST(CoefficientOfDetermination, IsTheCoefficientOfDetermination) {
   const ProbabilityArray data = Probabilities({0.1, 0.2, 0.3, 0.4});
   // sum (data - 0.25)^2 = 0.0225 + 0.0025 + 0.0025 + 0.0225 = 0.05.
   const ClosenessCase cases[] = {
@@ -166,14 +166,14 @@ TEST(VypocetCharTesnosti, IsTheCoefficientOfDetermination) {
       {"reversed", Probabilities({0.4, 0.3, 0.2, 0.1}), -3.0},
   };
   for (const auto& c : cases) {
-    EXPECT_NEAR(sv::VypocetCharTesnosti(c.fitted, data, 4), c.expected, kTight) << c.what;
+    EXPECT_NEAR(sv::CoefficientOfDetermination(c.fitted, data, 4), c.expected, kTight) << c.what;
   }
 }
 
-TEST(VypocetCharTesnosti, IsZeroWhenTheDataHaveNoSpreadOrNoIntervals) {
+TEST(CoefficientOfDetermination, IsZeroWhenTheDataHaveNoSpreadOrNoIntervals) {
   const ProbabilityArray flat = Probabilities({0.25, 0.25, 0.25, 0.25});
-  EXPECT_EQ(sv::VypocetCharTesnosti(flat, flat, 4), 0.0);
-  EXPECT_EQ(sv::VypocetCharTesnosti(flat, Probabilities({0.1, 0.9}), 0), 0.0);
+  EXPECT_EQ(sv::CoefficientOfDetermination(flat, flat, 4), 0.0);
+  EXPECT_EQ(sv::CoefficientOfDetermination(flat, Probabilities({0.1, 0.9}), 0), 0.0);
 }
 
 }  // namespace

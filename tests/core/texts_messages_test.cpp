@@ -7,8 +7,8 @@
 
 using dorvex::texts::InsertText;
 using dorvex::texts::Language;
-using dorvex::texts::TextCis;
-using dorvex::texts::TextCis137;
+using dorvex::texts::MessageText;
+using dorvex::texts::RefusedValueMessage;
 
 namespace {
 
@@ -47,38 +47,38 @@ const MessageCase kMessages[] = {
     {510, Language::English, "TextCis[510] no exist !"},
 };
 
-TEST(TextCis, ReturnsTheTableTextOrTheUnknownNumberText) {
+TEST(MessageText, ReturnsTheTableTextOrTheUnknownNumberText) {
   for (const auto& c : kMessages) {
-    EXPECT_EQ(TextCis(c.number, c.language), c.expected)
+    EXPECT_EQ(MessageText(c.number, c.language), c.expected)
         << "message " << c.number << (c.language == Language::Czech ? " cs" : " en");
   }
 }
 
-TEST(TextCis, EveryNumberOfTheTableHasTextInAtLeastOneLanguage) {
+TEST(MessageText, EveryNumberOfTheTableHasTextInAtLeastOneLanguage) {
   // Only 8, 119, 126 and 137 (composed) are absent from the numbered range.
   int present = 0;
   for (int n = 1; n <= 509; ++n) {
     if (n > 217 && n < 501) continue;
-    const bool en = TextCis(n, Language::English).rfind("TextCis[", 0) != 0;
-    const bool cs = TextCis(n, Language::Czech).rfind("TextCis[", 0) != 0;
+    const bool en = MessageText(n, Language::English).rfind("TextCis[", 0) != 0;
+    const bool cs = MessageText(n, Language::Czech).rfind("TextCis[", 0) != 0;
     if (en || cs) ++present;
   }
   EXPECT_EQ(present, 217 + 9 - 3);
 }
 
-TEST(TextCis, FollowsTheCurrentLanguage) {
+TEST(MessageText, FollowsTheCurrentLanguage) {
   dorvex::texts::SetLanguage(Language::Czech);
-  EXPECT_EQ(TextCis(2), "I n f o r m a c e");
+  EXPECT_EQ(MessageText(2), "I n f o r m a c e");
   dorvex::texts::SetLanguage(Language::English);
-  EXPECT_EQ(TextCis(2), "I n f o r m a t i o n");
+  EXPECT_EQ(MessageText(2), "I n f o r m a t i o n");
 }
 
-TEST(TextCis, Message137IsComposedAroundTheRefusedValue) {
-  EXPECT_EQ(TextCis137("1.5", Language::English),
+TEST(MessageText, Message137IsComposedAroundTheRefusedValue) {
+  EXPECT_EQ(RefusedValueMessage("1.5", Language::English),
             "Number out of range (0,1)\r\n\r\n Entered: 1.5\r\n Select e.g. = ");
-  EXPECT_EQ(TextCis137("-2", Language::Czech),
+  EXPECT_EQ(RefusedValueMessage("-2", Language::Czech),
             "Číslo mimo rozsah (0,1)\r\n\r\nZadáno : -2\r\nZvolte na př.  = ");
-  EXPECT_EQ(TextCis(137, Language::English), TextCis137("", Language::English));
+  EXPECT_EQ(MessageText(137, Language::English), RefusedValueMessage("", Language::English));
 }
 
 TEST(InsertText, ReplacesOnlyTheFirstPlaceholder) {

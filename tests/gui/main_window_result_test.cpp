@@ -53,8 +53,8 @@ const QString kPureDiscrete = kFixtures + QStringLiteral("/pure_discrete_trim.di
 constexpr int kSum = 0;
 constexpr int kQuotient = 3;
 
-QString Number(double x) { return QString::fromStdString(dorvex::statvex::StrNaCarku(x)); }
-QString Message(int n) { return QString::fromStdString(dorvex::texts::TextCis(n)); }
+QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
+QString Message(int n) { return QString::fromStdString(dorvex::texts::MessageText(n)); }
 QString ErrorText(int code) {
   return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}).text);
 }
@@ -184,7 +184,7 @@ class MainWindowResultTest : public QObject {
     const dorvex::analysis::Characteristics c = dorvex::analysis::ComputeCharacteristics(*result);
     Find<QToolButton>("BChar")->click();
     QVERIFY(!platform.messages.isEmpty());
-    QVERIFY(platform.messages.last().text.contains(QString::fromStdString(dorvex::statvex::StrNaCarku1(c.mean))));
+    QVERIFY(platform.messages.last().text.contains(QString::fromStdString(dorvex::statvex::NumberText(c.mean))));
 
     // The description table of the Discrete result: bounds between the intervals.
     Find<QToolButton>("PopisAB")->click();
@@ -398,7 +398,7 @@ class MainWindowResultTest : public QObject {
     QTest::mouseClick(Find<QCheckBox>("CheckBox1"), Qt::LeftButton);
     const QStringList marks = dorvex::gui::ChartMarkTexts(chart);
     QCOMPARE(marks.size(), 19);
-    QCOMPARE(marks.first(), QString::fromStdString(dorvex::statvex::StrNaCarku1(1.0)) + QLatin1Char(' ') +
+    QCOMPARE(marks.first(), QString::fromStdString(dorvex::statvex::NumberText(1.0)) + QLatin1Char(' ') +
                                 QString::fromStdString(dorvex::model::MarkValueText(
                                     ui_->form().Result()->histogram.P[1])));
     QCOMPARE(dorvex::gui::ChartMarksAngle(chart), 90);
@@ -463,7 +463,7 @@ class MainWindowResultTest : public QObject {
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
-             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::TextCis(21), bitmap.toStdString())));
+             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::MessageText(21), bitmap.toStdString())));
     QCOMPARE(QFileInfo(bitmap).size(), 10);
     platform.QueueSaveFile(bitmap);
     platform.QueueMessageAnswer(dorvex::gui::kResultYes);

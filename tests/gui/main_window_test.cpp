@@ -54,7 +54,7 @@ const char* const kToolBarButtons[] = {
     "PopisB",   "VypisHistB", "PopisAB",   "ZmenaBarev",   "Default",   "Zasobnik",   "VolejPicture",
     "BitBtn2",  "BitBtn37",   "OAdresach", "Verze",        "Help"};
 
-QString Number(double x) { return QString::fromStdString(dorvex::statvex::StrNaCarku(x)); }
+QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
 
 }  // namespace
 

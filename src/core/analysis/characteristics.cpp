@@ -68,7 +68,7 @@ std::size_t CountIndent(int N, std::size_t base) {
 
 double ReadBack(const std::string& text) {
   double value = std::numeric_limits<double>::quiet_NaN();
-  statvex::ParseDouble(text, value);
+  statvex::ParseStrict(text, value);
   return value;
 }
 
@@ -83,17 +83,17 @@ Characteristics ComputeCharacteristics(const ProbabilityArray& P, int N, double 
   Characteristics c;
   c.intervals = N;
   c.total = total;
-  c.mean = PrumerX(copy, N, Min, Max);
-  c.variance = RozptylX(copy, N, Min, Max, c.mean);
+  c.mean = Mean(copy, N, Min, Max);
+  c.variance = Variance(copy, N, Min, Max, c.mean);
   c.standardDeviation = std::sqrt(c.variance);
-  c.meanAbsoluteDeviation = StrHodX(copy, N, Min, Max, c.mean);
-  c.coefficientOfVariation = KoefVariX(c.mean, c.standardDeviation);
+  c.meanAbsoluteDeviation = MeanAbsDeviation(copy, N, Min, Max, c.mean);
+  c.coefficientOfVariation = CoefficientOfVariation(c.mean, c.standardDeviation);
   c.skewness = Skewness(copy, N, Min, Max, c.mean);
   c.kurtosis = Kurtosis(copy, N, Min, Max, c.mean);
   c.concentration = c.kurtosis + 3.0;
   const bool discrete = type == model::HistogramType::Discrete;
-  c.medianText = VypMedian(discrete, copy, Min, Max, N);
-  c.modeText = VypMode(copy, N, Min, Max);
+  c.medianText = MedianText(discrete, copy, Min, Max, N);
+  c.modeText = ModeText(copy, N, Min, Max);
   c.median = ReadBack(c.medianText);
   c.mode = ReadBack(c.modeText);
   c.lowerBound = discrete ? Min - h / 2 : Min;
@@ -124,21 +124,21 @@ std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Lang
 }
 
 CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language) {
-  using statvex::StrNaCarku1;
+  using statvex::NumberText;
   CharacteristicsTable table;
   table.labels = CharacteristicsLabels(language);
-  table.values = {StrNaCarku1(c.lowerBound),
-                  StrNaCarku1(c.upperBound),
+  table.values = {NumberText(c.lowerBound),
+                  NumberText(c.upperBound),
                   IntervalCountText(c.intervals),
-                  StrNaCarku1(static_cast<double>(c.total)),
-                  StrNaCarku1(c.mean),
-                  StrNaCarku1(c.variance),
-                  StrNaCarku1(c.standardDeviation),
-                  StrNaCarku1(c.meanAbsoluteDeviation),
-                  StrNaCarku1(c.coefficientOfVariation),
-                  StrNaCarku1(c.skewness),
-                  StrNaCarku1(c.concentration),
-                  StrNaCarku1(c.kurtosis),
+                  NumberText(static_cast<double>(c.total)),
+                  NumberText(c.mean),
+                  NumberText(c.variance),
+                  NumberText(c.standardDeviation),
+                  NumberText(c.meanAbsoluteDeviation),
+                  NumberText(c.coefficientOfVariation),
+                  NumberText(c.skewness),
+                  NumberText(c.concentration),
+                  NumberText(c.kurtosis),
                   c.medianText,
                   c.modeText};
   return table;
@@ -170,7 +170,7 @@ CharacteristicsReport CharacteristicsText(const std::string& title, const Probab
   line(title);
   line(rule);
   line("");
-  line(texts::TextCis(kMessageBasic, language));
+  line(texts::MessageText(kMessageBasic, language));
   line("");
   line(label[0] + "\t\t" + value[0]);
   line(label[1] + "\t\t" + value[1]);

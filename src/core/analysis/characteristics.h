@@ -32,8 +32,8 @@ struct Characteristics {
   double skewness = 0;                // NaN without spread
   double concentration = 0;           // kurtosis + 3
   double kurtosis = 0;                // excess kurtosis; NaN without spread
-  std::string medianText;             // StrNaCarku text
-  std::string modeText;               // StrNaCarku text
+  std::string medianText;             // DisplayNumber text
+  std::string modeText;               // DisplayNumber text
   double median = 0;                  // medianText read back (6 significant digits)
   double mode = 0;                    // modeText read back (6 significant digits)
 };
@@ -62,7 +62,7 @@ struct CharacteristicsTable {
 
 // The labels of `language`, each padded with blanks to 33 characters.
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language);
-// The table of `c` in `language`: values through StrNaCarku1, the interval count as
+// The table of `c` in `language`: values through NumberText, the interval count as
 // IntervalCountText, the median and mode texts as computed.
 CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language);
 

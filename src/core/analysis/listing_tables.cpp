@@ -13,8 +13,8 @@ namespace dorvex::analysis {
 
 namespace {
 
-using statvex::StrNaCarku1;
-using statvex::TiskPrv;
+using statvex::NumberText;
+using statvex::CellNumberText;
 using texts::Language;
 
 constexpr int kMessageTotalShort = 49;
@@ -52,7 +52,7 @@ class SheetBuilder {
     if (text.empty()) return;
     SheetCell cell{row, column, text, std::nullopt};
     double number = 0;
-    if (statvex::ParseDouble(text, number)) cell.number = number;
+    if (statvex::ParseStrict(text, number)) cell.number = number;
     layout_.cells.push_back(std::move(cell));
   }
 
@@ -113,15 +113,15 @@ SheetLayout PointListingCells(const model::Histogram& h, const model::Descriptio
     x += h.d;
     F += At(h, k);
     sheet.Value(row, 1, std::to_string(k));
-    sheet.Value(row, 2, StrNaCarku1(x));
-    sheet.Value(row, 3, TiskPrv(At(h, k)));
-    sheet.Value(row, 4, TiskPrv(c * At(h, k)));
-    sheet.Value(row, 5, TiskPrv(F));
+    sheet.Value(row, 2, NumberText(x));
+    sheet.Value(row, 3, CellNumberText(At(h, k)));
+    sheet.Value(row, 4, CellNumberText(c * At(h, k)));
+    sheet.Value(row, 5, CellNumberText(F));
   }
   const int totalRow = n + 17;
-  sheet.Text(totalRow, 2, texts::TextCis(kMessageTotalShort, language));
+  sheet.Text(totalRow, 2, texts::MessageText(kMessageTotalShort, language));
   sheet.Value(totalRow, 3, ShownSum(shown));
-  sheet.Value(totalRow, 4, TiskPrv(c));
+  sheet.Value(totalRow, 4, CellNumberText(c));
   return layout;
 }
 
@@ -133,26 +133,26 @@ SheetLayout IntervalListingCells(const model::Histogram& h, const model::Descrip
   const long double c = shown.multiplier;
   sheet.Text(1, 1, "Histogram : " + shown.title);
   AddCharacteristicsAndHeadings(sheet, h, c, language);
-  sheet.Value(kHeadingRow + 1, 2, TiskPrv(h.Min - h.d / 2));
-  sheet.Value(kHeadingRow + 1, 5, TiskPrv(0));
+  sheet.Value(kHeadingRow + 1, 2, CellNumberText(h.Min - h.d / 2));
+  sheet.Value(kHeadingRow + 1, 5, CellNumberText(0));
   const int n = Count(h);
   long double F = 0;
   for (int k = 1; k <= n; ++k) {
     const int valueRow = kHeadingRow + 2 * k;
     const long double p = At(h, k);
     sheet.Value(valueRow, 1, std::to_string(k));
-    sheet.Value(valueRow, 2, StrNaCarku1(h.Min + (k - 1) * h.d));
-    sheet.Value(valueRow, 3, TiskPrv(p));
-    sheet.Value(valueRow, 4, TiskPrv(c * p));
-    sheet.Value(valueRow, 5, TiskPrv(F + p / 2));
+    sheet.Value(valueRow, 2, NumberText(h.Min + (k - 1) * h.d));
+    sheet.Value(valueRow, 3, CellNumberText(p));
+    sheet.Value(valueRow, 4, CellNumberText(c * p));
+    sheet.Value(valueRow, 5, CellNumberText(F + p / 2));
     F += p;
-    sheet.Value(valueRow + 1, 2, TiskPrv(h.Min + (k - 0.5) * h.d));
-    sheet.Value(valueRow + 1, 5, TiskPrv(F));
+    sheet.Value(valueRow + 1, 2, CellNumberText(h.Min + (k - 0.5) * h.d));
+    sheet.Value(valueRow + 1, 5, CellNumberText(F));
   }
   const int totalRow = 2 * n + 18;
-  sheet.Text(totalRow, 2, texts::TextCis(kMessageTotalSpaced, language));
+  sheet.Text(totalRow, 2, texts::MessageText(kMessageTotalSpaced, language));
   sheet.Value(totalRow, 3, ShownSum(shown));
-  sheet.Value(totalRow, 4, TiskPrv(c));
+  sheet.Value(totalRow, 4, CellNumberText(c));
   return layout;
 }
 

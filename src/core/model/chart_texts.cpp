@@ -10,13 +10,13 @@ namespace dorvex::model {
 std::string BarLabelText(bool valueLabels, double min, double d, int i) {
   if (!valueLabels) return std::to_string(i);
   const double x = (min - d) + d * (i + 1);
-  std::string text = statvex::StrBottomGraf(x);
+  std::string text = statvex::AxisLabelText(x);
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 std::string MarkValueText(double p) {
-  if (p == 0.0 || !std::isfinite(p)) return p == 0.0 ? "0" : statvex::StrBottomGraf(p);
+  if (p == 0.0 || !std::isfinite(p)) return p == 0.0 ? "0" : statvex::AxisLabelText(p);
   // %.3e rounds the mantissa; the exponent follows that rounding (9.9996 -> 1.000e+01).
   char text[48];
   std::snprintf(text, sizeof text, "%.3e", p);

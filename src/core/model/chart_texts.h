@@ -6,7 +6,7 @@
 namespace dorvex::model {
 
 // Bottom-axis label of bar i (0-based): the number i, or with `valueLabels` the
-// StrBottomGraf text of its value, computed as (min - d) + d * (i + 1) so that the
+// AxisLabelText text of its value, computed as (min - d) + d * (i + 1) so that the
 // labels keep the values the listings show.
 std::string BarLabelText(bool valueLabels, double min, double d, int i);
 

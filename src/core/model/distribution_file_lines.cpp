@@ -24,18 +24,18 @@ std::string ValueAfter(std::string_view line, std::size_t skip) {
 }
 
 bool ToDouble(NumberSyntax syntax, std::string_view text, double& out) {
-  return syntax == NumberSyntax::Prevod ? statvex::prevod_doub(text, out)
-                                        : statvex::ParseDouble(text, out);
+  return syntax == NumberSyntax::Prevod ? statvex::ParseLenient(text, out)
+                                        : statvex::ParseStrict(text, out);
 }
 
 bool ToInt32(NumberSyntax syntax, std::string_view text, std::int32_t& out) {
-  return syntax == NumberSyntax::Prevod ? statvex::prevod_long(text, out)
+  return syntax == NumberSyntax::Prevod ? statvex::ParseLenientInt32(text, out)
                                         : statvex::ParseInt32(text, out);
 }
 
 bool ToLongDouble(NumberSyntax syntax, std::string_view text, long double& out) {
-  return syntax == NumberSyntax::Prevod ? statvex::prevod_extended(text, out)
-                                        : statvex::ParseLongDouble(text, out);
+  return syntax == NumberSyntax::Prevod ? statvex::ParseLenientLongDouble(text, out)
+                                        : statvex::ParseStrictLongDouble(text, out);
 }
 
 }  // namespace

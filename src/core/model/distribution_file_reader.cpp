@@ -67,7 +67,7 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
   auto& listing = result.listing;
   if (options.controlListing) {
     listing.assign(static_cast<std::size_t>(n) + 2, ControlListingRow{});
-    listing[0] = {"   I N T", texts::TextCis(122)};
+    listing[0] = {"   I N T", texts::MessageText(122)};
   }
 
   const dis::Geometry geometry = dis::ConvertByType(keys, h.Type);
@@ -84,8 +84,8 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
   // so a Total of 0 or one far off the sum never produces a value out of range.
   const dis::FrequencyRead read = dis::ReadFrequencies(lines, n, [&](int position, long double value) {
     if (options.controlListing) {
-      listing[static_cast<std::size_t>(position)] = {statvex::TCetnost(8, position),
-                                                     statvex::TCetnost(12, value)};
+      listing[static_cast<std::size_t>(position)] = {statvex::CountText(8, position),
+                                                     statvex::CountText(12, value)};
     }
   });
   const std::string position = std::to_string(read.count + 1);
@@ -103,7 +103,7 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
   const int i = read.count;
 
   if (options.controlListing) {
-    listing[static_cast<std::size_t>(n) + 1] = {texts::TextCis(49), statvex::TCetnost(12, sum)};
+    listing[static_cast<std::size_t>(n) + 1] = {texts::MessageText(49), statvex::CountText(12, sum)};
   }
   // The rounded sum is a 64-bit integer; a larger sum is refused rather than wrapped.
   constexpr auto kMaxInt64 = static_cast<long double>(std::numeric_limits<std::int64_t>::max());

@@ -17,7 +17,7 @@ constexpr long double kExponentFrom = 1000000.0L;
 
 const std::string kFour = "    ";
 
-std::string Number(double x) { return statvex::StrNaCarku(x); }
+std::string Number(double x) { return statvex::DisplayNumber(x); }
 
 bool IsDiscrete(const Histogram& h) { return h.Type == HistogramType::Discrete; }
 
@@ -37,11 +37,11 @@ std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c) {
   const bool discrete = IsDiscrete(h);
   const int n = h.N;
   std::vector<ListingRow> rows(discrete ? 2 * n + 3 : n + 2);
-  rows[0] = {"   INT", "  " + texts::TextCis(kValueHeaderMessage), "  " + texts::TextCis(kProbabilityHeaderMessage),
-             "  " + texts::TextCis(kFrequencyHeaderMessage)};
+  rows[0] = {"   INT", "  " + texts::MessageText(kValueHeaderMessage), "  " + texts::MessageText(kProbabilityHeaderMessage),
+             "  " + texts::MessageText(kFrequencyHeaderMessage)};
   long double sum = 0.0L;
   const auto intervalRow = [&](int k) -> ListingRow {
-    return {statvex::TCetnost(5, k), kFour + Number(h.Min + (k - 1) * h.d), kFour + Number(h.P[k]),
+    return {statvex::CountText(5, k), kFour + Number(h.Min + (k - 1) * h.d), kFour + Number(h.P[k]),
             ListingFrequencyText(c * h.P[k])};
   };
   if (discrete) {
@@ -57,7 +57,7 @@ std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c) {
       rows[k] = intervalRow(k);
     }
   }
-  rows.back() = {std::string(), texts::TextCis(kTotalMessage),
+  rows.back() = {std::string(), texts::MessageText(kTotalMessage),
                  kFour + Number(static_cast<double>(RoundHalfEven(sum))), ListingFrequencyText(c)};
   return rows;
 }
@@ -89,7 +89,7 @@ std::vector<ProbabilityGridRow> ProbabilityGridRows(std::span<const double> prob
   for (int i = 1; i <= count; ++i) {
     const double p = probabilities[i - 1];
     sum += p;
-    const ProbabilityGridRow row{statvex::TCetnost(4, i), Number(min + (i - 1) * d), Number(p)};
+    const ProbabilityGridRow row{statvex::CountText(4, i), Number(min + (i - 1) * d), Number(p)};
     if (discrete) {
       rows[2 * i] = row;
       rows[2 * i + 1][1] = Number(min + (i - 0.5) * d);
@@ -98,7 +98,7 @@ std::vector<ProbabilityGridRow> ProbabilityGridRows(std::span<const double> prob
     }
   }
   if (discrete) rows[1][1] = Number(min - d / 2);
-  rows.back() = {std::string(), texts::TextCis(kGridTotalMessage), Number(static_cast<double>(sum))};
+  rows.back() = {std::string(), texts::MessageText(kGridTotalMessage), Number(static_cast<double>(sum))};
   return rows;
 }
 

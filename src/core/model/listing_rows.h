@@ -16,7 +16,7 @@ namespace dorvex::model {
 // result total when both differ from 1, else t1 * t2, or t1 alone when t2 is 0.
 long double FrequencyMultiplier(long double t1, long double t2, long double resultTotal);
 
-// Frequency cell of the result listing: two blanks + StrNaCarku from 1 000 000 on,
+// Frequency cell of the result listing: two blanks + DisplayNumber from 1 000 000 on,
 // else four blanks + the rounded integer.
 std::string ListingFrequencyText(long double frequency);
 

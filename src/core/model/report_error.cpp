@@ -54,20 +54,20 @@ constexpr const char* kMinMaxBothZero = "Min=0 a Max=0";
 
 std::string ComposeText(const ModelError& error, texts::Language language) {
   using texts::InsertText;
-  using texts::TextCis;
+  using texts::MessageText;
   if (error.code == 16) return kMinMaxBothZero;
   if (error.code == 49) {
-    return TextCis(142, language) + "\r\n1/ MinB-dB/2=0" + "\r\n2/ MaxB+dB/2=0" +
+    return MessageText(142, language) + "\r\n1/ MinB-dB/2=0" + "\r\n2/ MaxB+dB/2=0" +
            "\r\n3/ MinB-dB/2<0 a MaxB+dB/2>0";
   }
   const CodeRule* rule = FindRule(error.code);
   if (rule == nullptr) {
     // A text of its own that no message holds (message 0): insert and append only.
     if (error.message == 0) return error.insert + error.append;
-    return InsertText(TextCis(error.message, language), error.insert) + error.append;
+    return InsertText(MessageText(error.message, language), error.insert) + error.append;
   }
 
-  std::string text = TextCis(rule->message, language);
+  std::string text = MessageText(rule->message, language);
   if (rule->insert == Insert::Text) text = InsertText(text, error.insert);
   if (rule->insert == Insert::Limit1024) text = InsertText(text, "1024");
   if (rule->append) text += error.append;
@@ -77,7 +77,7 @@ std::string ComposeText(const ModelError& error, texts::Language language) {
 }  // namespace
 
 ErrorText ComposeReportError(const ModelError& error, texts::Language language) {
-  return ErrorText{texts::TextCis(texts::kTitleError, language), ComposeText(error, language)};
+  return ErrorText{texts::MessageText(texts::kTitleError, language), ComposeText(error, language)};
 }
 
 ErrorText ComposeReportError(const ModelError& error) {

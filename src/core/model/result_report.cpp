@@ -13,10 +13,10 @@ namespace dorvex::model {
 
 namespace {
 
-using statvex::StrNaCarku;
-using statvex::TCetnost;
+using statvex::DisplayNumber;
+using statvex::CountText;
 using texts::Language;
-using texts::TextCis;
+using texts::MessageText;
 
 constexpr int kWriteErrorCode = 23;
 constexpr const char* kLineEnd = "\r\n";
@@ -57,18 +57,18 @@ std::string HeaderLine(Language language) {
 }
 
 std::string BoundLine(double bound, double F) {
-  return "|      | " + StrNaCarku(bound) + " |              |              | " + StrNaCarku(F) +
+  return "|      | " + DisplayNumber(bound) + " |              |              | " + DisplayNumber(F) +
          " |";
 }
 
 std::string IntervalLine(int k, double x, double p, long double frequency, double F) {
   // Appended piece by piece: `"|" + text` trips a false -Wrestrict of g++ 12.
   std::string line = "|";
-  for (const std::string& cell : {TCetnost(5, k), StrNaCarku(x), StrNaCarku(p), TCetnost(12, frequency)}) {
+  for (const std::string& cell : {CountText(5, k), DisplayNumber(x), DisplayNumber(p), CountText(12, frequency)}) {
     line += cell;
     line += " | ";
   }
-  line += StrNaCarku(F);
+  line += DisplayNumber(F);
   line += " |";
   return line;
 }
@@ -91,22 +91,22 @@ void AppendTableLines(std::vector<std::string>& lines, const Histogram& h, long 
 std::vector<std::string> ResultReportLines(const ResultReportInput& input, Language language) {
   const Histogram& h = input.result;
   std::vector<std::string> lines;
-  lines.push_back(TextCis(kMessageResultingTitle, language));
+  lines.push_back(MessageText(kMessageResultingTitle, language));
   lines.emplace_back(kTitleRule, '_');
   lines.emplace_back(kBlankLine);
   lines.push_back("Histogram   : " + input.label);
   lines.push_back("Histogram A : " + input.nameA);
-  lines.push_back(TextCis(kMessageMultipleA, language) + input.multipleA);
+  lines.push_back(MessageText(kMessageMultipleA, language) + input.multipleA);
   lines.push_back("Histogram B : " + input.nameB);
-  lines.push_back(TextCis(kMessageMultipleB, language) + input.multipleB);
-  lines.push_back(TextCis(kMessageDate, language) + input.date + " / " + input.time);
+  lines.push_back(MessageText(kMessageMultipleB, language) + input.multipleB);
+  lines.push_back(MessageText(kMessageDate, language) + input.date + " / " + input.time);
   lines.push_back("Program     : Dorvex ( " + input.version + " )");
   lines.emplace_back(kBlankLine);
 
   const analysis::CharacteristicsTable table = analysis::MakeCharacteristicsTable(
       analysis::ComputeCharacteristics(h.P, h.N, h.Min, h.Max, input.resultTotal, h.Type),
       language);
-  lines.push_back(TextCis(kMessageBasic, language) + TextCis(kMessageCharacteristics, language));
+  lines.push_back(MessageText(kMessageBasic, language) + MessageText(kMessageCharacteristics, language));
   lines.emplace_back();
   for (std::size_t i = 0; i < table.labels.size(); ++i) {
     lines.push_back(table.labels[i] + "\t" + table.values[i]);
@@ -119,9 +119,9 @@ std::vector<std::string> ResultReportLines(const ResultReportInput& input, Langu
   lines.push_back("|" + rule + "|");
   AppendTableLines(lines, h, input.resultTotal);
   lines.push_back("|" + rule + "|");
-  lines.push_back("|    " + TextCis(kMessageTotalSpaced, language) + "    | " +
-                  StrNaCarku(static_cast<double>(ProbabilitySum(h))) + " | " +
-                  TCetnost(12, input.resultTotal) + " |              |");
+  lines.push_back("|    " + MessageText(kMessageTotalSpaced, language) + "    | " +
+                  DisplayNumber(static_cast<double>(ProbabilitySum(h))) + " | " +
+                  CountText(12, input.resultTotal) + " |              |");
   lines.push_back("|" + rule + "|");
   return lines;
 }
@@ -155,16 +155,16 @@ DescriptionGrid DescriptionTable(const Histogram& h, const std::string& title, l
   grid.multiplier = c;
   const std::size_t rowCount = static_cast<std::size_t>(discrete ? 2 * n + 3 : n + 2);
   grid.rows.assign(rowCount, std::vector<std::string>(5));
-  grid.rows[0] = {"  INT", "      x", TextCis(kMessageProbability, language),
+  grid.rows[0] = {"  INT", "      x", MessageText(kMessageProbability, language),
                   // Appended rather than `" " + text`, which trips a false -Wrestrict of g++ 12.
-                  std::string(1, ' ').append(TextCis(kMessageFrequency, language)),
-                  TextCis(kMessageDistribution, language)};
+                  std::string(1, ' ').append(MessageText(kMessageFrequency, language)),
+                  MessageText(kMessageDistribution, language)};
   const auto distributionCell = [](long double F) {
-    return kIndent4 + StrNaCarku(static_cast<double>(F));
+    return kIndent4 + DisplayNumber(static_cast<double>(F));
   };
   long double F = 0;
   if (discrete) {
-    grid.rows[1][1] = StrNaCarku(h.Min - h.d / 2);
+    grid.rows[1][1] = DisplayNumber(h.Min - h.d / 2);
     grid.rows[1][4] = distributionCell(F);
   }
   for (int k = 1; k <= n; ++k) {
@@ -172,23 +172,23 @@ DescriptionGrid DescriptionTable(const Histogram& h, const std::string& title, l
     const long double before = F;
     F += p;
     if (discrete) {
-      grid.rows[static_cast<std::size_t>(2 * k)] = {TCetnost(5, k), StrNaCarku(Value(h, k)),
-                                                    kIndent3 + StrNaCarku(p), TCetnost(12, c * p),
+      grid.rows[static_cast<std::size_t>(2 * k)] = {CountText(5, k), DisplayNumber(Value(h, k)),
+                                                    kIndent3 + DisplayNumber(p), CountText(12, c * p),
                                                     distributionCell(before + p / 2.0L)};
       auto& bound = grid.rows[static_cast<std::size_t>(2 * k + 1)];
-      bound[1] = StrNaCarku(h.Min + (k - 0.5) * h.d);
+      bound[1] = DisplayNumber(h.Min + (k - 0.5) * h.d);
       bound[4] = distributionCell(F);
     } else {
       // The last point is Max itself, not Min + (N - 1) * d with its rounding.
       const double x = k == n ? h.Max : Value(h, k);
-      grid.rows[static_cast<std::size_t>(k)] = {TCetnost(5, k), StrNaCarku(x),
-                                                kIndent3 + StrNaCarku(p), TCetnost(12, c * p),
+      grid.rows[static_cast<std::size_t>(k)] = {CountText(5, k), DisplayNumber(x),
+                                                kIndent3 + DisplayNumber(p), CountText(12, c * p),
                                                 distributionCell(F)};
     }
   }
-  const std::string sum = StrNaCarku(static_cast<double>(F));
-  grid.rows.back() = {"", TextCis(kMessageTotalShort, language), discrete ? sum : kIndent3 + sum,
-                      TCetnost(12, c), ""};
+  const std::string sum = DisplayNumber(static_cast<double>(F));
+  grid.rows.back() = {"", MessageText(kMessageTotalShort, language), discrete ? sum : kIndent3 + sum,
+                      CountText(12, c), ""};
   return grid;
 }
 

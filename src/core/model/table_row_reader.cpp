@@ -99,7 +99,7 @@ TableRowReadResult Read(LineSource& lines, HistogramType typeWhenMissing) {
     const auto at = static_cast<std::size_t>(k);
     row.P[at] = static_cast<double>(read.frequency[at] / keys.total);
   }
-  result.cells = {statvex::StrNaCarku(row.Min), statvex::StrNaCarku(row.Max), keys.binsText};
+  result.cells = {statvex::DisplayNumber(row.Min), statvex::DisplayNumber(row.Max), keys.binsText};
   return result;
 }
 

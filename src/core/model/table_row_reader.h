@@ -29,8 +29,8 @@ struct TableRowRecord {
 
 // The row's cells that the reader writes.
 struct TableRowCells {
-  std::string min;   // column 3: StrNaCarku(Min)
-  std::string max;   // column 4: StrNaCarku(Max)
+  std::string min;   // column 3: DisplayNumber(Min)
+  std::string max;   // column 4: DisplayNumber(Max)
   std::string bins;  // column 5: the text after "Bins=" as read, blanks removed
 };
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "numeric/ugamma.h"
-#include "numeric/umath.h"
+#include "numeric/gamma.h"
+#include "numeric/checked_math.h"
 #include "sources/param_types.h"
 
 namespace dorvex::sources {

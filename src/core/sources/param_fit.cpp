@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "numeric/ugamma.h"
+#include "numeric/gamma.h"
 
 namespace dorvex::sources {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/umath.h"
+#include "numeric/checked_math.h"
 #include "sources/param_search.h"
 #include "sources/param_types.h"
 

@@ -66,7 +66,7 @@ bool IsParamType(int type) { return type >= 0 && type < kParamTypeCount; }
 
 std::string ParamListText(int type, texts::Language language) {
   const TypeEntry& entry = kTypes[type];
-  return entry.listMessage != 0 ? texts::TextCis(entry.listMessage, language) : entry.listText;
+  return entry.listMessage != 0 ? texts::MessageText(entry.listMessage, language) : entry.listText;
 }
 
 std::string ParamListText(int type) { return ParamListText(type, texts::CurrentLanguage()); }
@@ -86,7 +86,7 @@ bool ParamMustBePositive(int type, int field) {
 }
 
 std::string ParamCaption(int type, texts::Language language) {
-  return texts::TextCis(199, language) + kTypes[type].captionSuffix;
+  return texts::MessageText(199, language) + kTypes[type].captionSuffix;
 }
 
 bool EpsFieldShown(int type, long double p1, long double p2) {

@@ -24,12 +24,12 @@ ParamRefusal Message(int message, std::string text) {
 
 std::optional<ParamRefusal> CheckParamBins(std::int32_t bins, texts::Language language) {
   if (bins >= 3 && bins <= kMaxBins) return std::nullopt;
-  return Message(88, texts::TextCis(88, language) + std::to_string(kMaxBins) + " !");
+  return Message(88, texts::MessageText(88, language) + std::to_string(kMaxBins) + " !");
 }
 
 std::optional<ParamRefusal> CheckParamEps(double eps, texts::Language language) {
-  if (!(eps > 0.0)) return Message(97, texts::TextCis(97, language));
-  if (!(eps >= kSmallestEps && eps <= kLargestEps)) return Message(98, texts::TextCis(98, language));
+  if (!(eps > 0.0)) return Message(97, texts::MessageText(97, language));
+  if (!(eps >= kSmallestEps && eps <= kLargestEps)) return Message(98, texts::MessageText(98, language));
   return std::nullopt;
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 using numeric::FpFault;
 using texts::Language;
-using texts::TextCis;
+using texts::MessageText;
 
 constexpr long double kLargestInt64 = 9223372036854775807.0L;
 // Above this a prepared Beta or Snedecor constant stands for an overflow.
@@ -58,13 +58,13 @@ ParamRefusal FaultRefusal(int type, FpFault fault, Language language) {
       break;
   }
   return Refusal(186,
-                 TextCis(186, language) + ParamListText(type, language) + "\r\n\r\n" + "       " +
-                     TextCis(detail, language),
+                 MessageText(186, language) + ParamListText(type, language) + "\r\n\r\n" + "       " +
+                     MessageText(detail, language),
                  0, true);
 }
 
 ParamRefusal Condition(const char* condition, int field, bool shown, Language language) {
-  return Refusal(505, TextCis(505, language) + condition, field, shown);
+  return Refusal(505, MessageText(505, language) + condition, field, shown);
 }
 
 // The checks of each type on its parameters before anything is prepared.
@@ -83,7 +83,7 @@ std::optional<ParamRefusal> CheckConditions(int type, const std::array<long doub
       break;
     case kGamma:
       if (p[0] < 1.0L) {
-        return Refusal(509, TextCis(509, language) + "(k-1).theta >= 0   !", 1, shown);
+        return Refusal(509, MessageText(509, language) + "(k-1).theta >= 0   !", 1, shown);
       }
       break;
     case kLogNormal3P:
@@ -99,16 +99,16 @@ std::optional<ParamRefusal> CheckConditions(int type, const std::array<long doub
 std::optional<ParamRefusal> CheckConstants(const Density& f, bool shown, Language language) {
   switch (f.type) {
     case kBetaUniversal:
-      if (f.B > kConstantLimit) return Refusal(506, TextCis(506, language), 2, shown);
+      if (f.B > kConstantLimit) return Refusal(506, MessageText(506, language), 2, shown);
       break;
     case kSnedecor:
-      if (f.K > kConstantLimit) return Refusal(506, TextCis(506, language), 1, shown);
+      if (f.K > kConstantLimit) return Refusal(506, MessageText(506, language), 1, shown);
       break;
     case kGamma:
       if (f.D == 0.0L) return Silent();
       break;
     case kLogNormal3P:
-      if (f.r == 0.0L) return Refusal(508, TextCis(508, language), 0, shown);
+      if (f.r == 0.0L) return Refusal(508, MessageText(508, language), 0, shown);
       break;
     default:
       break;
@@ -129,9 +129,9 @@ std::optional<ParamRefusal> ReadParameters(ParamState& st, std::array<long doubl
                                            bool shown, Language language) {
   const int type = st.type;
   for (int i = 0; i < 4; ++i) {
-    if (!statvex::prevod_extended(st.parameterTexts[i], para[i])) {
+    if (!statvex::ParseLenientLongDouble(st.parameterTexts[i], para[i])) {
       return Refusal(501,
-                     TextCis(501, language) + "\r\n\r\n" + "        " + TextCis(502, language) +
+                     MessageText(501, language) + "\r\n\r\n" + "        " + MessageText(502, language) +
                          ParamLabel(type, i + 1) + " : " + st.parameterTexts[i],
                      i + 1, shown);
     }
@@ -142,8 +142,8 @@ std::optional<ParamRefusal> ReadParameters(ParamState& st, std::array<long doubl
   for (int field = 1; field <= 2; ++field) {
     if (ParamMustBePositive(type, field) && para[field - 1] <= 0.0L) {
       return Refusal(503,
-                     TextCis(503, language) + "\r\n\r\n" + "     " + ParamLabel(type, field) +
-                         TextCis(504, language),
+                     MessageText(503, language) + "\r\n\r\n" + "     " + ParamLabel(type, field) +
+                         MessageText(504, language),
                      field, shown);
     }
   }
@@ -167,9 +167,9 @@ long double Discretise(const Density& f, int N, double Min, double w,
 }
 
 std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
-  if (!IsParamType(st.type)) return Refusal(100, TextCis(100, language), 0, true);
+  if (!IsParamType(st.type)) return Refusal(100, MessageText(100, language), 0, true);
   if (st.N < 3 || st.N > kMaxBins) {
-    return Refusal(88, TextCis(88, language) + std::to_string(kMaxBins) + " !", 0, true);
+    return Refusal(88, MessageText(88, language) + std::to_string(kMaxBins) + " !", 0, true);
   }
   const int type = st.type;
   if (st.firstRun) {
@@ -189,7 +189,7 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
     if (fitted.fault != FpFault::None) return FaultRefusal(type, fitted.fault, language);
     if (!fitted.fits) {
       if (fitted.message == 0) return Silent();
-      return Refusal(fitted.message, TextCis(fitted.message, language), 0, false,
+      return Refusal(fitted.message, MessageText(fitted.message, language), 0, false,
                      fitted.message == 507 ? texts::kTitleInformation : texts::kTitleError);
     }
     st.fitDescription = fitted.description;
@@ -210,7 +210,7 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
   if (range.fault != FpFault::None) return FaultRefusal(type, range.fault, language);
   if (range.fitFailed) return Silent();
   if (range.message != 0) {
-    return Refusal(range.message, TextCis(range.message, language), range.field, shown,
+    return Refusal(range.message, MessageText(range.message, language), range.field, shown,
                    range.message == 507 ? texts::kTitleInformation : texts::kTitleError);
   }
   const double Min = static_cast<double>(range.Min);
@@ -219,7 +219,7 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
     return FaultRefusal(type, fault, language);
   }
   // A range of no width would put every interval on one point.
-  if (!(Max > Min)) return Refusal(217, TextCis(217, language), 0, shown);
+  if (!(Max > Min)) return Refusal(217, MessageText(217, language), 0, shown);
 
   ProbabilityArray P{};
   const double w = (Max - Min) / st.N;

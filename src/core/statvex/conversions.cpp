@@ -108,15 +108,15 @@ bool ParseInteger(std::string_view text, Integer& out) {
 
 }  // namespace
 
-bool prevod_doub(std::string_view text, double& out) { return ParseReal(text, true, out); }
+bool ParseLenient(std::string_view text, double& out) { return ParseReal(text, true, out); }
 
-bool prevod_long(std::string_view text, std::int32_t& out) { return ParseInteger(text, out); }
+bool ParseLenientInt32(std::string_view text, std::int32_t& out) { return ParseInteger(text, out); }
 
-bool prevod_extended(std::string_view text, long double& out) { return ParseReal(text, true, out); }
+bool ParseLenientLongDouble(std::string_view text, long double& out) { return ParseReal(text, true, out); }
 
-bool ParseDouble(std::string_view text, double& out) { return ParseReal(text, false, out); }
+bool ParseStrict(std::string_view text, double& out) { return ParseReal(text, false, out); }
 
-bool ParseLongDouble(std::string_view text, long double& out) {
+bool ParseStrictLongDouble(std::string_view text, long double& out) {
   return ParseReal(text, false, out);
 }
 

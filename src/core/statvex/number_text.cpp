@@ -57,11 +57,11 @@ std::string ShortText(double x) {
 
 }  // namespace
 
-std::string StrNaCarku(double x) { return PaddedLeft(ShortText(x), kDisplayWidth); }
+std::string DisplayNumber(double x) { return PaddedLeft(ShortText(x), kDisplayWidth); }
 
-std::string StrNaCarku1(double x) { return ShortText(x); }
+std::string NumberText(double x) { return ShortText(x); }
 
-std::string StrNaCarku2(double x) {
+std::string MultipleText(double x) {
   std::string text = ShortText(x);
   if (!std::isfinite(x) || text.find('E') != std::string::npos) return text;
   const std::size_t point = text.find('.');
@@ -71,7 +71,7 @@ std::string StrNaCarku2(double x) {
   return text;
 }
 
-std::string TCetnost(int width, long double x) {
+std::string CountText(int width, long double x) {
   if (width < 1) return {};
   const auto w = static_cast<std::size_t>(width);
   if (!std::isfinite(x)) {
@@ -95,14 +95,14 @@ std::string TCetnost(int width, long double x) {
   return std::string(w, '*');
 }
 
-std::string StrBottomGraf(double x) { return ShortText(x); }
+std::string AxisLabelText(double x) { return ShortText(x); }
 
-std::string TiskPrv(long double x) {
+std::string CellNumberText(long double x) {
   if (!std::isfinite(x)) return NonFiniteText(x);
   if (x == 0) x = 0;
   return Formatted(x, std::chars_format::general, kCellDigits);
 }
 
-std::string Verze() { return DORVEX_VERSION; }
+std::string VersionText() { return DORVEX_VERSION; }
 
 }  // namespace dorvex::statvex

@@ -106,17 +106,17 @@ PairMoments Pairs(const ProbabilityArray& P, int N, double Min, double Max) {
 
 }  // namespace
 
-double PrumerX(const ProbabilityArray& P, int N, double Min, double Max) {
+double Mean(const ProbabilityArray& P, int N, double Min, double Max) {
   return static_cast<double>(Expectation(P, Grid(N, Min, Max), [](long double x) { return x; }));
 }
 
-double RozptylX(const ProbabilityArray& P, int N, double Min, double Max, double mean) {
+double Variance(const ProbabilityArray& P, int N, double Min, double Max, double mean) {
   const Grid grid(N, Min, Max);
   const long double variance = CentralMoment(P, grid, mean, 2);
   return HasSpread(variance, grid) ? static_cast<double>(variance) : 0.0;
 }
 
-double StrHodX(const ProbabilityArray& P, int N, double Min, double Max, double mean) {
+double MeanAbsDeviation(const ProbabilityArray& P, int N, double Min, double Max, double mean) {
   const Grid grid(N, Min, Max);
   if (!HasSpread(CentralMoment(P, grid, mean, 2), grid)) return 0.0;
   const long double centre = mean;
@@ -124,7 +124,7 @@ double StrHodX(const ProbabilityArray& P, int N, double Min, double Max, double 
       Expectation(P, grid, [centre](long double x) { return std::fabs(x - centre); }));
 }
 
-double KoefVariX(double mean, double standardDeviation) {
+double CoefficientOfVariation(double mean, double standardDeviation) {
   return PercentOfMean(mean, standardDeviation);
 }
 
@@ -136,42 +136,42 @@ double Kurtosis(const ProbabilityArray& P, int N, double Min, double Max, double
   return StandardisedMoment(P, N, Min, Max, mean, 4) - 3.0;
 }
 
-std::string VypMedian(bool discrete, const ProbabilityArray& P, double Min, double Max, int N) {
+std::string MedianText(bool discrete, const ProbabilityArray& P, double Min, double Max, int N) {
   const Grid grid(N, Min, Max);
   const long double mass = Mass(P, grid.n);
-  if (!(mass > 0)) return StrNaCarku(0);
+  if (!(mass > 0)) return DisplayNumber(0);
   const long double half = mass / 2;
   long double F = 0;
   for (int i = 1; i <= grid.n; ++i) {
     const long double before = F;
     F += At(P, i);
     if (F < half) continue;
-    if (!discrete) return StrNaCarku(static_cast<double>(grid.Value(i)));
+    if (!discrete) return DisplayNumber(static_cast<double>(grid.Value(i)));
     // F grew past the half inside this interval, so P[i] > 0.
     const long double lowerEdge = grid.Value(i) - grid.h / 2;
-    return StrNaCarku(static_cast<double>(lowerEdge + (half - before) / At(P, i) * grid.h));
+    return DisplayNumber(static_cast<double>(lowerEdge + (half - before) / At(P, i) * grid.h));
   }
   // F ends at the mass, so only negative entries, which no histogram holds, get here.
-  return StrNaCarku(static_cast<double>(grid.Value(grid.n)));
+  return DisplayNumber(static_cast<double>(grid.Value(grid.n)));
 }
 
-std::string VypMode(const ProbabilityArray& P, int N, double Min, double Max) {
+std::string ModeText(const ProbabilityArray& P, int N, double Min, double Max) {
   const Grid grid(N, Min, Max);
-  if (!(Mass(P, grid.n) > 0)) return StrNaCarku(0);
+  if (!(Mass(P, grid.n) > 0)) return DisplayNumber(0);
   int best = 1;
   for (int i = 2; i <= grid.n; ++i) {
     if (At(P, i) > At(P, best)) best = i;
   }
-  return StrNaCarku(static_cast<double>(grid.Value(best)));
+  return DisplayNumber(static_cast<double>(grid.Value(best)));
 }
 
-double PrumerY(const ProbabilityArray& P, int N) {
+double MeanOfProbabilities(const ProbabilityArray& P, int N) {
   const int n = std::clamp(N, 0, kMaxBins);
   if (n < 1) return 0;
   return static_cast<double>(Mass(P, n) / n);
 }
 
-double RozptylY(const ProbabilityArray& P, int N, double meanY) {
+double VarianceOfProbabilities(const ProbabilityArray& P, int N, double meanY) {
   const int n = std::clamp(N, 0, kMaxBins);
   if (n < 1) return 0;
   long double sum = 0;
@@ -182,33 +182,33 @@ double RozptylY(const ProbabilityArray& P, int N, double meanY) {
   return static_cast<double>(sum / n);
 }
 
-double KoefVariY(double meanY, double standardDeviationY) {
+double CoefficientOfVariationOfProbabilities(double meanY, double standardDeviationY) {
   return PercentOfMean(meanY, standardDeviationY);
 }
 
-double PrumerXY(const ProbabilityArray& P, int N, double Min, double Max) {
+double Covariance(const ProbabilityArray& P, int N, double Min, double Max) {
   return static_cast<double>(Pairs(P, N, Min, Max).covariance);
 }
 
-double KoefKorel(const ProbabilityArray& P, int N, double Min, double Max) {
+double Correlation(const ProbabilityArray& P, int N, double Min, double Max) {
   const PairMoments m = Pairs(P, N, Min, Max);
   if (!(m.varianceX > 0) || !(m.varianceY > 0)) return 0;
   return static_cast<double>(m.covariance / std::sqrt(m.varianceX * m.varianceY));
 }
 
-double KoefRegreseX(const ProbabilityArray& P, int N, double Min, double Max) {
+double RegressionSlopeYOnX(const ProbabilityArray& P, int N, double Min, double Max) {
   const PairMoments m = Pairs(P, N, Min, Max);
   if (!(m.varianceX > 0)) return 0;
   return static_cast<double>(m.covariance / m.varianceX);
 }
 
-double KoefRegreseY(const ProbabilityArray& P, int N, double Min, double Max) {
+double RegressionSlopeXOnY(const ProbabilityArray& P, int N, double Min, double Max) {
   const PairMoments m = Pairs(P, N, Min, Max);
   if (!(m.varianceY > 0)) return 0;
   return static_cast<double>(m.covariance / m.varianceY);
 }
 
-double VypocetCharTesnosti(const ProbabilityArray& fitted, const ProbabilityArray& data,
+double CoefficientOfDetermination(const ProbabilityArray& fitted, const ProbabilityArray& data,
                            int N) {
   const int n = std::clamp(N, 0, kMaxBins);
   if (n < 1) return 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Raw message table; use TextCis (messages.h) to read it.
+// Raw message table; use MessageText (messages.h) to read it.
 
 #include <cstddef>
 

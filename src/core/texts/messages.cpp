@@ -23,17 +23,17 @@ std::string Unknown(int n, Language language) {
 
 }  // namespace
 
-std::string TextCis(int n, Language language) {
-  if (n == 137) return TextCis137("", language);
+std::string MessageText(int n, Language language) {
+  if (n == 137) return RefusedValueMessage("", language);
   const MessageEntry* entry = Find(n);
   const char* text = nullptr;
   if (entry) text = language == Language::Czech ? entry->czech : entry->english;
   return text ? std::string(text) : Unknown(n, language);
 }
 
-std::string TextCis(int n) { return TextCis(n, CurrentLanguage()); }
+std::string MessageText(int n) { return MessageText(n, CurrentLanguage()); }
 
-std::string TextCis137(std::string_view refused, Language language) {
+std::string RefusedValueMessage(std::string_view refused, Language language) {
   std::string text = language == Language::Czech ? "Číslo mimo rozsah (0,1)\r\n\r\nZadáno : "
                                                  : "Number out of range (0,1)\r\n\r\n Entered: ";
   text += refused;
@@ -41,7 +41,7 @@ std::string TextCis137(std::string_view refused, Language language) {
   return text;
 }
 
-std::string TextCis137(std::string_view refused) { return TextCis137(refused, CurrentLanguage()); }
+std::string RefusedValueMessage(std::string_view refused) { return RefusedValueMessage(refused, CurrentLanguage()); }
 
 std::string InsertText(std::string_view text, std::string_view value) {
   std::string out(text);

@@ -20,7 +20,7 @@ constexpr int kCharacteristicsTitle = 79;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-QString Message(int n) { return FromStd(texts::TextCis(n)); }
+QString Message(int n) { return FromStd(texts::MessageText(n)); }
 
 void ShowReport(const PlatformServices& services, const analysis::CharacteristicsReport& report) {
   if (report.error) {
@@ -59,7 +59,7 @@ QString AskSavePath(const PlatformServices& services, const FileDialogRequest& r
   if (path.isEmpty()) return {};
   if (QFileInfo::exists(path)) {
     const QString question = FromStd(
-        texts::InsertText(texts::TextCis(kOverwriteQuestion), QDir::toNativeSeparators(path).toStdString()));
+        texts::InsertText(texts::MessageText(kOverwriteQuestion), QDir::toNativeSeparators(path).toStdString()));
     const int answer = services.messages->DefMessageDlg(Message(texts::kTitleConfirmation), question,
                                                         MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);
     if (answer != kResultYes) return {};

@@ -53,9 +53,9 @@ constexpr double kDesignPointSize = 8.0;
 constexpr int kMinimumWidth = 713;
 constexpr int kMinimumHeight = 575;
 
-QString Message(int n) { return QString::fromStdString(texts::TextCis(n)); }
+QString Message(int n) { return QString::fromStdString(texts::MessageText(n)); }
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-QString NumberText(double x) { return FromStd(statvex::StrNaCarku(x)); }
+QString NumberText(double x) { return FromStd(statvex::DisplayNumber(x)); }
 
 }  // namespace
 
@@ -187,7 +187,7 @@ bool TForm1::ScreenCheck() {
   if (width >= 1024) return true;
   services_.messages->DefMessageDlg(
       Message(texts::kTitleWarning),
-      QStringLiteral("\t") + FromStd(texts::InsertText(texts::TextCis(7), std::to_string(width))),
+      QStringLiteral("\t") + FromStd(texts::InsertText(texts::MessageText(7), std::to_string(width))),
       MessageKind::Warning, MessageButtons::Ok, kResultOk);
   EndProgram();
   return false;

@@ -30,15 +30,15 @@ constexpr int kInvalidNumberMessage = 20;
 constexpr int kValueTitleMessage = 154;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-QString NumberText(double x) { return FromStd(statvex::StrNaCarku(x)); }
+QString NumberText(double x) { return FromStd(statvex::DisplayNumber(x)); }
 // A multiple as the fields show it: the number text without its leading blanks.
-QString MultipleText(double n) { return FromStd(statvex::StrNaCarku1(n)); }
+QString MultipleText(double n) { return FromStd(statvex::NumberText(n)); }
 
 // The number in a field's text; false when it does not convert or begins with "E".
 bool ReadNumber(const QString& text, double& value) {
   const QString trimmed = text.trimmed();
   if (trimmed.startsWith(QLatin1Char('E'), Qt::CaseInsensitive)) return false;
-  return statvex::prevod_doub(trimmed.toStdString(), value);
+  return statvex::ParseLenient(trimmed.toStdString(), value);
 }
 
 model::ModelError InvalidNumberWithText(const QString& text) {
@@ -169,7 +169,7 @@ void TForm1::Edit_PExit() {
   DrawResultQuery(answer.markedIntervals, valueColour_, engine::kValueFrameColour);
   if (answer.atUpperBound) {
     QStringList title = ChartTitleLines(Chart_AB);
-    title.last() = FromStd(texts::TextCis(kValueTitleMessage)) + QStringLiteral(" :  ") + text;
+    title.last() = FromStd(texts::MessageText(kValueTitleMessage)) + QStringLiteral(" :  ") + text;
     SetChartTitleLines(Chart_AB, title);
   }
   PaintResultListing();
@@ -328,7 +328,7 @@ void TForm1::EdNasobExit() {
   RunAndShow([&](engine::OperationRequest& request, QString& label, QString& shown) {
     engine::RescaleOutcome rescaled = engine::RescaleResult(request, n);
     if (rescaled.notice) ShowModelError(*rescaled.notice);
-    label = FromStd(statvex::StrNaCarku2(rescaled.multiple));
+    label = FromStd(statvex::MultipleText(rescaled.multiple));
     shown = MultipleText(rescaled.multiple);
     return rescaled.outcome;
   });

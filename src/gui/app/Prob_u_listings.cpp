@@ -83,7 +83,7 @@ void TForm1::VysledkyClick() {
   input.multipleB = slotB_.loaded ? Edit_NasB->text().trimmed().toStdString() : std::string();
   input.date = QDate::currentDate().toString(ShortDateFormat()).toStdString();
   input.time = QTime::currentTime().toString(LongTimeFormat()).toStdString();
-  input.version = statvex::Verze();
+  input.version = statvex::VersionText();
   const QString path = SaveResultReport(services_, FromStd(folders_.calculated), input, SouborText1->isChecked());
   if (path.isEmpty()) return;
   settings_->WriteString(settings::kSectionOutputFile, "Výsledky  AB", path.toStdString());

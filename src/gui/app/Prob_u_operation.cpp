@@ -34,7 +34,7 @@ constexpr unsigned kTotalRow = 0xB3CBFF;
 constexpr int kRepaintMilliseconds = 50;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-QString NumberText(double x) { return FromStd(statvex::StrNaCarku(x)); }
+QString NumberText(double x) { return FromStd(statvex::DisplayNumber(x)); }
 
 }  // namespace
 

@@ -204,7 +204,7 @@ void TForm1::SetWindowTexts(texts::Language language) {
   RebuildSlotHints();
 
   setWindowTitle(QStringLiteral("D o r v e x  -  ") + (czech ? QStringLiteral("Verze ") : QStringLiteral("Version ")) +
-                 QString::fromStdString(statvex::Verze()));
+                 QString::fromStdString(statvex::VersionText()));
   const QStringList summary = czech ? QStringList{"Typ", "Počet intervalů", "Suma četností"}
                                     : QStringList{"Type", "Number of intervals", "Probability summation"};
   SetGridLabels(StringGrid3, summary);
@@ -216,7 +216,7 @@ void TForm1::SetWindowTexts(texts::Language language) {
   SetGridLabels(StringGrid7, {QStringLiteral("P(x)"), QStringLiteral("P(X<=x)")});
   SetGridLabels(StringGrid6, {QStringLiteral("Qp")});
 
-  const auto message = [language](int n) { return QString::fromStdString(texts::TextCis(n, language)); };
+  const auto message = [language](int n) { return QString::fromStdString(texts::MessageText(n, language)); };
   for (QComboBox* type : {CBTypHistA, CBTypHistB}) {
     const int current = type->currentIndex();
     type->clear();

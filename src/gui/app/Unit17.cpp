@@ -104,7 +104,7 @@ TForm17::TForm17(QWidget* parent)
   lines->addWidget(CentredLabel(QStringLiteral("Matematické operace s histogramy"), 0, false, texts));
   lines->addWidget(CentredLabel(QStringLiteral("Mathematical operations with histograms"), 0, false, texts));
   lines->addWidget(CentredLabel(
-      QStringLiteral("Version ") + QString::fromStdString(statvex::Verze()), 0, false, texts));
+      QStringLiteral("Version ") + QString::fromStdString(statvex::VersionText()), 0, false, texts));
   lines->addWidget(CentredLabel(QStringLiteral("Direct numerical calculation of random"), 0, false, texts));
   lines->addWidget(CentredLabel(QStringLiteral("quantities given by histograms"), 0, false, texts));
 

@@ -16,7 +16,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Dorvex"));
-  QApplication::setApplicationVersion(QString::fromStdString(dorvex::statvex::Verze()));
+  QApplication::setApplicationVersion(QString::fromStdString(dorvex::statvex::VersionText()));
 
   const dorvex::gui::StartupArguments arguments = dorvex::gui::ParseStartupArguments(application.arguments());
   if (!arguments.error.isEmpty()) {

@@ -162,7 +162,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
     bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? QString::fromStdString(texts::TextCis(kValueAxisTitleMessage))
+                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage))
                              : QStringLiteral("Index    x"));
   }
   const int step = LabelStep(view, axisFont, picture);

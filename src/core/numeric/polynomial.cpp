@@ -1,4 +1,4 @@
-#include "numeric/upolev.h"
+#include "numeric/polynomial.h"
 
 namespace dorvex::numeric {
 

@@ -1,8 +1,8 @@
-#include "numeric/umath.h"
+#include "numeric/checked_math.h"
 
 #include <cmath>
 
-#include "numeric/utypes.h"
+#include "numeric/math_limits.h"
 
 namespace dorvex::numeric {
 

@@ -1,10 +1,10 @@
-#include "numeric/ugamma.h"
+#include "numeric/gamma.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "numeric/upolev.h"
-#include "numeric/utypes.h"
+#include "numeric/polynomial.h"
+#include "numeric/math_limits.h"
 
 namespace dorvex::numeric {
 

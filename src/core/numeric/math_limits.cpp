@@ -1,4 +1,4 @@
-#include "numeric/utypes.h"
+#include "numeric/math_limits.h"
 
 namespace dorvex::numeric {
 
