@@ -99,7 +99,7 @@ std::string ToLf(std::string text) {
 }  // namespace
 
 void PrintError(std::ostream& err, const model::ModelError& error) {
-  const model::ErrorText text = model::ComposeReportError(error);
+  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
   err << ToLf(text.title) << '\n' << ToLf(text.text) << '\n';
 }
 

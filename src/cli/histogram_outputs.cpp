@@ -5,7 +5,7 @@
 
 #include "analysis/xlsx_writer.h"
 #include "cli_options.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "statvex/number_text.h"
 #include "texts/language.h"
 
@@ -43,7 +43,7 @@ std::string CharacteristicsJson(const analysis::Characteristics& c) {
 std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source) {
   const texts::Language language = texts::CurrentLanguage();
   if (outputs.report) {
-    model::ResultReportInput input;
+    analysis::ResultReportInput input;
     input.result = *source.histogram;
     input.resultTotal = source.resultTotal;
     input.label = source.label;
@@ -54,8 +54,8 @@ std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const 
     input.date = Now("%d.%m.%Y");
     input.time = Now("%H:%M:%S");
     input.version = statvex::VersionText();
-    const auto lines = model::ResultReportLines(input, language);
-    if (auto error = model::WriteResultReport(*outputs.report, lines)) return error;
+    const auto lines = analysis::ResultReportLines(input, language);
+    if (auto error = analysis::WriteResultReport(*outputs.report, lines)) return error;
   }
   if (outputs.workbook) {
     if (auto error = analysis::WriteListingWorkbook(*outputs.workbook, *source.histogram, source.label,

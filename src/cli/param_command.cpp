@@ -18,8 +18,8 @@ namespace {
 // A refusal as the window's dialog would show it. Refusals the window passes over
 // silently still need words on a command line: message 507 says what happened.
 void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal) {
-  err << texts::MessageText(refusal.titleMessage) << '\n'
-      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507)) << '\n';
+  err << texts::MessageText(refusal.titleMessage, texts::CurrentLanguage()) << '\n'
+      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, texts::CurrentLanguage())) << '\n';
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {

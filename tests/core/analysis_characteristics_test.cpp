@@ -245,7 +245,7 @@ TEST(CharacteristicsText, FewerThanThreeIntervalsGiveMessage215Only) {
 
   const model::Histogram three =
       MakeHistogram(HistogramType::Discrete, 1.0, 1.0, {0.25, 0.5, 0.25});
-  EXPECT_FALSE(CharacteristicsText("T", three).error.has_value());
+  EXPECT_FALSE(CharacteristicsText("T", three, Language::English).error.has_value());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "analysis/listing_tables.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "support/histogram_builders.h"
 #include "texts/language.h"
 
@@ -27,7 +27,7 @@ model::Histogram Listed(HistogramType type) {
 
 SheetLayout Layout(HistogramType type, Language language = Language::English) {
   const model::Histogram h = Listed(type);
-  return ListingCells(h, model::DescriptionTable(h, "(A + B) * nAB", 8, language), language);
+  return ListingCells(h, analysis::DescriptionTable(h, "(A + B) * nAB", 8, language), language);
 }
 
 std::set<int> RowsUsed(const SheetLayout& layout) {
@@ -147,7 +147,7 @@ TEST(ListingCells, AnUndefinedSkewnessStaysAText) {
   // All probability on one value: no spread, so skewness and kurtosis are undefined.
   const model::Histogram h = MakeHistogram(HistogramType::PureDiscrete, 1.0, 1.0, {0, 1, 0});
   const SheetLayout layout =
-      PointListingCells(h, model::DescriptionTable(h, "", 1, Language::English), Language::English);
+      PointListingCells(h, analysis::DescriptionTable(h, "", 1, Language::English), Language::English);
   ExpectCells(layout, {{12, 2, "undefined", kText}, {14, 2, "undefined", kText}});
 }
 

@@ -16,7 +16,7 @@
 #include "analysis/listing_tables.h"
 #include "analysis/xlsx_writer.h"
 #include "model/report_error.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "support/histogram_builders.h"
 #include "texts/language.h"
 
@@ -169,7 +169,7 @@ TEST(WriteListingWorkbook, HoldsEveryCellOfTheIntervalListing) {
   const fs::path path = TestFolder("listing") / "Histogram.xlsx";
   ASSERT_FALSE(WriteListingWorkbook(path.string(), h, "title", 10, Language::English).has_value());
   const SheetLayout layout = ListingCells(
-      h, model::DescriptionTable(h, "title", 10, Language::English), Language::English);
+      h, analysis::DescriptionTable(h, "title", 10, Language::English), Language::English);
   ASSERT_EQ(LastRow(layout), 2 * 5 + 18);  // the total row of five intervals
   ExpectSheetHolds(path, layout);
 }

@@ -19,6 +19,8 @@ using dorvex::model::ResultListingRows;
 using dorvex::model::ResultListingShades;
 using dorvex::statvex::DisplayNumber;
 
+using dorvex::texts::Language;
+
 namespace {
 
 const std::string kFour = "    ";
@@ -39,13 +41,8 @@ Histogram ThreeIntervals(HistogramType type) {
   return h;
 }
 
-class ResultListing : public ::testing::Test {
- protected:
-  void SetUp() override { dorvex::texts::SetLanguage(dorvex::texts::Language::English); }
-};
-
-TEST_F(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L);
+TEST(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
+  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L, Language::English);
   ASSERT_EQ(rows.size(), 9u);  // header, bound, 3 x (interval, bound), total
   EXPECT_EQ(rows[0], (dorvex::model::ListingRow{"   INT", "             x", "   Probability P(x)", "    Frequency"}));
   EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"", kFour + DisplayNumber(0.5), "", ""}));
@@ -54,17 +51,16 @@ TEST_F(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
   EXPECT_EQ(rows[8], (dorvex::model::ListingRow{"", "   Total", kFour + DisplayNumber(1.0), "    4"}));
 }
 
-TEST_F(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L);
+TEST(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
+  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L, Language::English);
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"    1", kFour + DisplayNumber(1.0), kFour + DisplayNumber(0.25), "    1"}));
   EXPECT_EQ(rows[3][1], kFour + DisplayNumber(3.0));
   EXPECT_EQ(rows[4][1], "   Total");
 }
 
-TEST_F(ResultListing, CzechHeadersComeFromTheMessageTable) {
-  dorvex::texts::SetLanguage(dorvex::texts::Language::Czech);
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L);
+TEST(ResultListing, CzechHeadersComeFromTheMessageTable) {
+  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L, Language::Czech);
   EXPECT_EQ(rows[0][2], "    Pravděpod. P(x)");
   EXPECT_EQ(rows.back()[1], "  Celkem");
 }
@@ -120,9 +116,8 @@ TEST(ResultListingShades, AGridOfThreeRowsHasNoTotalShade) {
 }
 
 TEST(ProbabilityGridRows, DiscreteGridInterleavesBoundsAndEndsWithTheTotal) {
-  dorvex::texts::SetLanguage(dorvex::texts::Language::English);
   const std::array<double, 2> p{0.25, 0.75};
-  const auto rows = ProbabilityGridRows(p, 2.0, 10.0, true);
+  const auto rows = ProbabilityGridRows(p, 2.0, 10.0, true, Language::English);
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_EQ(rows[0], (dorvex::model::ProbabilityGridRow{" INT", "        x", "     P(x)"}));
   EXPECT_EQ(rows[1][1], DisplayNumber(9.0));
@@ -130,7 +125,7 @@ TEST(ProbabilityGridRows, DiscreteGridInterleavesBoundsAndEndsWithTheTotal) {
   EXPECT_EQ(rows[5][1], DisplayNumber(13.0));
   EXPECT_EQ(rows[6], (dorvex::model::ProbabilityGridRow{"", "   T o t a l ", DisplayNumber(1.0)}));
 
-  const auto points = ProbabilityGridRows(p, 2.0, 10.0, false);
+  const auto points = ProbabilityGridRows(p, 2.0, 10.0, false, Language::English);
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[2][1], DisplayNumber(12.0));
 }

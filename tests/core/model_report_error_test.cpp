@@ -134,18 +134,6 @@ TEST(ComposeReportError, MessageZeroShowsItsOwnTextOnly) {
   EXPECT_EQ(text.text, "Index pole (1025) pro n=3");
 }
 
-TEST(ComposeReportError, FollowsTheCurrentLanguageWhenNoneIsGiven) {
-  const Language before = dorvex::texts::CurrentLanguage();
-  dorvex::texts::SetLanguage(Language::Czech);
-  const auto czech = ComposeReportError(ModelError{2, "", "", 0});
-  dorvex::texts::SetLanguage(Language::English);
-  const auto english = ComposeReportError(ModelError{2, "", "", 0});
-  dorvex::texts::SetLanguage(before);
-  EXPECT_EQ(czech.title, "C h y b a");
-  EXPECT_EQ(czech.text, "Nebylo zadáno klíčové slovo [Bins] !");
-  EXPECT_EQ(english.text, "Key word [Bins] is missing!");
-}
-
 TEST(ClearsResult, HoldsForCodes49To55Only) {
   for (int code = 0; code <= 60; ++code) {
     EXPECT_EQ(ClearsResult(code), code >= 49 && code <= 55) << "code " << code;

@@ -2,15 +2,10 @@
 
 #include <string>
 
-#include "model/chart_texts.h"
 #include "model/slot_texts.h"
 #include "statvex/number_text.h"
 
-using dorvex::model::BarLabelText;
 using dorvex::model::FrequencySumText;
-using dorvex::model::MarkStyle;
-using dorvex::model::MarkText;
-using dorvex::model::MarkValueText;
 using dorvex::model::SlotNameFromPath;
 
 namespace {
@@ -49,35 +44,6 @@ TEST(ResultSummaryTexts, CountSumAndTotalCarryALeadingBlank) {
   EXPECT_EQ(dorvex::model::ResultTotalText(4.0), " 4");
   EXPECT_EQ(dorvex::model::ResultTotalText(2.5), " 2");
   EXPECT_EQ(dorvex::model::ResultTotalText(1234567.0), " 1.23457E+06");
-}
-
-TEST(BarLabelText, IndexModeCountsFromZeroAndValueModeShowsTheBarsValue) {
-  EXPECT_EQ(BarLabelText(false, 0.5, 1.0, 0), "0");
-  EXPECT_EQ(BarLabelText(false, 0.5, 1.0, 9), "9");
-  // Bar 2 of a histogram starting at 0.5 with width 1 stands at 2.5.
-  EXPECT_EQ(BarLabelText(true, 0.5, 1.0, 2), dorvex::statvex::NumberText(2.5));
-  EXPECT_EQ(BarLabelText(true, -1.5, 1.0, 1), dorvex::statvex::NumberText(-0.5));
-}
-
-TEST(MarkValueText, WritesUpToThreeDecimalsAndANegativeExponentSignOnly) {
-  EXPECT_EQ(MarkValueText(0.25), "2.5 E-1");
-  EXPECT_EQ(MarkValueText(1.0), "1 E0");
-  EXPECT_EQ(MarkValueText(12.0), "1.2 E1");
-  EXPECT_EQ(MarkValueText(0.0012346), "1.235 E-3");
-  EXPECT_EQ(MarkValueText(0.0), "0");
-}
-
-TEST(MarkText, EachStyleShowsItsParts) {
-  struct Case {
-    MarkStyle style;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {MarkStyle::Value, "2.5 E-1"},     {MarkStyle::Label, "7.5"},   {MarkStyle::LabelAndValue, "7.5 2.5 E-1"},
-      {MarkStyle::Position, "3"},        {MarkStyle::PositionAndValue, "3 2.5 E-1"},
-      {MarkStyle::PointIndex, "3"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(MarkText(c.style, "7.5", 3, 0.25), c.expected) << c.expected;
 }
 
 }  // namespace

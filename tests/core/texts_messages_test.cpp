@@ -54,25 +54,6 @@ TEST(MessageText, ReturnsTheTableTextOrTheUnknownNumberText) {
   }
 }
 
-TEST(MessageText, EveryNumberOfTheTableHasTextInAtLeastOneLanguage) {
-  // Only 8, 119, 126 and 137 (composed) are absent from the numbered range.
-  int present = 0;
-  for (int n = 1; n <= 509; ++n) {
-    if (n > 217 && n < 501) continue;
-    const bool en = MessageText(n, Language::English).rfind("TextCis[", 0) != 0;
-    const bool cs = MessageText(n, Language::Czech).rfind("TextCis[", 0) != 0;
-    if (en || cs) ++present;
-  }
-  EXPECT_EQ(present, 217 + 9 - 3);
-}
-
-TEST(MessageText, FollowsTheCurrentLanguage) {
-  dorvex::texts::SetLanguage(Language::Czech);
-  EXPECT_EQ(MessageText(2), "I n f o r m a c e");
-  dorvex::texts::SetLanguage(Language::English);
-  EXPECT_EQ(MessageText(2), "I n f o r m a t i o n");
-}
-
 TEST(MessageText, Message137IsComposedAroundTheRefusedValue) {
   EXPECT_EQ(RefusedValueMessage("1.5", Language::English),
             "Number out of range (0,1)\r\n\r\n Entered: 1.5\r\n Select e.g. = ");

@@ -21,7 +21,7 @@
 #include "fake_platform.h"
 #include "model/distribution_file_reader.h"
 #include "model/histogram.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "texts/language.h"
 #include "settings/settings_file.h"
 #include "texts/messages.h"
@@ -73,8 +73,8 @@ const QString kFixtures = QStringLiteral(DORVEX_FIXTURES);
 // Discrete, Bins=10, frequencies 1..10; its "[Bins]" line is line 12.
 const QString kDiscreteTen = kFixtures + QStringLiteral("/discrete_ten.dis");
 
-dorvex::model::DescriptionGrid Table(const Histogram& h) {
-  return dorvex::model::DescriptionTable(h, "  three", kThreePointsTotal, dorvex::texts::Language::English);
+dorvex::analysis::DescriptionGrid Table(const Histogram& h) {
+  return dorvex::analysis::DescriptionTable(h, "  three", kThreePointsTotal, dorvex::texts::Language::English);
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ class ListingWindowsTest : public QObject {
   void ReportIsWrittenAsTextOrDoc() {
     QFETCH(bool, asText);
     QFETCH(QString, suffix);
-    dorvex::model::ResultReportInput input;
+    dorvex::analysis::ResultReportInput input;
     input.result = ThreePoints();
     input.resultTotal = kThreePointsTotal;
     input.label = "A + B   (nAB=1.00)";

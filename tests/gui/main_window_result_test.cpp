@@ -30,7 +30,7 @@
 #include "charts/draw_histogram.h"
 #include "engine/queries.h"
 #include "main_window_harness.h"
-#include "model/chart_texts.h"
+#include "analysis/chart_texts.h"
 #include "model/report_error.h"
 #include "model/slot_texts.h"
 #include "statvex/number_text.h"
@@ -54,9 +54,9 @@ constexpr int kSum = 0;
 constexpr int kQuotient = 3;
 
 QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
-QString Message(int n) { return QString::fromStdString(dorvex::texts::MessageText(n)); }
+QString Message(int n) { return QString::fromStdString(dorvex::texts::MessageText(n, dorvex::texts::Language::English)); }
 QString ErrorText(int code) {
-  return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}).text);
+  return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}, dorvex::texts::Language::English).text);
 }
 
 QByteArray Head(const QString& path, int bytes) {
@@ -399,7 +399,7 @@ class MainWindowResultTest : public QObject {
     const QStringList marks = dorvex::gui::ChartMarkTexts(chart);
     QCOMPARE(marks.size(), 19);
     QCOMPARE(marks.first(), QString::fromStdString(dorvex::statvex::NumberText(1.0)) + QLatin1Char(' ') +
-                                QString::fromStdString(dorvex::model::MarkValueText(
+                                QString::fromStdString(dorvex::analysis::MarkValueText(
                                     ui_->form().Result()->histogram.P[1])));
     QCOMPARE(dorvex::gui::ChartMarksAngle(chart), 90);
     Find<QSpinBox>("SpinEdAngle")->stepUp();
@@ -463,7 +463,7 @@ class MainWindowResultTest : public QObject {
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
-             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::MessageText(21), bitmap.toStdString())));
+             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::MessageText(21, dorvex::texts::Language::English), bitmap.toStdString())));
     QCOMPARE(QFileInfo(bitmap).size(), 10);
     platform.QueueSaveFile(bitmap);
     platform.QueueMessageAnswer(dorvex::gui::kResultYes);

@@ -188,9 +188,9 @@ CharacteristicsReport CharacteristicsText(const std::string& title, const Probab
   return report;
 }
 
-CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h) {
-  return CharacteristicsText(title, h.P, h.N, h.Min, h.Max, h.Total, h.Type,
-                             texts::CurrentLanguage());
+CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h,
+                                         texts::Language language) {
+  return CharacteristicsText(title, h.P, h.N, h.Min, h.Max, h.Total, h.Type, language);
 }
 
 }  // namespace dorvex::analysis

@@ -77,6 +77,7 @@ CharacteristicsReport CharacteristicsText(const std::string& title, const Probab
                                           int N, double Min, double Max, long double total,
                                           model::HistogramType type, texts::Language language);
 // The same for a histogram with its own Total, in the current language.
-CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h);
+CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h,
+                                         texts::Language language);
 
 }  // namespace dorvex::analysis

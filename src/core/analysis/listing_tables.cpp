@@ -65,7 +65,7 @@ int Count(const model::Histogram& h) { return std::clamp(h.N, 0, kMaxBins); }
 double At(const model::Histogram& h, int k) { return h.P[static_cast<std::size_t>(k)]; }
 
 // The sum of probabilities as the window's total row shows it.
-std::string ShownSum(const model::DescriptionGrid& shown) {
+std::string ShownSum(const analysis::DescriptionGrid& shown) {
   if (shown.rows.empty() || shown.rows.back().size() < 3) return {};
   return shown.rows.back()[2];
 }
@@ -97,7 +97,7 @@ std::array<std::string, 15> ExportHeadings(Language language) {
   return headings;
 }
 
-SheetLayout PointListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout PointListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                               Language language) {
   SheetLayout layout;
   layout.sheetName = kListingSheetName;
@@ -125,7 +125,7 @@ SheetLayout PointListingCells(const model::Histogram& h, const model::Descriptio
   return layout;
 }
 
-SheetLayout IntervalListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout IntervalListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                                  Language language) {
   SheetLayout layout;
   layout.sheetName = kListingSheetName;
@@ -156,7 +156,7 @@ SheetLayout IntervalListingCells(const model::Histogram& h, const model::Descrip
   return layout;
 }
 
-SheetLayout ListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout ListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                          Language language) {
   return h.Type == model::HistogramType::Discrete ? IntervalListingCells(h, shown, language)
                                                   : PointListingCells(h, shown, language);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/histogram.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "texts/language.h"
 
 namespace dorvex::analysis {
@@ -38,18 +38,18 @@ std::array<std::string, 15> ExportHeadings(texts::Language language);
 // The point listing (Pure Discrete window) of `h` as the window shows it in `shown`
 // (its multiplier c and its total row): characteristics in rows 3..14 with c as the
 // sum of frequencies, headings in row 16, point k in row 16 + k, the total in N + 17.
-SheetLayout PointListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout PointListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                               texts::Language language);
 
 // The interval listing (Discrete window): "Histogram : " + the window title in (1, 1),
 // characteristics and headings as the point listing, the lower bound in row 17,
 // interval k in row 16 + 2k and its upper bound in row 17 + 2k, the total in 2N + 18.
-SheetLayout IntervalListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout IntervalListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                                  texts::Language language);
 
 // The listing of the window that shows `h`: the interval listing for a Discrete
 // histogram, the point listing otherwise.
-SheetLayout ListingCells(const model::Histogram& h, const model::DescriptionGrid& shown,
+SheetLayout ListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                          texts::Language language);
 
 // The cell at (row, column), or nullptr when the layout has none there.

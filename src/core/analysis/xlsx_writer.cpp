@@ -8,7 +8,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 
 namespace dorvex::analysis {
 
@@ -81,7 +81,7 @@ std::optional<model::ModelError> WriteListingWorkbook(const std::string& path,
                                                       const model::Histogram& h,
                                                       const std::string& title, long double c,
                                                       texts::Language language) {
-  const model::DescriptionGrid shown = model::DescriptionTable(h, title, c, language);
+  const analysis::DescriptionGrid shown = analysis::DescriptionTable(h, title, c, language);
   return WriteWorkbook(path, ListingCells(h, shown, language));
 }
 

@@ -32,6 +32,8 @@ struct DistributionReadOptions {
   HistogramType typeWhenMissing = HistogramType::PureDiscrete;
   // Fill the control listing (the check menu items "Kontrolní výpis A/B").
   bool controlListing = false;
+  // Language of the control listing's texts.
+  texts::Language language = texts::Language::English;
 };
 
 // One row of the control listing grid: the interval cell and the frequency cell.

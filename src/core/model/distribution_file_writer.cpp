@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "numeric/round.h"
-#include "settings/atomic_file.h"
+#include "io/atomic_file.h"
 
 namespace dorvex::model {
 
@@ -88,7 +88,7 @@ std::optional<ModelError> WriteResultDistributionFile(const std::string& path,
                                                       long double resultTotal) {
   const std::string name = std::filesystem::path(path).filename().string();
   const std::string text = DistributionFileText(result, resultTotal, name);
-  if (settings::WriteFileAtomically(path, text)) {
+  if (io::WriteFileAtomically(path, text)) {
     ModelError error;
     error.code = kWriteErrorCode;
     error.insert = name;

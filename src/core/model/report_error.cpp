@@ -80,10 +80,6 @@ ErrorText ComposeReportError(const ModelError& error, texts::Language language) 
   return ErrorText{texts::MessageText(texts::kTitleError, language), ComposeText(error, language)};
 }
 
-ErrorText ComposeReportError(const ModelError& error) {
-  return ComposeReportError(error, texts::CurrentLanguage());
-}
-
 bool ClearsResult(int code) { return code >= 49 && code <= 55; }
 
 }  // namespace dorvex::model

@@ -29,8 +29,6 @@ struct ErrorText {
 // code 49 are fixed texts); code 0 and any code without a rule compose
 // message `message` with `insert` in place of its "%s", then `append`.
 ErrorText ComposeReportError(const ModelError& error, texts::Language language);
-// The same in the current language.
-ErrorText ComposeReportError(const ModelError& error);
 
 // Codes 49..55 end with clearing the result, whichever slot the error concerns.
 bool ClearsResult(int code);

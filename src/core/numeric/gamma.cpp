@@ -69,7 +69,6 @@ long double Stirling(long double x) {
 
 // z / (1/gamma(t)) for |t| <= 0.03125, t != 0.
 long double SmallPart(long double t, long double z) {
-  if (t == 0.0L) return ErrorValue(kMathSingularity, MaxNum);
   if (t < 0.0L) {
     const long double a = -t;
     return z / (a * PolyValue(static_cast<double>(a), gamma_tables::SN, 8));
@@ -79,9 +78,9 @@ long double SmallPart(long double t, long double z) {
 
 // The result as a double; one beyond the double range (an argument within about
 // 1E-308 of a pole) is the overflow default instead of an infinity.
-double Rounded(long double r) {
-  if (std::fabs(r) > MaxNum) return ErrorValue(kMathOverflow, r < 0.0L ? -MaxNum : MaxNum);
-  return static_cast<double>(r);
+MathValue Rounded(long double r) {
+  if (std::fabs(r) > MaxNum) return {r < 0.0L ? -MaxNum : MaxNum, MathFault::Overflow};
+  return {static_cast<double>(r)};
 }
 
 }  // namespace
@@ -92,13 +91,12 @@ int GammaSign(double x) {
   return std::fmod(whole, 2.0) == 0.0 ? -1 : 1;
 }
 
-double GammaFn(double arg) {
-  MathError = kMathOk;
+MathValue GammaFn(double arg) {
   const int s = GammaSign(arg);
   if (arg == 0.0 || (arg < 0.0 && arg == std::trunc(arg))) {
-    return ErrorValue(kMathSingularity, s * MaxNum);
+    return {s * MaxNum, MathFault::Singularity};
   }
-  if (arg > MaxGam) return ErrorValue(kMathOverflow, MaxNum);
+  if (arg > MaxGam) return {MaxNum, MathFault::Overflow};
 
   long double x = arg;
   const long double q = std::fabs(x);
@@ -109,7 +107,7 @@ double GammaFn(double arg) {
     long double f = q - p;
     if (f > 0.5L) f = q - (p + 1.0L);
     const long double z = std::fabs(q * std::sin(kPi * f)) * Stirling(q);
-    if (z <= PiOverMaxNum) return ErrorValue(kMathOverflow, s * MaxNum);
+    if (z <= PiOverMaxNum) return {s * MaxNum, MathFault::Overflow};
     return Rounded(s * kPi / z);
   }
 
@@ -122,6 +120,7 @@ double GammaFn(double arg) {
     z /= x;
     x += 1.0L;
   }
+  if (x == 0.0L) return {MaxNum, MathFault::Singularity};
   if (x <= kSmall) return Rounded(SmallPart(x, z));
   while (x < 2.0L) {
     z /= x;

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "numeric/math_limits.h"
+
 namespace dorvex::numeric {
 
 // Coefficient tables, highest power first (Cephes gammal.c, rounded to double).
@@ -22,9 +24,9 @@ extern const std::array<double, 9> Q;
 // even and 1 when it is odd.
 int GammaSign(double x);
 
-// gamma(x). Sets MathError: at a pole (0 or a negative integer) the result is
+// gamma(x). At a pole (0 or a negative integer) the result is
 // GammaSign(x) * MaxNum with singularity; above MaxGam, or when the reflection
 // formula would overflow, +-MaxNum with overflow.
-double GammaFn(double x);
+MathValue GammaFn(double x);
 
 }  // namespace dorvex::numeric

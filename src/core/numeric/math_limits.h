@@ -1,20 +1,26 @@
 #pragma once
-// Error state and limits shared by the special functions.
+// Limits and the answer type shared by the special functions.
 
 #include <bit>
 #include <cstdint>
 
 namespace dorvex::numeric {
 
-// Codes left in MathError by the last special-function call.
-inline constexpr std::int32_t kMathOk = 0;
-inline constexpr std::int32_t kMathDomain = -1;       // argument out of the domain
-inline constexpr std::int32_t kMathSingularity = -2;  // pole or log of zero
-inline constexpr std::int32_t kMathOverflow = -3;
-inline constexpr std::int32_t kMathUnderflow = -4;
+// How a special function met its limits.
+enum class MathFault : std::int32_t {
+  None = 0,
+  Domain = -1,       // argument out of the domain
+  Singularity = -2,  // pole or log of zero
+  Overflow = -3,
+  Underflow = -4,
+};
 
-// The code of the last call. Per thread, so a worker thread cannot disturb it.
-extern thread_local std::int32_t MathError;
+// A special function's answer: the value, or the default value its limit gives
+// together with the fault that made it.
+struct MathValue {
+  double value = 0.0;
+  MathFault fault = MathFault::None;
+};
 
 // The "infinite" default value: a little below the largest double.
 inline constexpr double MaxNum = std::bit_cast<double>(std::uint64_t{0x7FEFFFFFFFFFFFFB});
@@ -32,10 +38,5 @@ inline constexpr double Sqrt2Pi = 2.5066282746310005025;
 inline constexpr double Log10E = 0.43429448190325182765;
 // pi / MaxNum: the overflow guard of the gamma reflection formula.
 inline constexpr double PiOverMaxNum = 1.7475689218952307E-308;
-
-// Stores code in MathError.
-void SetMathError(std::int32_t code);
-// Stores code in MathError and returns value unchanged.
-double ErrorValue(std::int32_t code, double value);
 
 }  // namespace dorvex::numeric

@@ -13,7 +13,7 @@
 #include <limits>
 #include <sstream>
 
-#include "settings/atomic_file.h"
+#include "io/atomic_file.h"
 
 namespace dorvex::settings {
 
@@ -178,6 +178,6 @@ std::string SettingsFile::Text() const {
   return crlf;
 }
 
-std::error_code SettingsFile::Save() const { return WriteFileAtomically(path_, Text()); }
+std::error_code SettingsFile::Save() const { return io::WriteFileAtomically(path_, Text()); }
 
 }  // namespace dorvex::settings

@@ -18,12 +18,12 @@ const long double kSqrt2Pi = std::sqrt(2.0L * kPi);
 constexpr long double kGumbelShift = 0.577L;
 
 // The checked special functions take and return doubles.
-long double Exp(long double x) { return numeric::ExpChecked(static_cast<double>(x)); }
-long double Ln(long double x) { return numeric::LnChecked(static_cast<double>(x)); }
+long double Exp(long double x) { return numeric::ExpChecked(static_cast<double>(x)).value; }
+long double Ln(long double x) { return numeric::LnChecked(static_cast<double>(x)).value; }
 long double Pow(long double x, long double y) {
-  return numeric::PowerReal(static_cast<double>(x), static_cast<double>(y));
+  return numeric::PowerReal(static_cast<double>(x), static_cast<double>(y)).value;
 }
-long double Gamma(long double x) { return numeric::GammaFn(static_cast<double>(x)); }
+long double Gamma(long double x) { return numeric::GammaFn(static_cast<double>(x)).value; }
 
 }  // namespace
 

@@ -108,7 +108,7 @@ FitOutcome FitParameters(int type, const FitInputs& fit, double Min, double Max,
     }
     case kWeibull: {
       const long double k = fit.weibullK;
-      const long double lambda = m / numeric::GammaFn(static_cast<double>(1.0L / k + 1.0L));
+      const long double lambda = m / numeric::GammaFn(static_cast<double>(1.0L / k + 1.0L)).value;
       if (const FpFault f = FaultAmong({lambda}); f != FpFault::None) return Faulted(f);
       t[0] = Fixed5(k);
       t[1] = Fixed5(lambda);

@@ -65,7 +65,7 @@ bool NegligibleAtDataEnds(const Density& f, long double x0, long double eps,
 bool ExpNegligibleAtDataEnds(long double mu, long double s, long double sign, long double eps,
                              const FitInputs& fit, FpFault& fault) {
   return HoldsAtBothEnds(fit, fault, [&](double x, bool& holds) {
-    const long double e = numeric::ExpChecked(static_cast<double>(sign * (x - mu) / s));
+    const long double e = numeric::ExpChecked(static_cast<double>(sign * (x - mu) / s)).value;
     holds = e <= eps;
     return numeric::FaultOf(e);
   });
@@ -186,7 +186,7 @@ RangeOutcome FindRange(const Density& f, long double eps, const FitInputs* fit, 
         mode = climbed.x;
       } else if (k > 1.0L) {
         mode = lambda * numeric::PowerReal(static_cast<double>((k - 1.0L) / k),
-                                           static_cast<double>(1.0L / k));
+                                           static_cast<double>(1.0L / k)).value;
       }
       return PositiveFromZero(f, mode, h, eps);
     }

@@ -31,8 +31,6 @@ std::string MessageText(int n, Language language) {
   return text ? std::string(text) : Unknown(n, language);
 }
 
-std::string MessageText(int n) { return MessageText(n, CurrentLanguage()); }
-
 std::string RefusedValueMessage(std::string_view refused, Language language) {
   std::string text = language == Language::Czech ? "Číslo mimo rozsah (0,1)\r\n\r\nZadáno : "
                                                  : "Number out of range (0,1)\r\n\r\n Entered: ";
@@ -40,8 +38,6 @@ std::string RefusedValueMessage(std::string_view refused, Language language) {
   text += language == Language::Czech ? "\r\nZvolte na př.  = " : "\r\n Select e.g. = ";
   return text;
 }
-
-std::string RefusedValueMessage(std::string_view refused) { return RefusedValueMessage(refused, CurrentLanguage()); }
 
 std::string InsertText(std::string_view text, std::string_view value) {
   std::string out(text);

@@ -11,12 +11,9 @@ namespace dorvex::texts {
 // Message n in the given language, or the unknown-number text
 // ("TextCis[n] no exist !" / "TextCis[n] neexistuje !") when n has no entry there.
 std::string MessageText(int n, Language language);
-// The same in the current language.
-std::string MessageText(int n);
 
 // Message 137, composed around the value text the user typed and that was refused.
 std::string RefusedValueMessage(std::string_view refused, Language language);
-std::string RefusedValueMessage(std::string_view refused);
 
 // The text with the first "%s" replaced by value; unchanged when it holds none.
 std::string InsertText(std::string_view text, std::string_view value);

@@ -72,7 +72,7 @@ void TForm15::ListInputFile(const QString& path, const QString& slotName) {
     if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
   }
   ListBox1->clear();
-  setWindowTitle(QString::fromStdString(texts::MessageText(kCaptionMessage)) + QStringLiteral(" :   ") + slotName +
+  setWindowTitle(QString::fromStdString(texts::MessageText(kCaptionMessage, texts::CurrentLanguage())) + QStringLiteral(" :   ") + slotName +
                  QStringLiteral(".dis"));
   for (const ListedFileLine& listed : InputFileListing(lines)) {
     auto* item = new QListWidgetItem(listed.text, ListBox1);

@@ -63,7 +63,7 @@ ListingTableWindow::ListingTableWindow(const PlatformServices& services, setting
   RestorePlacement(this, settings_, keys_);
 }
 
-void ListingTableWindow::ShowListing(const model::Histogram& h, const model::DescriptionGrid& table,
+void ListingTableWindow::ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table,
                                      const ListingPaint& paint) {
   listed_ = h;
   shown_ = table;

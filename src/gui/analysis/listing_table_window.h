@@ -10,7 +10,7 @@
 #include "analysis/window_placement.h"
 #include "app/platform_services.h"
 #include "model/histogram.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 
 class QTableWidget;
 class QToolButton;
@@ -42,7 +42,7 @@ class ListingTableWindow : public QWidget {
  public:
   // Fills the table with `table` (the description table of `h`), sets caption and
   // hint to its title, paints it by `paint` and shows the window with KontTisk.
-  void ShowListing(const model::Histogram& h, const model::DescriptionGrid& table, const ListingPaint& paint);
+  void ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table, const ListingPaint& paint);
 
   // KontTisk: writes the listing's cell layout as a workbook into the graphs folder
   // and opens it with the desktop's spreadsheet; warns when none opens it.
@@ -80,7 +80,7 @@ class ListingTableWindow : public QWidget {
   QString graphsFolder_;
   PlacementKeys keys_;
   model::Histogram listed_;
-  model::DescriptionGrid shown_;
+  analysis::DescriptionGrid shown_;
 };
 
 }  // namespace dorvex::gui

@@ -20,7 +20,7 @@ constexpr int kCharacteristicsTitle = 79;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-QString Message(int n) { return FromStd(texts::MessageText(n)); }
+QString Message(int n) { return FromStd(texts::MessageText(n, texts::CurrentLanguage())); }
 
 void ShowReport(const PlatformServices& services, const analysis::CharacteristicsReport& report) {
   if (report.error) {
@@ -44,7 +44,7 @@ FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileN
 }  // namespace
 
 void ShowModelError(const PlatformServices& services, const model::ModelError& error) {
-  const model::ErrorText text = model::ComposeReportError(error);
+  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
   services.messages->DefMessageDlg(FromStd(text.title), FromStd(text.text), MessageKind::Error, MessageButtons::Ok,
                                    kResultOk);
 }
@@ -59,7 +59,7 @@ QString AskSavePath(const PlatformServices& services, const FileDialogRequest& r
   if (path.isEmpty()) return {};
   if (QFileInfo::exists(path)) {
     const QString question = FromStd(
-        texts::InsertText(texts::MessageText(kOverwriteQuestion), QDir::toNativeSeparators(path).toStdString()));
+        texts::InsertText(texts::MessageText(kOverwriteQuestion, texts::CurrentLanguage()), QDir::toNativeSeparators(path).toStdString()));
     const int answer = services.messages->DefMessageDlg(Message(texts::kTitleConfirmation), question,
                                                         MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);
     if (answer != kResultYes) return {};
@@ -68,7 +68,7 @@ QString AskSavePath(const PlatformServices& services, const FileDialogRequest& r
 }
 
 void ShowCharacteristics(const PlatformServices& services, const std::string& title, const model::Histogram& h) {
-  ShowReport(services, analysis::CharacteristicsText(title, h));
+  ShowReport(services, analysis::CharacteristicsText(title, h, texts::CurrentLanguage()));
 }
 
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
@@ -91,12 +91,12 @@ QString SaveResultDistributionFile(const PlatformServices& services, const QStri
 }
 
 QString SaveResultReport(const PlatformServices& services, const QString& initialFolder,
-                         const model::ResultReportInput& input, bool asText) {
+                         const analysis::ResultReportInput& input, bool asText) {
   const QString suffix = asText ? QStringLiteral("txt") : QStringLiteral("doc");
   const QString path = AskSavePath(services, SaveRequest(initialFolder, Message(kResultReportName), suffix));
   if (path.isEmpty()) return {};
-  const auto lines = model::ResultReportLines(input, texts::CurrentLanguage());
-  if (const auto error = model::WriteResultReport(path.toStdString(), lines)) {
+  const auto lines = analysis::ResultReportLines(input, texts::CurrentLanguage());
+  if (const auto error = analysis::WriteResultReport(path.toStdString(), lines)) {
     ShowModelError(services, *error);
     return {};
   }

@@ -9,7 +9,7 @@
 #include "app/platform_services.h"
 #include "engine/engine.h"
 #include "model/histogram.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 
 namespace dorvex::gui {
 
@@ -33,7 +33,7 @@ QString SaveResultDistributionFile(const PlatformServices& services, const QStri
 // `input` in the current language. Returns the path written, or an empty text when
 // cancelled, refused or failed (the failure shown in the error box).
 QString SaveResultReport(const PlatformServices& services, const QString& initialFolder,
-                         const model::ResultReportInput& input, bool asText);
+                         const analysis::ResultReportInput& input, bool asText);
 
 // Starts the word processor (LibreOffice Writer) on `path`, or on a new document
 // when `path` is empty, in `workingFolder`. When it does not start, shows the

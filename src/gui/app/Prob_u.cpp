@@ -53,7 +53,7 @@ constexpr double kDesignPointSize = 8.0;
 constexpr int kMinimumWidth = 713;
 constexpr int kMinimumHeight = 575;
 
-QString Message(int n) { return QString::fromStdString(texts::MessageText(n)); }
+QString Message(int n) { return QString::fromStdString(texts::MessageText(n, texts::CurrentLanguage())); }
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 QString NumberText(double x) { return FromStd(statvex::DisplayNumber(x)); }
 
@@ -187,7 +187,7 @@ bool TForm1::ScreenCheck() {
   if (width >= 1024) return true;
   services_.messages->DefMessageDlg(
       Message(texts::kTitleWarning),
-      QStringLiteral("\t") + FromStd(texts::InsertText(texts::MessageText(7), std::to_string(width))),
+      QStringLiteral("\t") + FromStd(texts::InsertText(texts::MessageText(7, texts::CurrentLanguage()), std::to_string(width))),
       MessageKind::Warning, MessageButtons::Ok, kResultOk);
   EndProgram();
   return false;
@@ -345,7 +345,7 @@ void TForm1::EnableSlotCommands(SlotId slot, bool on) {
 }
 
 void TForm1::ReportError(const model::ModelError& error, int cleanup) {
-  const model::ErrorText text = model::ComposeReportError(error);
+  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
   services_.sound->Beep();
   services_.messages->DefMessageDlg(FromStd(text.title), FromStd(text.text), MessageKind::Error, MessageButtons::Ok,
                                     kResultOk);

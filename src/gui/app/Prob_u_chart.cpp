@@ -31,7 +31,7 @@ constexpr int kZoomOutHintMessage = 163;
 constexpr int kOverwriteMessage = 21;
 constexpr int kWriteErrorCode = 23;
 
-QString Message(int n) { return QString::fromStdString(texts::MessageText(n)); }
+QString Message(int n) { return QString::fromStdString(texts::MessageText(n, texts::CurrentLanguage())); }
 
 }  // namespace
 
@@ -161,7 +161,7 @@ void TForm1::UlozGrafClick() {
   const QString path = services_.files->GetSaveFileName(request);
   if (path.isEmpty()) return;
   if (QFileInfo::exists(path)) {
-    const QString question = QString::fromStdString(texts::InsertText(texts::MessageText(kOverwriteMessage),
+    const QString question = QString::fromStdString(texts::InsertText(texts::MessageText(kOverwriteMessage, texts::CurrentLanguage()),
                                                                        QDir::toNativeSeparators(path).toStdString()));
     const int answer = services_.messages->DefMessageDlg(Message(texts::kTitleConfirmation), question,
                                                          MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);

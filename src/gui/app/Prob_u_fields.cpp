@@ -169,7 +169,7 @@ void TForm1::Edit_PExit() {
   DrawResultQuery(answer.markedIntervals, valueColour_, engine::kValueFrameColour);
   if (answer.atUpperBound) {
     QStringList title = ChartTitleLines(Chart_AB);
-    title.last() = FromStd(texts::MessageText(kValueTitleMessage)) + QStringLiteral(" :  ") + text;
+    title.last() = FromStd(texts::MessageText(kValueTitleMessage, texts::CurrentLanguage())) + QStringLiteral(" :  ") + text;
     SetChartTitleLines(Chart_AB, title);
   }
   PaintResultListing();

@@ -17,7 +17,7 @@
 #include "analysis/result_commands.h"
 #include "app/Prob_u.h"
 #include "model/listing_rows.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "settings/settings_file.h"
 #include "statvex/number_text.h"
 #include "texts/language.h"
@@ -73,7 +73,7 @@ void TForm1::HistVyslClick() {
 void TForm1::VysledkyClick() {
   if (!result_) return;
   StringGrid1->hide();
-  model::ResultReportInput input;
+  analysis::ResultReportInput input;
   input.result = result_->histogram;
   input.resultTotal = result_->totalExtended;
   input.label = result_->label + "   (nAB=" + resultMultipleText_.toStdString() + ")";
@@ -95,7 +95,7 @@ void TForm1::VysledkyClick() {
 void TForm1::OtevriWordClick() { OpenInWordProcessor(services_, QString(), FromStd(folders_.graphs)); }
 
 void TForm1::ShowDescription(const model::Histogram& h, const std::string& title, long double c, bool result) {
-  const model::DescriptionGrid table = model::DescriptionTable(h, title, c, texts::CurrentLanguage());
+  const analysis::DescriptionGrid table = analysis::DescriptionTable(h, title, c, texts::CurrentLanguage());
   ListingPaint paint;
   paint.coloured = !Ne1->isChecked();
   paint.listsResult = result;
@@ -109,13 +109,13 @@ void TForm1::ShowDescription(const model::Histogram& h, const std::string& title
 
 void TForm1::PopisAClick() {
   if (!slotA_.loaded) return;
-  ShowDescription(slotA_.scaled, model::InputDescriptionTitle(slotA_.name),
+  ShowDescription(slotA_.scaled, analysis::InputDescriptionTitle(slotA_.name),
                   model::FrequencyMultiplier(slotA_.base.Total, 1.0L, slotA_.base.Total), false);
 }
 
 void TForm1::PopisBClick() {
   if (!slotB_.loaded) return;
-  ShowDescription(slotB_.scaled, model::InputDescriptionTitle(slotB_.name),
+  ShowDescription(slotB_.scaled, analysis::InputDescriptionTitle(slotB_.name),
                   model::FrequencyMultiplier(1.0L, slotB_.base.Total, slotB_.base.Total), false);
 }
 

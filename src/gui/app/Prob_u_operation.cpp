@@ -130,7 +130,7 @@ void TForm1::ShowModelError(const model::ModelError& error) {
     ReportError(error, 0);
     return;
   }
-  const model::ErrorText text = model::ComposeReportError(error);
+  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
   services_.messages->DefMessageDlg(FromStd(text.title), FromStd(text.text), MessageKind::Error, MessageButtons::Ok,
                                     kResultOk);
 }
@@ -144,7 +144,7 @@ void TForm1::BuildResultListing() {
   const bool binary = engine::IsBinaryOperation(resultCode_);
   const long double c = model::FrequencyMultiplier(slotA_.base.Total, binary ? slotB_.base.Total : 0.0L,
                                                    result_->totalExtended);
-  const auto rows = model::ResultListingRows(result_->histogram, c);
+  const auto rows = model::ResultListingRows(result_->histogram, c, texts::CurrentLanguage());
   StringGrid2->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     for (int column = 0; column < 4; ++column) SetCell(StringGrid2, row, column, FromStd(rows[row][column]));

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "charts/chart_marks.h"
-#include "model/chart_texts.h"
+#include "analysis/chart_texts.h"
 #include "texts/messages.h"
 
 namespace dorvex::gui {
@@ -55,7 +55,7 @@ void RemoveBarsAndAxes(QChart* chart) {
 
 QString BarLabel(const HistogramPicture& picture, int i) {
   return QString::fromStdString(
-      model::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
+      analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
 }
 
 // Every how many bars a label fits, so that labels keep their separation.
@@ -162,7 +162,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
     bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage))
+                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage, texts::CurrentLanguage()))
                              : QStringLiteral("Index    x"));
   }
   const int step = LabelStep(view, axisFont, picture);
@@ -197,11 +197,11 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   }
 
   if (picture.marks.visible) {
-    const auto style = static_cast<model::MarkStyle>(std::clamp(picture.marks.style, 0, 5));
+    const auto style = static_cast<analysis::MarkStyle>(std::clamp(picture.marks.style, 0, 5));
     QStringList texts;
     for (int i = 0; i < picture.count; ++i) {
-      const std::string label = model::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);
-      texts << QString::fromStdString(model::MarkText(style, label, i, picture.probabilities[i]));
+      const std::string label = analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);
+      texts << QString::fromStdString(analysis::MarkText(style, label, i, picture.probabilities[i]));
     }
     new ChartMarks(chart, series, values, texts, picture.marks.angle);
   }

@@ -20,7 +20,7 @@ namespace dorvex::gui {
 enum class AxisLabelMode { Index, Value };
 
 // Data marks over the bars: shown or not, the style (item of the marks list,
-// model::MarkStyle) and the angle of the text in degrees.
+// analysis::MarkStyle) and the angle of the text in degrees.
 struct MarksOptions {
   bool visible = false;
   int style = 2;

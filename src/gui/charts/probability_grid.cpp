@@ -9,7 +9,7 @@ namespace dorvex::gui {
 
 void FillProbabilityGrid(QTableWidget* grid, std::span<const double> probabilities, double d, double min,
                          bool discrete) {
-  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete);
+  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete, texts::CurrentLanguage());
   grid->clearContents();
   grid->setColumnCount(3);
   grid->setRowCount(static_cast<int>(rows.size()));

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace dorvex::model {
+namespace dorvex::analysis {
 
 // Bottom-axis label of bar i (0-based): the number i, or with `valueLabels` the
 // AxisLabelText text of its value, computed as (min - d) + d * (i + 1) so that the
@@ -23,4 +23,4 @@ enum class MarkStyle { Value = 0, Label = 1, LabelAndValue = 2, Position = 3, Po
 // or the point index.
 std::string MarkText(MarkStyle style, const std::string& label, int i, double p);
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

@@ -1,4 +1,4 @@
-#include "settings/atomic_file.h"
+#include "io/atomic_file.h"
 
 #include <atomic>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace dorvex::settings {
+namespace dorvex::io {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::error_code WriteFileAtomically(const std::string& path, std::string_view by
   return error;
 }
 
-}  // namespace dorvex::settings
+}  // namespace dorvex::io

@@ -1,11 +1,11 @@
-#include "model/chart_texts.h"
+#include "analysis/chart_texts.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "statvex/number_text.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
 
 std::string BarLabelText(bool valueLabels, double min, double d, int i) {
   if (!valueLabels) return std::to_string(i);
@@ -43,4 +43,4 @@ std::string MarkText(MarkStyle style, const std::string& label, int i, double p)
   return std::string();
 }
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

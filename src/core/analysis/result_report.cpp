@@ -1,15 +1,15 @@
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
 
 #include "analysis/characteristics.h"
-#include "settings/atomic_file.h"
+#include "io/atomic_file.h"
 #include "statvex/number_text.h"
 #include "texts/messages.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
 
 namespace {
 
@@ -137,7 +137,7 @@ std::string ResultReportText(const std::vector<std::string>& lines) {
 
 std::optional<ModelError> WriteResultReport(const std::string& path,
                                             const std::vector<std::string>& lines) {
-  if (settings::WriteFileAtomically(path, ResultReportText(lines))) {
+  if (io::WriteFileAtomically(path, ResultReportText(lines))) {
     ModelError error;
     error.code = kWriteErrorCode;
     error.insert = std::filesystem::path(path).filename().string();
@@ -196,4 +196,4 @@ std::string InputDescriptionTitle(const std::string& name) {
   return "  " + name.substr(0, name.find('.'));
 }
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

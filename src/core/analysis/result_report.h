@@ -12,7 +12,11 @@
 #include "model/report_error.h"
 #include "texts/language.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
+
+using model::Histogram;
+using model::HistogramType;
+using model::ModelError;
 
 // What the text report shows besides the result itself. Texts are as the main window
 // holds them (names, multiples, date and time in the user's formats).
@@ -61,4 +65,4 @@ DescriptionGrid DescriptionTable(const Histogram& h, const std::string& title, l
 // Title of an input's description table: two blanks and the name up to its first ".".
 std::string InputDescriptionTitle(const std::string& name);
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

@@ -10,16 +10,17 @@
 #include <vector>
 
 #include "model/report_error.h"
-#include "model/result_report.h"
+#include "analysis/result_report.h"
 #include "support/histogram_builders.h"
 #include "texts/language.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
 namespace {
 
 namespace fs = std::filesystem;
 using test_support::MakeHistogram;
 using texts::Language;
+using model::HistogramType;
 
 // P = 1/8, 5/16, 9/16 on 1, 2, 3: the smallest probability 1/8 gives result total 8.
 Histogram Result(HistogramType type) {
@@ -212,4 +213,4 @@ TEST(InputDescriptionTitle, IsTwoBlanksAndTheNameUpToItsFirstPoint) {
 }
 
 }  // namespace
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis
