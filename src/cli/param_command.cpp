@@ -23,14 +23,7 @@ void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal) {
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {
-  model::Histogram h;
-  h.P = r.buffer.P;
-  h.N = r.buffer.N;
-  h.Min = r.buffer.Min;
-  h.Max = r.buffer.Max;
-  h.d = r.buffer.d;
-  h.Range = r.buffer.Range;
-  h.Total = r.buffer.Total;
+  model::Histogram h = r.buffer.histogram;
   h.Type = r.histogramType;
   return h;
 }

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "model/histogram.h"
+#include "support/histogram_builders.h"
 
 using dorvex::model::AcceptGenerated;
 using dorvex::model::ApplyMultiple;
@@ -11,6 +12,7 @@ using dorvex::model::Histogram;
 using dorvex::model::HistogramSlot;
 using dorvex::model::HistogramType;
 using dorvex::model::TrimZeroEnds;
+using dorvex::test_support::MakeHistogram;
 
 namespace {
 
@@ -93,16 +95,10 @@ TEST(ApplyMultiple, ScalesByAPositiveMultipleWithoutMovingProbabilities) {
   EXPECT_EQ(scaled.Type, HistogramType::Discrete);
 }
 
-TEST(AcceptGenerated, CopiesTheBufferAsDiscreteAndAppliesTheSlotMultiple) {
+TEST(AcceptGenerated, CopiesTheBufferAndAppliesTheSlotMultiple) {
   HandOverBuffer buffer;
-  buffer.P[1] = 0.25;
-  buffer.P[2] = 0.75;
-  buffer.N = 2;
-  buffer.Min = 1.5;
-  buffer.Max = 2.5;
-  buffer.d = 1.0;
-  buffer.Range = 1.0;
-  buffer.Total = 4.0L;
+  buffer.histogram = MakeHistogram(HistogramType::Discrete, 1.5, 1.0, {0.25, 0.75});
+  buffer.histogram.Total = 4.0L;
   HistogramSlot slot;
   slot.base.Type = HistogramType::PureDiscrete;
   slot.multiple = -2.0;
@@ -112,7 +108,7 @@ TEST(AcceptGenerated, CopiesTheBufferAsDiscreteAndAppliesTheSlotMultiple) {
 
   EXPECT_TRUE(slot.loaded);
   EXPECT_EQ(slot.base.Type, HistogramType::Discrete);
-  EXPECT_EQ(slot.base.P, buffer.P);
+  EXPECT_EQ(slot.base.P, buffer.histogram.P);
   EXPECT_EQ(slot.base.N, 2);
   EXPECT_EQ(slot.base.Min, 1.5);
   EXPECT_EQ(slot.base.Max, 2.5);

@@ -257,21 +257,21 @@ TEST(HandOverParametric, GivesMidPointsForDiscreteAndEdgesForPureDiscrete) {
   request.bins = 10;
   const ParametricResult discrete = ComputeParametric(request, Language::English);
   ASSERT_TRUE(discrete.ok());
-  EXPECT_EQ(discrete.buffer.Min, 0.5);
-  EXPECT_EQ(discrete.buffer.Max, 9.5);
-  EXPECT_EQ(discrete.buffer.d, 1.0);
-  EXPECT_EQ(discrete.buffer.Range, 10.0);
-  EXPECT_EQ(discrete.buffer.N, 10);
-  EXPECT_EQ(discrete.buffer.Total, 10.0L);
+  EXPECT_EQ(discrete.buffer.histogram.Min, 0.5);
+  EXPECT_EQ(discrete.buffer.histogram.Max, 9.5);
+  EXPECT_EQ(discrete.buffer.histogram.d, 1.0);
+  EXPECT_EQ(discrete.buffer.histogram.Range, 10.0);
+  EXPECT_EQ(discrete.buffer.histogram.N, 10);
+  EXPECT_EQ(discrete.buffer.histogram.Total, 10.0L);
   EXPECT_EQ(discrete.histogramType, dorvex::model::HistogramType::Discrete);
   EXPECT_EQ(discrete.name, "ParRoz_Uniform");
 
   request.pureDiscrete = true;
   const ParametricResult pure = ComputeParametric(request, Language::English);
   ASSERT_TRUE(pure.ok());
-  EXPECT_EQ(pure.buffer.Min, 0.0);
-  EXPECT_EQ(pure.buffer.Max, 10.0);
-  EXPECT_DOUBLE_EQ(pure.buffer.d, 10.0 / 9);
+  EXPECT_EQ(pure.buffer.histogram.Min, 0.0);
+  EXPECT_EQ(pure.buffer.histogram.Max, 10.0);
+  EXPECT_DOUBLE_EQ(pure.buffer.histogram.d, 10.0 / 9);
   EXPECT_EQ(pure.histogramType, dorvex::model::HistogramType::PureDiscrete);
 }
 
@@ -282,7 +282,7 @@ TEST(ComputeParametric, UsesTheTypesDefaultsForParametersNotGiven) {
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(result.state.parameterTexts[0], "0");
   EXPECT_EQ(result.state.parameterTexts[2], "5");
-  EXPECT_EQ(result.buffer.N, kDefaultParamBins);
+  EXPECT_EQ(result.buffer.histogram.N, kDefaultParamBins);
   EXPECT_EQ(result.state.Eps, kDefaultParamEps);
   EXPECT_EQ(result.name, "ParRoz_Triangular");
 }

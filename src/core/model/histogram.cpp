@@ -48,16 +48,8 @@ std::string SlotChartLabel(SlotId slot, const std::string& name) {
 }
 
 void AcceptGenerated(const HandOverBuffer& buffer, HistogramSlot& slot) {
-  Histogram& base = slot.base;
-  base.P = buffer.P;
-  base.N = buffer.N;
-  base.Min = buffer.Min;
-  base.Max = buffer.Max;
-  base.d = buffer.d;
-  base.Range = buffer.Range;
-  base.Total = buffer.Total;
-  base.Type = HistogramType::Discrete;
-  slot.scaled = ApplyMultiple(base, slot.multiple);
+  slot.base = buffer.histogram;
+  slot.scaled = ApplyMultiple(slot.base, slot.multiple);
   slot.loaded = true;
 }
 

@@ -54,25 +54,19 @@ struct HistogramSlot {
   std::int64_t roundedFrequencySum = 0;
 };
 
-// The histogram a generator window hands to the main window. Min and Max are
-// mid-points already.
+// The histogram a generator window hands to the main window, and the slot it goes
+// to. Min and Max are mid-points already.
 struct HandOverBuffer {
-  ProbabilityArray P{};
-  std::int32_t N = 0;
-  double Min = 0.0;
-  double Max = 0.0;
-  double d = 0.0;
-  double Range = 0.0;
-  long double Total = 0.0L;
+  Histogram histogram;
   SlotId target = SlotId::A;
 };
 
 // Chart label of an input slot before the multiple text is appended.
 std::string SlotChartLabel(SlotId slot, const std::string& name);
 
-// Data part of taking a generated histogram into its slot: copies the buffer into
-// the base (Type Discrete), applies the slot's current multiple, marks it loaded.
-// The generator sets Type and name afterwards.
+// Data part of taking a generated histogram into its slot: copies the buffer's
+// histogram into the base, applies the slot's current multiple, marks it loaded.
+// The generator sets the name afterwards.
 void AcceptGenerated(const HandOverBuffer& buffer, HistogramSlot& slot);
 
 }  // namespace dorvex::model

@@ -35,18 +35,20 @@ std::optional<ParamRefusal> CheckParamEps(double eps, texts::Language language) 
 
 model::HandOverBuffer HandOverParametric(const ParamState& state, bool pureDiscrete) {
   model::HandOverBuffer buffer;
-  buffer.P = state.P;
-  buffer.N = state.N;
-  buffer.Range = state.Max - state.Min;
-  buffer.Total = state.Total;
+  model::Histogram& h = buffer.histogram;
+  h.P = state.P;
+  h.N = state.N;
+  h.Range = state.Max - state.Min;
+  h.Total = state.Total;
+  h.Type = pureDiscrete ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete;
   if (pureDiscrete) {
-    buffer.d = (state.Max - state.Min) / (state.N - 1);
-    buffer.Min = state.Min;
-    buffer.Max = state.Max;
+    h.d = (state.Max - state.Min) / (state.N - 1);
+    h.Min = state.Min;
+    h.Max = state.Max;
   } else {
-    buffer.d = (state.Max - state.Min) / state.N;
-    buffer.Min = state.Min + buffer.d / 2.0;
-    buffer.Max = state.Max - buffer.d / 2.0;
+    h.d = (state.Max - state.Min) / state.N;
+    h.Min = state.Min + h.d / 2.0;
+    h.Max = state.Max - h.d / 2.0;
   }
   return buffer;
 }
