@@ -87,6 +87,20 @@ TEST(ResultReportLines, WritesTheHeadOfTheReportLineByLine) {
   EXPECT_EQ(lines[29], "|  INT |       X      |  Probab.P(x) |  Frequency   | Distr. F(x)  |");
 }
 
+TEST(ResultReportLines, ShowsTheFailureProbabilityAfterTheCharacteristicsWhenGiven) {
+  ResultReportInput input = ReportInput(HistogramType::Discrete);
+  const auto without = ResultReportLines(input, Language::English);
+  input.failureProbability = 0.00115;
+  const auto english = ResultReportLines(input, Language::English);
+  const auto czech = ResultReportLines(input, Language::Czech);
+  // One line more, right after Mode, in the label-tab-value form of the block.
+  ASSERT_EQ(english.size(), without.size() + 1);
+  EXPECT_EQ(english[26], without[26]);
+  EXPECT_EQ(english[27], "Failure probability P(X<0)       \t     0.00115");
+  EXPECT_EQ(czech[27], "Pravděpodobnost poruchy P(X<0)   \t     0.00115");
+  EXPECT_EQ(english[28], " ");
+}
+
 TEST(ResultReportLines, ListsADiscreteResultWithBoundsBetweenItsIntervals) {
   const auto lines = ResultReportLines(ReportInput(HistogramType::Discrete), Language::English);
   const std::vector<std::string> table = IntervalLines(lines);

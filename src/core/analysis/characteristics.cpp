@@ -114,6 +114,11 @@ std::string IntervalCountText(int N) {
   return std::string(CountIndent(N, 11), ' ') + std::to_string(N);
 }
 
+std::string FailureProbabilityLabel(texts::Language language) {
+  return PaddedLabel(language == texts::Language::Czech ? "Pravděpodobnost poruchy P(X<0)"
+                                                        : "Failure probability P(X<0)");
+}
+
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language) {
   std::array<std::string, kCharacteristicsLines> labels;
   for (std::size_t i = 0; i < labels.size(); ++i) {

@@ -62,6 +62,8 @@ struct CharacteristicsTable {
 
 // The labels of `language`, each padded with blanks to 33 characters.
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language);
+// The label of a result's failure probability P(X < 0), padded as the labels above.
+std::string FailureProbabilityLabel(texts::Language language);
 // The table of `c` in `language`: values through NumberText, the interval count as
 // IntervalCountText, the median and mode texts as computed.
 CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language);

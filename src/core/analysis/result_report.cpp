@@ -111,6 +111,9 @@ std::vector<std::string> ResultReportLines(const ResultReportInput& input, Langu
   for (std::size_t i = 0; i < table.labels.size(); ++i) {
     lines.push_back(table.labels[i] + "\t" + table.values[i]);
   }
+  if (input.failureProbability) {
+    lines.push_back(FailureProbabilityLabel(language) + "\t" + DisplayNumber(*input.failureProbability));
+  }
 
   const std::string rule(kTableRule, '_');
   lines.emplace_back(kBlankLine);

@@ -31,11 +31,13 @@ struct ResultReportInput {
   std::string date;
   std::string time;
   std::string version;
+  // The result's failure probability; the characteristics block shows it when given.
+  std::optional<double> failureProbability;
 };
 
 // The report's lines in `language`, without line ends; a blank line is one space,
 // and the characteristics block is its heading, an empty line and 14 label-tab-value
-// lines.
+// lines, and a 15th with the failure probability when the input has one.
 std::vector<std::string> ResultReportLines(const ResultReportInput& input,
                                            texts::Language language);
 
