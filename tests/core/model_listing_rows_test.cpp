@@ -197,7 +197,11 @@ const FileListingCase kFileListingCases[] = {
       kRule}},
     {"blanks kept, LF ends and no end after the last line",
      " Min = 1\n\n[Bins]\n 5",
-     {{"[   1]     Min = 1", kGreen}, {"[   2]    ", kGreen}, {"[   3]    [Bins]", kGreen}, {"[   0]     5", kRed}, kRule}},
+     {{"[   1]     Min = 1", kGreen},
+      {"[   2]    ", kGreen},
+      {"[   3]    [Bins]", kGreen},
+      {"[   0]     5", kRed},
+      kRule}},
     {"no [Bins]: every line green", "a\nb\n", {{"[   1]    a", kGreen}, {"[   2]    b", kGreen}, kRule}},
     {"empty text", "", {kRule}},
 };

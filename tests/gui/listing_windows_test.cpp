@@ -329,7 +329,8 @@ class ListingWindowsTest : public QObject {
     if (!opens) {
       QCOMPARE(platform_->messages[0].kind, MessageKind::Warning);
       QCOMPARE(platform_->messages[0].caption, QStringLiteral("Upozornění"));
-      QCOMPARE(platform_->messages[0].text, QStringLiteral("Propojení na aplikaci Microsoft Excel není dostupné ..."));
+      QCOMPARE(platform_->messages[0].text,
+               QStringLiteral("Propojení na aplikaci Microsoft Excel není dostupné ..."));
     }
   }
 

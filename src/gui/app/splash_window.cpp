@@ -105,7 +105,9 @@ SplashWindow::SplashWindow(QWidget* parent)
   const auto splashLines = texts::SplashLines();
   // The program's name stands large over the other lines.
   lines->addWidget(CentredLabel(splashLines[0], 26, true, textColumn));
-  for (std::size_t i = 1; i < splashLines.size(); ++i) lines->addWidget(CentredLabel(splashLines[i], 0, false, textColumn));
+  for (std::size_t i = 1; i < splashLines.size(); ++i) {
+    lines->addWidget(CentredLabel(splashLines[i], 0, false, textColumn));
+  }
 
   auto* second = new QLabel(this);
   second->setObjectName(QStringLiteral("Image2"));
