@@ -2,12 +2,18 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "model/listing_rows.h"
 #include "statvex/number_text.h"
 #include "texts/language.h"
 
+using dorvex::model::DescriptionPaint;
+using dorvex::model::DescriptionShading;
+using dorvex::model::FileListingLine;
+using dorvex::model::FileListingLines;
+using dorvex::model::FileListingTitle;
 using dorvex::model::FrequencyMultiplier;
 using dorvex::model::Histogram;
 using dorvex::model::HistogramType;
@@ -16,8 +22,11 @@ using dorvex::model::ListingQuery;
 using dorvex::model::ListingShade;
 using dorvex::model::ProbabilityGridRows;
 using dorvex::model::ResultListingRows;
+using dorvex::model::ReadFileListing;
 using dorvex::model::ResultListingShades;
+using dorvex::model::RowPaint;
 using dorvex::statvex::DisplayNumber;
+using dorvex::texts::Language;
 
 using dorvex::texts::Language;
 
@@ -113,6 +122,121 @@ TEST(ResultListingShades, AGridOfThreeRowsHasNoTotalShade) {
   h.P[1] = 1.0;
   EXPECT_EQ(ResultListingShades(h, ListingQuery::None, 0.0),
             (std::vector<ListingShade>{ListingShade::Grid, ListingShade::Plain, ListingShade::Grid}));
+}
+
+// 0x00BBGGRR colours of the description tables.
+constexpr unsigned kResultRow = 0xFFE1E1;
+constexpr unsigned kInputRow = 0xC1FFFF;
+constexpr unsigned kBelowQuery = 0xB0D8FF;
+const RowPaint kNone{};
+const RowPaint kTotal{0xB3CBFF, 1, 3};
+
+RowPaint Row(unsigned colour) { return RowPaint{colour, 0, 4}; }
+
+struct PaintCase {
+  const char* name;
+  HistogramType type;
+  DescriptionShading shading;
+  std::vector<RowPaint> expected;
+};
+
+// ThreeIntervals: points 1, 2, 3 (d = 1); as intervals their lower bounds are 0.5,
+// 1.5, 2.5, on rows 2, 4, 6.
+const PaintCase kPaintCases[] = {
+    {"result points", HistogramType::PureDiscrete, {true, true, std::nullopt, 1.0},
+     {kNone, Row(kResultRow), Row(kResultRow), Row(kResultRow), kTotal}},
+    {"input points", HistogramType::PureDiscrete, {true, false, std::nullopt, 0.0},
+     {kNone, Row(kInputRow), Row(kInputRow), Row(kInputRow), kTotal}},
+    // 1 - 1, 2 - 1 lie below 1.5; 3 - 1 reaches it.
+    {"points after a quantile", HistogramType::PureDiscrete, {true, true, 1.5, 1.0},
+     {kNone, Row(kBelowQuery), Row(kBelowQuery), Row(kResultRow), kTotal}},
+    // A point less dAB equal to the queried number is not below it.
+    {"point at the query", HistogramType::PureDiscrete, {true, true, 1.0, 1.0},
+     {kNone, Row(kBelowQuery), Row(kResultRow), Row(kResultRow), kTotal}},
+    {"input after a quantile", HistogramType::PureDiscrete, {true, false, 0.5, 0.0},
+     {kNone, Row(kResultRow), Row(kResultRow), Row(kResultRow), kTotal}},
+    {"result intervals", HistogramType::Discrete, {true, true, std::nullopt, 1.0},
+     {kNone, kNone, Row(kResultRow), kNone, Row(kResultRow), kNone, Row(kResultRow), kNone, kTotal}},
+    // Bounds 0.5, 1.5, 2.5 less dAB = 1 against 0.6: only the last reaches it.
+    {"intervals after a quantile", HistogramType::Discrete, {true, true, 0.6, 1.0},
+     {kNone, kNone, Row(kBelowQuery), kNone, Row(kBelowQuery), kNone, Row(kResultRow), kNone, kTotal}},
+    {"colours off", HistogramType::Discrete, {false, true, 0.6, 1.0},
+     {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone}},
+};
+
+TEST(DescriptionPaint, PaintsIntervalRowsByTheirQueryAndTheTotalRow) {
+  for (const PaintCase& c : kPaintCases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(DescriptionPaint(ThreeIntervals(c.type), c.shading), c.expected);
+  }
+}
+
+TEST(DescriptionPaint, TheResultListingComparesADiscreteBoundWithoutTheWidth) {
+  // The same bounds 0.5, 1.5, 2.5 against 0.6 in the result listing: only the first is below.
+  const auto shades = ResultListingShades(ThreeIntervals(HistogramType::Discrete), ListingQuery::Value, 0.6);
+  EXPECT_EQ(shades[2], ListingShade::BelowValue);
+  EXPECT_EQ(shades[4], ListingShade::Plain);
+}
+
+constexpr unsigned kGreen = 0x8000;
+constexpr unsigned kRed = 0xFF;
+const FileListingLine kRule{std::string(115, '-'), 0x000000};
+
+struct FileListingCase {
+  const char* name;
+  const char* text;
+  std::vector<FileListingLine> expected;
+};
+
+const FileListingCase kFileListingCases[] = {
+    {"header then frequencies",
+     "[Description]\r\nBins=2\r\n[Bins]\r\n3\r\n\r\n4\r\n",
+     {{"[   1]    [Description]", kGreen},
+      {"[   2]    Bins=2", kGreen},
+      {"[   3]    [Bins]", kGreen},
+      {"[   0]    3", kRed},
+      {"[   1]    4", kRed},
+      kRule}},
+    {"blanks kept, LF ends and no end after the last line",
+     " Min = 1\n\n[Bins]\n 5",
+     {{"[   1]     Min = 1", kGreen},
+      {"[   2]    ", kGreen},
+      {"[   3]    [Bins]", kGreen},
+      {"[   0]     5", kRed},
+      kRule}},
+    {"no [Bins]: every line green", "a\nb\n", {{"[   1]    a", kGreen}, {"[   2]    b", kGreen}, kRule}},
+    {"empty text", "", {kRule}},
+};
+
+TEST(FileListingLines, NumbersAndColoursTheHeaderAndTheFrequencies) {
+  for (const FileListingCase& c : kFileListingCases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FileListingLines(c.text), c.expected);
+  }
+}
+
+TEST(FileListingLines, NumbersPastFourDigitsWidenTheBrackets) {
+  std::string text = "[Bins]\n";
+  for (int i = 0; i <= 10000; ++i) text += "1\n";
+  const auto lines = FileListingLines(text);
+  EXPECT_EQ(lines[10].text, "[   9]    1");
+  EXPECT_EQ(lines[1001].text, "[1000]    1");
+  EXPECT_EQ(lines[10001].text, "[10000]    1");
+}
+
+TEST(ReadFileListing, ListsTheFileOrOnlyTheRule) {
+  const auto fixture = ReadFileListing(std::string(DORVEX_FIXTURES) + "/discrete_ten.dis");
+  // Twelve header lines up to "[Bins]", ten frequencies, the rule.
+  ASSERT_EQ(fixture.size(), 12u + 10u + 1u);
+  EXPECT_EQ(fixture[11], (FileListingLine{"[  12]    [Bins]", kGreen}));
+  EXPECT_EQ(fixture[12], (FileListingLine{"[   0]    1", kRed}));
+  EXPECT_EQ(ReadFileListing(std::string(DORVEX_FIXTURES) + "/no such file.dis"),
+            std::vector<FileListingLine>{kRule});
+}
+
+TEST(FileListingTitle, NamesTheSlotFileInTheGivenLanguage) {
+  EXPECT_EQ(FileListingTitle("beam", Language::English), "Description  :   beam.dis");
+  EXPECT_EQ(FileListingTitle("beam", Language::Czech), "Popis  :   beam.dis");
 }
 
 TEST(ProbabilityGridRows, DiscreteGridInterleavesBoundsAndEndsWithTheTotal) {

@@ -1,5 +1,6 @@
 // The result commands and the listing windows driven as a user drives them: the
-// dialogs answered by the scripted platform, the files read back with the core.
+// dialogs answered by the scripted platform, what the windows show compared with
+// what the core gives them.
 
 #include <QDir>
 #include <QFile>
@@ -10,38 +11,43 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
-#include "analysis/TabVstupu.h"
-#include "analysis/TabVypisu.h"
-#include "analysis/TabVypisuDis.h"
-#include "analysis/VypisHist.h"
+#include "analysis/characteristics.h"
+#include "analysis/file_listing_window.h"
+#include "analysis/listing_window.h"
+#include "analysis/read_trace_window.h"
 #include "analysis/result_commands.h"
+#include "app/color_ref.h"
 #include "app/grid_cells.h"
+#include "app/qt_text.h"
 #include "fake_platform.h"
 #include "model/distribution_file_reader.h"
 #include "model/histogram.h"
+#include "model/listing_rows.h"
 #include "analysis/result_report.h"
-#include "texts/language.h"
 #include "settings/settings_file.h"
-#include "texts/messages.h"
+#include "texts/language.h"
 
 using dorvex::gui::Cell;
 using dorvex::gui::kResultNo;
 using dorvex::gui::kResultYes;
+using dorvex::gui::ListingKind;
 using dorvex::gui::MessageKind;
+using dorvex::gui::ToQt;
 using dorvex::gui::testing::FakePlatform;
 using dorvex::model::Histogram;
 using dorvex::model::HistogramType;
+using dorvex::texts::Language;
+
+Q_DECLARE_METATYPE(ListingKind)
+Q_DECLARE_METATYPE(Language)
+Q_DECLARE_METATYPE(HistogramType)
 
 namespace {
 
-// Probabilities read back from integer frequencies agree to the last bits of a
-// double division.
-constexpr double kReadBackTolerance = 1e-12;
-
-// Pure Discrete on 1, 2, 3 with P = 1/8, 5/16, 9/16: the result total is 8, so the
-// frequencies are 1, 2 (2.5 to even) and 4 (4.5 to even), Total 7.
+// Values 1, 2, 3 with P = 1/8, 5/16, 9/16; the result total is 8.
 Histogram ThreePoints(HistogramType type = HistogramType::PureDiscrete) {
   Histogram h;
   h.N = 3;
@@ -70,11 +76,14 @@ bool WriteBytes(const QString& path, const QByteArray& bytes) {
 }
 
 const QString kFixtures = QStringLiteral(DORVEX_FIXTURES);
-// Discrete, Bins=10, frequencies 1..10; its "[Bins]" line is line 12.
 const QString kDiscreteTen = kFixtures + QStringLiteral("/discrete_ten.dis");
 
 dorvex::analysis::DescriptionGrid Table(const Histogram& h) {
-  return dorvex::analysis::DescriptionTable(h, "  three", kThreePointsTotal, dorvex::texts::Language::English);
+  return dorvex::analysis::DescriptionTable(h, "  three", kThreePointsTotal, Language::English);
+}
+
+ListingKind KindOf(const Histogram& h) {
+  return h.Type == HistogramType::Discrete ? ListingKind::Intervals : ListingKind::Points;
 }
 
 }  // namespace
@@ -86,128 +95,122 @@ class ListingWindowsTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<FakePlatform> platform_;
 
+  std::unique_ptr<dorvex::gui::ListingWindow> Listing(const Histogram& h,
+                                                      dorvex::settings::SettingsFile* settings = nullptr) {
+    return std::make_unique<dorvex::gui::ListingWindow>(KindOf(h), platform_->Services(), settings, folder_->path(),
+                                                        Language::English);
+  }
+
  private slots:
   void init() {
-    dorvex::texts::SetLanguage(dorvex::texts::Language::English);
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
     platform_ = std::make_unique<FakePlatform>();
   }
 
-  void SavedResultReadsBackWithItsFrequencies() {
-    const QString path = folder_->filePath(QStringLiteral("result.dis"));
+  // ---- the result commands ----
+
+  void SavingTheResultEndsAsTheUserAnswers_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("answer");  // to the overwrite question; 0 when none is asked
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("shownText");  // the one message shown; empty when none
+    QTest::newRow("new file") << "result.dis" << false << 0 << true << QString();
+    QTest::newRow("overwrite refused") << "kept.dis" << true << kResultNo << false << "kept.dis";
+    QTest::newRow("overwrite accepted") << "replaced.dis" << true << kResultYes << true << "replaced.dis";
+    QTest::newRow("unwritable folder") << "missing/result.dis" << false << 0 << false << "Write error";
+    QTest::newRow("cancelled") << QString() << false << 0 << false << QString();
+  }
+
+  void SavingTheResultEndsAsTheUserAnswers() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, exists);
+    QFETCH(int, answer);
+    QFETCH(bool, written);
+    QFETCH(QString, shownText);
+    const QString path = fileName.isEmpty() ? QString() : folder_->filePath(fileName);
+    const QByteArray before("old contents\r\n");
+    if (exists) QVERIFY(WriteBytes(path, before));
     platform_->QueueSaveFile(path);
-    const QString written = dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(),
-                                                                     ThreePoints(), kThreePointsTotal);
-    QCOMPARE(written, path);
+    if (answer != 0) platform_->QueueMessageAnswer(answer);
+
+    const QString saved = dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(),
+                                                                   ThreePoints(), kThreePointsTotal, Language::English);
+
+    QCOMPARE(saved, written ? path : QString());
     QCOMPARE(platform_->saveRequests.size(), 1);
     QCOMPARE(platform_->saveRequests[0].initialFolder, folder_->path());
     QCOMPARE(platform_->saveRequests[0].fileName, QStringLiteral("Result histogram"));
     QCOMPARE(platform_->saveRequests[0].defaultSuffix, QStringLiteral("dis"));
-    QVERIFY(platform_->messages.isEmpty());
-
-    const auto read = dorvex::model::ReadDistributionFile(path.toStdString());
-    QVERIFY(read.ok());
-    const Histogram& h = read.record.histogram;
-    QCOMPARE(h.N, 3);
-    QCOMPARE(h.Min, 1.0);
-    QCOMPARE(h.Max, 3.0);
-    QCOMPARE(read.record.roundedFrequencySum, std::int64_t{7});
-    QVERIFY(std::abs(h.P[1] - 1.0 / 7.0) < kReadBackTolerance);
-    QVERIFY(std::abs(h.P[2] - 2.0 / 7.0) < kReadBackTolerance);
-    QVERIFY(std::abs(h.P[3] - 4.0 / 7.0) < kReadBackTolerance);
+    if (written) QVERIFY(FileBytes(path).startsWith("[Description]\r\nIdentification=" + fileName.toUtf8() + "\r\n"));
+    if (exists && !written) QCOMPARE(FileBytes(path), before);
+    if (fileName.isEmpty()) QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(platform_->messages.size(), shownText.isEmpty() ? 0 : 1);
+    if (!shownText.isEmpty()) {
+      QCOMPARE(platform_->messages[0].kind, answer != 0 ? MessageKind::Confirmation : MessageKind::Error);
+      QVERIFY(platform_->messages[0].text.contains(shownText));
+    }
   }
 
-  void RefusedOverwriteLeavesTheFileUntouched() {
+  void OverwriteQuestionSpeaksTheCallersLanguage() {
     const QString path = folder_->filePath(QStringLiteral("kept.dis"));
-    const QByteArray before("old contents\r\n");
-    QVERIFY(WriteBytes(path, before));
+    QVERIFY(WriteBytes(path, "old contents\r\n"));
     platform_->QueueSaveFile(path);
     platform_->QueueMessageAnswer(kResultNo);
-    const QString written = dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(),
-                                                                     ThreePoints(), kThreePointsTotal);
-    QVERIFY(written.isEmpty());
-    QCOMPARE(FileBytes(path), before);
+    dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(), ThreePoints(), kThreePointsTotal,
+                                            Language::Czech);
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages[0].kind, MessageKind::Confirmation);
-    QCOMPARE(platform_->messages[0].caption, QStringLiteral("C o n f i r m a t i o n"));
+    QCOMPARE(platform_->messages[0].caption, dorvex::gui::Message(dorvex::texts::kTitleConfirmation, Language::Czech));
     QVERIFY(platform_->messages[0].text.contains(QDir::toNativeSeparators(path)));
   }
 
-  void AcceptedOverwriteReplacesTheFile() {
-    const QString path = folder_->filePath(QStringLiteral("replaced.dis"));
-    QVERIFY(WriteBytes(path, "old contents\r\n"));
-    platform_->QueueSaveFile(path);
-    platform_->QueueMessageAnswer(kResultYes);
-    QCOMPARE(dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(), ThreePoints(),
-                                                     kThreePointsTotal),
-             path);
-    QVERIFY(FileBytes(path).startsWith("[Description]\r\nIdentification=replaced.dis\r\n"));
-  }
-
-  void UnwritableFolderShowsTheWriteError() {
-    const QString path = folder_->filePath(QStringLiteral("missing/result.dis"));
-    platform_->QueueSaveFile(path);
-    QVERIFY(dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(), ThreePoints(),
-                                                    kThreePointsTotal)
-                .isEmpty());
-    QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages[0].kind, MessageKind::Error);
-    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("Write error")));
-  }
-
-  void CancelledSaveWritesNothing() {
-    platform_->QueueSaveFile(QString());
-    QVERIFY(dorvex::gui::SaveResultDistributionFile(platform_->Services(), folder_->path(), ThreePoints(),
-                                                    kThreePointsTotal)
-                .isEmpty());
-    QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(platform_->messages.isEmpty());
-  }
-
-  void ReportIsWrittenAsTextOrDoc_data() {
+  void ReportIsWrittenAsTextOrDocInTheCallersLanguage_data() {
     QTest::addColumn<bool>("asText");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("text") << true << QStringLiteral("txt");
-    QTest::newRow("doc") << false << QStringLiteral("doc");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("text") << true << Language::English << "txt" << "Resulting probabilities";
+    QTest::newRow("doc") << false << Language::English << "doc" << "Resulting probabilities";
+    QTest::newRow("czech text") << true << Language::Czech << "txt" << "Vysledné pravděpodobnosti";
   }
 
-  void ReportIsWrittenAsTextOrDoc() {
+  void ReportIsWrittenAsTextOrDocInTheCallersLanguage() {
     QFETCH(bool, asText);
+    QFETCH(Language, language);
     QFETCH(QString, suffix);
+    QFETCH(QString, fileName);
     dorvex::analysis::ResultReportInput input;
     input.result = ThreePoints();
     input.resultTotal = kThreePointsTotal;
     input.label = "A + B   (nAB=1.00)";
     input.nameA = "first";
-    input.nameB = "second";
     const QString path = folder_->filePath(QStringLiteral("report.") + suffix);
     platform_->QueueSaveFile(path);
-    QCOMPARE(dorvex::gui::SaveResultReport(platform_->Services(), folder_->path(), input, asText), path);
+    QCOMPARE(dorvex::gui::SaveResultReport(platform_->Services(), folder_->path(), input, asText, language), path);
     QCOMPARE(platform_->saveRequests[0].defaultSuffix, suffix);
-    QCOMPARE(platform_->saveRequests[0].fileName, QStringLiteral("Resulting probabilities"));
-    const QByteArray text = FileBytes(path);
-    QVERIFY(text.startsWith("   R E S U L T I N G   P R O B A B I L I T I E S   \r\n"));
-    QVERIFY(text.contains("Histogram A : first\r\n"));
+    QCOMPARE(platform_->saveRequests[0].fileName, fileName);
+    const auto lines = dorvex::analysis::ResultReportLines(input, language);
+    QCOMPARE(FileBytes(path), QByteArray::fromStdString(dorvex::analysis::ResultReportText(lines)));
   }
 
-  void CharacteristicsBoxShowsTheMean() {
-    // Mean of 1, 2, 3 weighted 1/8, 5/16, 9/16: 0.125 + 0.625 + 1.6875.
-    dorvex::gui::ShowCharacteristics(platform_->Services(), "Histogram :  A + B", ThreePoints());
+  void CharacteristicsBoxShowsTheCoreReport() {
+    const Histogram h = ThreePoints();
+    dorvex::gui::ShowCharacteristics(platform_->Services(), "Histogram :  A + B", h, Language::Czech);
     QCOMPARE(platform_->messages.size(), 1);
     const auto& shown = platform_->messages[0];
     QCOMPARE(shown.kind, MessageKind::Information);
-    QCOMPARE(shown.caption, QStringLiteral("     C h a r a c t e r i s t i c s"));
-    QVERIFY(shown.text.startsWith(QStringLiteral("Histogram :  A + B\r\n")));
-    QVERIFY(shown.text.contains(QStringLiteral("Average                          \t")));
-    QVERIFY(shown.text.contains(QStringLiteral("2.4375")));
+    QCOMPARE(shown.caption, dorvex::gui::Message(79, Language::Czech));
+    const auto report = dorvex::analysis::CharacteristicsText("Histogram :  A + B", h.P, h.N, h.Min, h.Max, h.Total,
+                                                              h.Type, Language::Czech);
+    QCOMPARE(shown.text, ToQt(report.text));
   }
 
   void CharacteristicsOfTwoIntervalsShowMessage215() {
     Histogram h = ThreePoints();
     h.N = 2;
     h.Max = 2.0;
-    dorvex::gui::ShowCharacteristics(platform_->Services(), "Histogram :  A + B", h);
+    dorvex::gui::ShowCharacteristics(platform_->Services(), "Histogram :  A + B", h, Language::English);
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].kind, MessageKind::Error);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("Number of intervals n = (3..1024)")));
@@ -231,137 +234,243 @@ class ListingWindowsTest : public QObject {
     }
   }
 
-  void DiscreteListingShowsBoundsAroundEveryInterval() {
-    const Histogram h = ThreePoints(HistogramType::Discrete);
-    dorvex::gui::TForm7 form(platform_->Services(), nullptr, folder_->path());
-    form.ShowListing(h, Table(h), {});
-    auto* grid = form.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+  // ---- the listing windows ----
+
+  void ListingShowsTheTableUnderItsTitle_data() {
+    QTest::addColumn<HistogramType>("type");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("points") << HistogramType::PureDiscrete << "Form3";
+    QTest::newRow("intervals") << HistogramType::Discrete << "Form7";
+  }
+
+  void ListingShowsTheTableUnderItsTitle() {
+    QFETCH(HistogramType, type);
+    QFETCH(QString, window);
+    const Histogram h = ThreePoints(type);
+    const auto table = Table(h);
+    auto form = Listing(h);
+    QCOMPARE(form->objectName(), window);
+    QVERIFY(!form->isVisible());
+    form->ShowListing(h, table, {});
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), QStringLiteral("  three"));
+    QCOMPARE(form->toolTip(), QStringLiteral("  three"));
+    QVERIFY(form->findChild<QToolButton*>(QStringLiteral("KontTisk"))->isVisible());
+    auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
     QVERIFY(grid != nullptr);
-    QVERIFY(form.isVisible());
-    // Heading, lower bound, then an interval row and a bound row for each of 3.
-    QCOMPARE(grid->rowCount(), 2 * 3 + 3);
-    QCOMPARE(form.windowTitle(), QStringLiteral("  three"));
-    QCOMPARE(form.toolTip(), QStringLiteral("  three"));
-    // The lower bound of the first interval, Min - d/2.
-    QVERIFY(Cell(grid, 1, 1).contains(QStringLiteral("0.5")));
-    QVERIFY(form.findChild<QToolButton*>(QStringLiteral("KontTisk"))->isVisible());
+    QCOMPARE(grid->rowCount(), static_cast<int>(table.rows.size()));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      for (int column = 0; column < 5; ++column) QCOMPARE(Cell(grid, row, column), ToQt(table.rows[row][column]));
+    }
   }
 
-  void PointListingPaintsResultRowsAndTotal() {
-    const Histogram h = ThreePoints();
-    dorvex::gui::TForm3 form(platform_->Services(), nullptr, folder_->path());
-    form.ShowListing(h, Table(h), {});
-    auto* grid = form.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    QCOMPARE(grid->rowCount(), 3 + 2);
-    // 0x00BBGGRR values: 0xFFE1E1 for result rows, 11783167 for the total row.
-    QCOMPARE(grid->item(1, 0)->background().color(), QColor(0xE1, 0xE1, 0xFF));
-    QCOMPARE(grid->item(4, 1)->background().color(), QColor(0xFF, 0xCB, 0xB3));
-    QCOMPARE(grid->item(4, 0)->background().style(), Qt::NoBrush);
+  void ListingPaintsItsRowsAsTheCoreSays_data() {
+    QTest::addColumn<HistogramType>("type");
+    QTest::addColumn<bool>("coloured");
+    QTest::addColumn<bool>("listsResult");
+    QTest::addColumn<double>("quantileQuery");  // NaN: no quantile asked
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("result points") << HistogramType::PureDiscrete << true << true << none;
+    QTest::newRow("input intervals") << HistogramType::Discrete << true << false << none;
+    QTest::newRow("points after a quantile") << HistogramType::PureDiscrete << true << true << 1.5;
+    QTest::newRow("colours off") << HistogramType::Discrete << false << true << 1.5;
   }
 
-  void QuantileSplitsThePaintedRows() {
-    // Values 1, 2, 3 minus dAB = 1 against a queried 1.5: only the point 3 reaches it.
-    const Histogram h = ThreePoints();
+  void ListingPaintsItsRowsAsTheCoreSays() {
+    QFETCH(HistogramType, type);
+    QFETCH(bool, coloured);
+    QFETCH(bool, listsResult);
+    QFETCH(double, quantileQuery);
+    const Histogram h = ThreePoints(type);
     dorvex::gui::ListingPaint paint;
-    paint.quantileProbability = 1.5;
-    paint.resultClassWidth = 1.0;
-    dorvex::gui::TForm3 form(platform_->Services(), nullptr, folder_->path());
-    form.ShowListing(h, Table(h), paint);
-    auto* grid = form.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    const QColor below(0xFF, 0xD8, 0xB0);
-    QCOMPARE(grid->item(1, 2)->background().color(), below);
-    QCOMPARE(grid->item(2, 2)->background().color(), below);
-    QCOMPARE(grid->item(3, 2)->background().color(), QColor(0xE1, 0xE1, 0xFF));
+    paint.shading.coloured = coloured;
+    paint.shading.listsResult = listsResult;
+    if (!std::isnan(quantileQuery)) paint.shading.quantileQuery = quantileQuery;
+    paint.shading.resultClassWidth = 1.0;
+    auto form = Listing(h);
+    form->ShowListing(h, Table(h), paint);
+    auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    const auto rows = dorvex::model::DescriptionPaint(h, paint.shading);
+    QCOMPARE(grid->rowCount(), static_cast<int>(rows.size()));
+    int painted = 0;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      const auto& expected = rows[row];
+      for (int column = 0; column < 5; ++column) {
+        const QBrush shown = grid->item(row, column)->background();
+        if (expected.colour && column >= expected.firstColumn && column <= expected.lastColumn) {
+          QCOMPARE(shown.color(), dorvex::gui::FromColorRef(*expected.colour));
+          ++painted;
+        } else {
+          QCOMPARE(shown.style(), Qt::NoBrush);
+        }
+      }
+    }
+    QCOMPARE(painted > 0, coloured);
   }
 
-  void KontTiskWritesTheWorkbookAndOpensIt() {
+  void ExportWritesTheWorkbookOrWarns_data() {
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("spreadsheet opens it") << true;
+    QTest::newRow("no spreadsheet") << false;
+  }
+
+  void ExportWritesTheWorkbookOrWarns() {
+    QFETCH(bool, opens);
+    platform_->SetLaunchSucceeds(opens);
     const Histogram h = ThreePoints(HistogramType::Discrete);
-    dorvex::gui::TForm7 form(platform_->Services(), nullptr, folder_->path());
-    form.ShowListing(h, Table(h), {});
-    QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
+    auto form = Listing(h);
+    form->ShowListing(h, Table(h), {});
+    QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
     const QString workbook = folder_->filePath(QStringLiteral("Histogram.xlsx"));
     // An .xlsx is a zip archive: it begins with the local-header signature "PK".
     QVERIFY(FileBytes(workbook).startsWith("PK"));
     QCOMPARE(platform_->openedUrls, QList<QUrl>{QUrl::fromLocalFile(workbook)});
-    QVERIFY(platform_->messages.isEmpty());
+    QCOMPARE(platform_->messages.size(), opens ? 0 : 1);
+    if (!opens) {
+      QCOMPARE(platform_->messages[0].kind, MessageKind::Warning);
+      QCOMPARE(platform_->messages[0].caption, QStringLiteral("Upozornění"));
+      QCOMPARE(platform_->messages[0].text,
+               QStringLiteral("Propojení na aplikaci Microsoft Excel není dostupné ..."));
+    }
   }
 
-  void KontTiskWarnsWhenNoSpreadsheetOpensIt() {
-    platform_->SetLaunchSucceeds(false);
+  void ExportFailureSpeaksTheWindowsLanguage() {
+    // A folder that does not exist cannot take the workbook.
     const Histogram h = ThreePoints();
-    dorvex::gui::TForm3 form(platform_->Services(), nullptr, folder_->path());
+    dorvex::gui::ListingWindow form(ListingKind::Points, platform_->Services(), nullptr,
+                                    folder_->filePath(QStringLiteral("missing")), Language::English);
+    form.SetLanguage(Language::Czech);
     form.ShowListing(h, Table(h), {});
     QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages[0].kind, MessageKind::Warning);
-    QCOMPARE(platform_->messages[0].caption, QStringLiteral("Upozornění"));
-    QCOMPARE(platform_->messages[0].text, QStringLiteral("Propojení na aplikaci Microsoft Excel není dostupné ..."));
+    QCOMPARE(platform_->messages[0].kind, MessageKind::Error);
+    QCOMPARE(platform_->messages[0].caption, dorvex::gui::Message(dorvex::texts::kTitleError, Language::Czech));
+    QVERIFY(platform_->openedUrls.isEmpty());
   }
 
-  void ExitClosesAndSavesThePlacement() {
-    dorvex::settings::SettingsFile settings(folder_->filePath(QStringLiteral("Dorvex.INI")).toStdString());
+  void ExitClosesTheListingAndEmitsClosed() {
     const Histogram h = ThreePoints();
-    dorvex::gui::TForm3 form(platform_->Services(), &settings, folder_->path());
-    form.ShowListing(h, Table(h), {});
-    QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("ExitBtn")), Qt::LeftButton);
-    QVERIFY(!form.isVisible());
-    QCOMPARE(settings.ReadInteger(dorvex::settings::kSectionPosition, "TabVypisu-Form3.Width", 0), 575);
-    QVERIFY(settings.ReadInteger(dorvex::settings::kSectionPosition, "TabVypisu-Form3.Height", 0) >= 374);
+    auto form = Listing(h);
+    int closed = 0;
+    connect(form.get(), &dorvex::gui::ListingWindow::Closed, this, [&closed] { ++closed; });
+    form->ShowListing(h, Table(h), {});
+    QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("ExitBtn")), Qt::LeftButton);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(closed, 1);
   }
+
+  // ---- the control listing and the file listing ----
 
   void ControlListingShowsTheRowsReadAndHidesOnClick() {
     dorvex::model::DistributionReadOptions options;
     options.controlListing = true;
     const auto read = dorvex::model::ReadDistributionFile(kDiscreteTen.toStdString(), options);
     QVERIFY(read.ok());
-    dorvex::gui::TForm4 form(nullptr);
+    dorvex::gui::ReadTraceWindow form(nullptr);
+    QCOMPARE(form.objectName(), QStringLiteral("Form4"));
     form.ShowControlListing(read.listing);
+    QVERIFY(form.isVisible());
     auto* grid = form.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    // Headers, ten frequencies and the total row.
-    QCOMPARE(grid->rowCount(), 10 + 2);
-    QCOMPARE(Cell(grid, 0, 0), QStringLiteral("   I N T"));
-    QVERIFY(Cell(grid, 11, 1).contains(QStringLiteral("55")));
+    QCOMPARE(grid->rowCount(), static_cast<int>(read.listing.size()));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      QCOMPARE(Cell(grid, row, 0), ToQt(read.listing[row].index));
+      QCOMPARE(Cell(grid, row, 1), ToQt(read.listing[row].frequency));
+    }
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!form.isVisible());
   }
 
-  void InputFileListsHeaderGreenAndFrequenciesRed() {
-    dorvex::gui::TForm15 form(nullptr);
+  void InputFileListsItsLinesInTheirColoursAndHidesOnClick_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("english") << Language::English << "Description  :   discrete_ten.dis";
+    QTest::newRow("czech") << Language::Czech << "Popis  :   discrete_ten.dis";
+  }
+
+  void InputFileListsItsLinesInTheirColoursAndHidesOnClick() {
+    QFETCH(Language, language);
+    QFETCH(QString, title);
+    dorvex::gui::FileListingWindow form(nullptr, Language::English);
+    QCOMPARE(form.objectName(), QStringLiteral("Form15"));
+    form.SetLanguage(language);
     form.ListInputFile(kDiscreteTen, QStringLiteral("discrete_ten"));
-    auto* list = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     QVERIFY(form.isVisible());
-    QCOMPARE(form.windowTitle(), QStringLiteral("Description  :   discrete_ten.dis"));
-    // 12 header lines, 10 frequencies, the rule.
-    QCOMPARE(list->count(), 12 + 10 + 1);
-    const QColor green(0, 0x80, 0);
-    const QColor red(0xFF, 0, 0);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("[   1]    [Description]"));
-    QCOMPARE(list->item(11)->text(), QStringLiteral("[  12]    [Bins]"));
-    QCOMPARE(list->item(11)->foreground().color(), green);
-    QCOMPARE(list->item(12)->text(), QStringLiteral("[   0]    1"));
-    QCOMPARE(list->item(12)->foreground().color(), red);
-    QCOMPARE(list->item(22)->text(), QString(115, QLatin1Char('-')));
+    QCOMPARE(form.windowTitle(), title);
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    const auto lines = dorvex::model::ReadFileListing(kDiscreteTen.toStdString());
+    QCOMPARE(list->count(), static_cast<int>(lines.size()));
+    for (int i = 0; i < list->count(); ++i) {
+      QCOMPARE(list->item(i)->text(), ToQt(lines[i].text));
+      QCOMPARE(list->item(i)->foreground().color(), dorvex::gui::FromColorRef(lines[i].colour));
+    }
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!form.isVisible());
   }
 
   void InputFileWithoutPathShowsNothing() {
-    dorvex::gui::TForm15 form(nullptr);
+    dorvex::gui::FileListingWindow form(nullptr, Language::English);
     form.ListInputFile(QString(), QStringLiteral("A"));
     QVERIFY(!form.isVisible());
     QCOMPARE(form.findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 0);
   }
 
-  void ListingClosesWhenAnotherWindowIsActivated() {
-    const Histogram h = ThreePoints();
-    dorvex::gui::TForm3 form(platform_->Services(), nullptr, folder_->path());
-    form.ShowListing(h, Table(h), {});
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+  // ---- what all four tool windows share ----
+
+  void ToolWindowKeepsItsPlacementAndClosesWhenAnotherIsActivated_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("widthKey");
+    QTest::addColumn<QString>("heightKey");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("points") << "Form3" << "TabVypisu-Form3" << ".Width" << ".Height" << 575 << 374;
+    QTest::newRow("intervals") << "Form7" << "TabVypisuDis-Form7" << ".Width" << ".Height" << 565 << 600;
+    QTest::newRow("control listing") << "Form4" << "TabVstupu-Form4" << ".Width" << ".Height" << 220 << 330;
+    QTest::newRow("file listing") << "Form15" << "VypisHist-Form15" << ".width" << ".height" << 400 << 600;
+  }
+
+  void ToolWindowKeepsItsPlacementAndClosesWhenAnotherIsActivated() {
+    QFETCH(QString, window);
+    QFETCH(QString, prefix);
+    QFETCH(QString, widthKey);
+    QFETCH(QString, heightKey);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    dorvex::settings::SettingsFile settings(folder_->filePath(QStringLiteral("Dorvex.INI")).toStdString());
+    const std::string section(dorvex::settings::kSectionPosition);
+    const auto key = [&prefix](const QString& suffix) { return (prefix + suffix).toStdString(); };
+    settings.WriteInteger(section, key(heightKey), height + 50);
+    settings.WriteInteger(section, key(widthKey), width + 80);  // the width is fixed
+
+    std::unique_ptr<QWidget> form;
+    const Histogram points = ThreePoints();
+    const Histogram intervals = ThreePoints(HistogramType::Discrete);
+    if (window == QLatin1String("Form3") || window == QLatin1String("Form7")) {
+      const Histogram& h = window == QLatin1String("Form3") ? points : intervals;
+      auto listing = Listing(h, &settings);
+      listing->ShowListing(h, Table(h), {});
+      form = std::move(listing);
+    } else if (window == QLatin1String("Form4")) {
+      auto trace = std::make_unique<dorvex::gui::ReadTraceWindow>(&settings);
+      trace->ShowControlListing({{"   I N T", "x"}});
+      form = std::move(trace);
+    } else {
+      auto file = std::make_unique<dorvex::gui::FileListingWindow>(&settings, Language::English);
+      file->ListInputFile(kDiscreteTen, QStringLiteral("discrete_ten"));
+      form = std::move(file);
+    }
+    QCOMPARE(form->objectName(), window);
+    QCOMPARE(form->width(), width);
+    QCOMPARE(form->height(), height + 50);
+
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);
-    QTRY_VERIFY(!form.isVisible());
+    QTRY_VERIFY(!form->isVisible());
+    QCOMPARE(settings.ReadInteger(section, key(widthKey), 0), width);
+    QCOMPARE(settings.ReadInteger(section, key(heightKey), 0), height + 50);
   }
 };
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "analysis/characteristics.h"
+#include "app/qt_text.h"
 #include "model/distribution_file_writer.h"
 #include "model/report_error.h"
-#include "texts/language.h"
 #include "texts/messages.h"
 
 namespace dorvex::gui {
@@ -18,34 +18,41 @@ constexpr int kResultHistogramName = 155;
 constexpr int kResultReportName = 43;
 constexpr int kCharacteristicsTitle = 79;
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+// A save dialog's file type: its suffix and the filter naming it.
+struct SavedType {
+  const char* suffix;
+  const char* filter;
+};
+constexpr SavedType kDistributionFile{"dis", "Distributions Files (*.dis)"};
+constexpr SavedType kTextReport{"txt", "Distributions Files (*.txt)"};
+constexpr SavedType kDocReport{"doc", "Distributions Files (*.doc)"};
+constexpr char kAllFiles[] = "All files (*)";
 
-QString Message(int n) { return FromStd(texts::MessageText(n, texts::CurrentLanguage())); }
-
-void ShowReport(const PlatformServices& services, const analysis::CharacteristicsReport& report) {
+void ShowReport(const PlatformServices& services, const analysis::CharacteristicsReport& report,
+                texts::Language language) {
   if (report.error) {
-    ShowModelError(services, *report.error);
+    ShowModelError(services, *report.error, language);
     return;
   }
-  services.messages->DefMessageDlg(Message(kCharacteristicsTitle), FromStd(report.text), MessageKind::Information,
-                                   MessageButtons::Ok, kResultOk);
+  services.messages->DefMessageDlg(Message(kCharacteristicsTitle, language), ToQt(report.text),
+                                   MessageKind::Information, MessageButtons::Ok, kResultOk);
 }
 
-FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileName, const QString& suffix) {
+FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileName, const SavedType& type) {
   FileDialogRequest request;
   request.initialFolder = initialFolder;
   request.fileName = fileName;
-  request.defaultSuffix = suffix;
-  request.filters = {QStringLiteral("Distributions Files (*.%1)").arg(suffix), QStringLiteral("All files (*)")};
+  request.defaultSuffix = QString::fromLatin1(type.suffix);
+  request.filters = {QString::fromLatin1(type.filter), QString::fromLatin1(kAllFiles)};
   request.filterIndex = 0;
   return request;
 }
 
 }  // namespace
 
-void ShowModelError(const PlatformServices& services, const model::ModelError& error) {
-  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
-  services.messages->DefMessageDlg(FromStd(text.title), FromStd(text.text), MessageKind::Error, MessageButtons::Ok,
+void ShowModelError(const PlatformServices& services, const model::ModelError& error, texts::Language language) {
+  const model::ErrorText text = model::ComposeReportError(error, language);
+  services.messages->DefMessageDlg(ToQt(text.title), ToQt(text.text), MessageKind::Error, MessageButtons::Ok,
                                    kResultOk);
 }
 
@@ -54,50 +61,55 @@ void ShowUnavailable(const PlatformServices& services, const char* text) {
                                    MessageKind::Warning, MessageButtons::Ok, kResultOk);
 }
 
-QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request) {
+QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request, texts::Language language) {
   const QString path = services.files->GetSaveFileName(request);
   if (path.isEmpty()) return {};
   if (QFileInfo::exists(path)) {
-    const QString question = FromStd(
-        texts::InsertText(texts::MessageText(kOverwriteQuestion, texts::CurrentLanguage()), QDir::toNativeSeparators(path).toStdString()));
-    const int answer = services.messages->DefMessageDlg(Message(texts::kTitleConfirmation), question,
+    const QString question = ToQt(
+        texts::InsertText(texts::MessageText(kOverwriteQuestion, language), ToStd(QDir::toNativeSeparators(path))));
+    const int answer = services.messages->DefMessageDlg(Message(texts::kTitleConfirmation, language), question,
                                                         MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);
     if (answer != kResultYes) return {};
   }
   return path;
 }
 
-void ShowCharacteristics(const PlatformServices& services, const std::string& title, const model::Histogram& h) {
-  ShowReport(services, analysis::CharacteristicsText(title, h, texts::CurrentLanguage()));
+void ShowCharacteristics(const PlatformServices& services, const std::string& title, const model::Histogram& h,
+                         texts::Language language) {
+  ShowReport(services,
+             analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, h.Total, h.Type, language), language);
 }
 
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
-                         const engine::OperationResult& result) {
+                         const engine::OperationResult& result, texts::Language language) {
   const model::Histogram& h = result.histogram;
-  ShowReport(services, analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type,
-                                                     texts::CurrentLanguage()));
+  ShowReport(services,
+             analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type, language),
+             language);
 }
 
 QString SaveResultDistributionFile(const PlatformServices& services, const QString& initialFolder,
-                                   const model::Histogram& result, long double resultTotal) {
-  const QString path =
-      AskSavePath(services, SaveRequest(initialFolder, Message(kResultHistogramName), QStringLiteral("dis")));
+                                   const model::Histogram& result, long double resultTotal,
+                                   texts::Language language) {
+  const QString path = AskSavePath(
+      services, SaveRequest(initialFolder, Message(kResultHistogramName, language), kDistributionFile), language);
   if (path.isEmpty()) return {};
-  if (const auto error = model::WriteResultDistributionFile(path.toStdString(), result, resultTotal)) {
-    ShowModelError(services, *error);
+  if (const auto error = model::WriteResultDistributionFile(ToStd(path), result, resultTotal)) {
+    ShowModelError(services, *error, language);
     return {};
   }
   return path;
 }
 
 QString SaveResultReport(const PlatformServices& services, const QString& initialFolder,
-                         const analysis::ResultReportInput& input, bool asText) {
-  const QString suffix = asText ? QStringLiteral("txt") : QStringLiteral("doc");
-  const QString path = AskSavePath(services, SaveRequest(initialFolder, Message(kResultReportName), suffix));
+                         const analysis::ResultReportInput& input, bool asText, texts::Language language) {
+  const QString path = AskSavePath(
+      services, SaveRequest(initialFolder, Message(kResultReportName, language), asText ? kTextReport : kDocReport),
+      language);
   if (path.isEmpty()) return {};
-  const auto lines = analysis::ResultReportLines(input, texts::CurrentLanguage());
-  if (const auto error = analysis::WriteResultReport(path.toStdString(), lines)) {
-    ShowModelError(services, *error);
+  const auto lines = analysis::ResultReportLines(input, language);
+  if (const auto error = analysis::WriteResultReport(ToStd(path), lines)) {
+    ShowModelError(services, *error, language);
     return {};
   }
   return path;

@@ -10,30 +10,34 @@
 #include "engine/engine.h"
 #include "model/histogram.h"
 #include "analysis/result_report.h"
+#include "texts/language.h"
 
 namespace dorvex::gui {
+
+// Every box and file name below speaks `language`.
 
 // Shows the characteristics report of `h` (its own Total as the sum of
 // frequencies) under `title` in an information box; fewer than 3 intervals show
 // message 215 in the error box instead.
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
-                         const model::Histogram& h);
+                         const model::Histogram& h, texts::Language language);
 // The same for an operation result, whose sum of frequencies is the result total.
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
-                         const engine::OperationResult& result);
+                         const engine::OperationResult& result, texts::Language language);
 
 // Asks for a ".dis" file in `initialFolder` (overwriting only after a Yes) and
 // writes `result` with `resultTotal` into it. Returns the path written, or an empty
 // text when cancelled, refused or failed (the failure shown in the error box).
 QString SaveResultDistributionFile(const PlatformServices& services, const QString& initialFolder,
-                                   const model::Histogram& result, long double resultTotal);
+                                   const model::Histogram& result, long double resultTotal,
+                                   texts::Language language);
 
 // Asks for a report file in `initialFolder` (".txt" when `asText`, else ".doc";
 // plain text either way; overwriting only after a Yes) and writes the report of
-// `input` in the current language. Returns the path written, or an empty text when
-// cancelled, refused or failed (the failure shown in the error box).
+// `input`. Returns the path written, or an empty text when cancelled, refused or
+// failed (the failure shown in the error box).
 QString SaveResultReport(const PlatformServices& services, const QString& initialFolder,
-                         const analysis::ResultReportInput& input, bool asText);
+                         const analysis::ResultReportInput& input, bool asText, texts::Language language);
 
 // Starts the word processor (LibreOffice Writer) on `path`, or on a new document
 // when `path` is empty, in `workingFolder`. When it does not start, shows the
@@ -54,9 +58,9 @@ void ShowUnavailable(const PlatformServices& services, const char* text);
 // The save dialog of `request`, then the overwrite question (message 21) for an
 // existing file. Returns the path to write, or an empty text when cancelled or
 // refused.
-QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request);
+QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request, texts::Language language);
 
 // Shows `error` in the error box.
-void ShowModelError(const PlatformServices& services, const model::ModelError& error);
+void ShowModelError(const PlatformServices& services, const model::ModelError& error, texts::Language language);
 
 }  // namespace dorvex::gui

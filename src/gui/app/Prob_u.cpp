@@ -25,7 +25,9 @@
 
 #include <cstdio>
 
-#include "app/Unit17.h"
+#include "app/splash_window.h"
+#include "analysis/file_listing_window.h"
+#include "analysis/listing_window.h"
 #include "charts/chart_tool_bar.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
@@ -104,7 +106,7 @@ TForm1::TForm1(const PlatformServices& services, settings::SettingsFile* setting
 
   // Start-up, in the designed order.
   if (options_.showSplash) {
-    splash_ = new TForm17(this);
+    splash_ = new SplashWindow(this);
     splash_->show();
   }
   slotA_.multiple = 1.0;
@@ -152,6 +154,9 @@ void TForm1::ApplyLanguage() {
   texts::SetLanguage(language);
   UndoResultZoom();
   SetWindowTexts(language);
+  Form3_->SetLanguage(language);
+  Form7_->SetLanguage(language);
+  Form15_->SetLanguage(language);
   BuildResultListing();
   FitMinimumSize();
   ScreenCheck();
@@ -420,7 +425,7 @@ void TForm1::DrawSlot(SlotId slot) {
   const SlotControls c = Controls(slot);
   const model::HistogramSlot& s = Slot(slot);
   HistogramPicture picture;
-  picture.mode = 1;
+  picture.kind = ChartKind::Input;
   picture.probabilities = s.scaled.P.data() + 1;
   picture.count = s.scaled.N;
   picture.frame = FromColorRef(kFrameFileLoaded);
@@ -429,7 +434,7 @@ void TForm1::DrawSlot(SlotId slot) {
   picture.d = s.scaled.d;
   picture.min = s.scaled.Min;
   picture.labels = index1->isChecked() ? AxisLabelMode::Index : AxisLabelMode::Value;
-  DrawHistogram(c.chart, picture);
+  DrawHistogram(c.chart, picture, texts::CurrentLanguage());
   RebuildSlotHints();
 }
 

@@ -43,12 +43,11 @@ QT_END_NAMESPACE
 
 namespace dorvex::gui {
 
-class TForm17;
+class SplashWindow;
 class ChartToolBar;
-class TForm3;
-class TForm4;
-class TForm7;
-class TForm15;
+class ListingWindow;
+class ReadTraceWindow;
+class FileListingWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -407,11 +406,11 @@ class TForm1 : public QMainWindow {
   settings::SettingsFile* settings_;
   settings::DocumentFolders folders_;
   StartupOptions options_;
-  QPointer<TForm17> splash_;
-  TForm3* Form3_ = nullptr;
-  TForm4* Form4_ = nullptr;
-  TForm7* Form7_ = nullptr;
-  TForm15* Form15_ = nullptr;
+  QPointer<SplashWindow> splash_;
+  ListingWindow* Form3_ = nullptr;
+  ReadTraceWindow* Form4_ = nullptr;
+  ListingWindow* Form7_ = nullptr;
+  FileListingWindow* Form15_ = nullptr;
 
   model::HistogramSlot slotA_;
   model::HistogramSlot slotB_;

@@ -39,7 +39,7 @@ void TForm1::DrawResultQuery(int marked, unsigned barColour, unsigned frameColou
   if (!result_) return;
   const model::Histogram& h = result_->histogram;
   HistogramPicture picture;
-  picture.mode = 3;
+  picture.kind = ChartKind::Result;
   picture.probabilities = h.P.data() + 1;
   picture.count = h.N;
   picture.d = h.d;
@@ -64,7 +64,7 @@ void TForm1::DrawResultQuery(int marked, unsigned barColour, unsigned frameColou
     if (h.d > 0.0) picture.queryAt = (queriedValue_ - h.Min) / h.d;
   }
   markerShown_ = marked >= 0;
-  DrawHistogram(Chart_AB, picture);
+  DrawHistogram(Chart_AB, picture, texts::CurrentLanguage());
   RebuildSlotHints();
 }
 

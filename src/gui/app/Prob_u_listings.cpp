@@ -10,10 +10,9 @@
 #include <QTime>
 #include <QToolButton>
 
-#include "analysis/TabVstupu.h"
-#include "analysis/TabVypisu.h"
-#include "analysis/TabVypisuDis.h"
-#include "analysis/VypisHist.h"
+#include "analysis/file_listing_window.h"
+#include "analysis/listing_window.h"
+#include "analysis/read_trace_window.h"
 #include "analysis/result_commands.h"
 #include "app/Prob_u.h"
 #include "model/listing_rows.h"
@@ -29,10 +28,12 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 }  // namespace
 
 void TForm1::CreateListingWindows() {
-  Form3_ = new TForm3(services_, settings_, FromStd(folders_.graphs), this);
-  Form4_ = new TForm4(settings_, this);
-  Form7_ = new TForm7(services_, settings_, FromStd(folders_.graphs), this);
-  Form15_ = new TForm15(settings_, this);
+  Form3_ = new ListingWindow(ListingKind::Points, services_, settings_, FromStd(folders_.graphs),
+                             texts::CurrentLanguage(), this);
+  Form4_ = new ReadTraceWindow(settings_, this);
+  Form7_ = new ListingWindow(ListingKind::Intervals, services_, settings_, FromStd(folders_.graphs),
+                             texts::CurrentLanguage(), this);
+  Form15_ = new FileListingWindow(settings_, texts::CurrentLanguage(), this);
 }
 
 void TForm1::ConnectListingCommands() {
@@ -54,14 +55,15 @@ void TForm1::ConnectListingCommands() {
 void TForm1::BCharClick() {
   if (!result_) return;
   ShowCharacteristics(services_, "Histogram : " + ComboBox_Operace->currentText().trimmed().toStdString(),
-                      *result_);
+                      *result_, texts::CurrentLanguage());
 }
 
 void TForm1::HistVyslClick() {
   if (!result_) return;
   StringGrid1->hide();
   const QString path =
-      SaveResultDistributionFile(services_, FromStd(folders_.calculated), result_->histogram, result_->totalExtended);
+      SaveResultDistributionFile(services_, FromStd(folders_.calculated), result_->histogram, result_->totalExtended,
+                                 texts::CurrentLanguage());
   if (path.isEmpty()) return;
   settings_->WriteString(settings::kSectionOutputFile, "Histogram AB", path.toStdString());
   AddToReOpenList(path, QStringLiteral("1.00"), QString::number(result_->histogram.N));
@@ -84,7 +86,8 @@ void TForm1::VysledkyClick() {
   input.date = QDate::currentDate().toString(ShortDateFormat()).toStdString();
   input.time = QTime::currentTime().toString(LongTimeFormat()).toStdString();
   input.version = statvex::VersionText();
-  const QString path = SaveResultReport(services_, FromStd(folders_.calculated), input, SouborText1->isChecked());
+  const QString path = SaveResultReport(services_, FromStd(folders_.calculated), input, SouborText1->isChecked(),
+                                        texts::CurrentLanguage());
   if (path.isEmpty()) return;
   settings_->WriteString(settings::kSectionOutputFile, "Výsledky  AB", path.toStdString());
   Edit_P->clear();
@@ -97,9 +100,9 @@ void TForm1::OtevriWordClick() { OpenInWordProcessor(services_, QString(), FromS
 void TForm1::ShowDescription(const model::Histogram& h, const std::string& title, long double c, bool result) {
   const analysis::DescriptionGrid table = analysis::DescriptionTable(h, title, c, texts::CurrentLanguage());
   ListingPaint paint;
-  paint.coloured = !Ne1->isChecked();
-  paint.listsResult = result;
-  paint.resultClassWidth = result && result_ ? result_->histogram.d : 0.0;
+  paint.shading.coloured = !Ne1->isChecked();
+  paint.shading.listsResult = result;
+  paint.shading.resultClassWidth = result && result_ ? result_->histogram.d : 0.0;
   if (h.Type == model::HistogramType::Discrete) {
     Form7_->ShowListing(h, table, paint);
   } else {

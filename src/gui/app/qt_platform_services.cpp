@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "texts/language.h"
+#include "app/qt_text.h"
 
 namespace dorvex::gui {
 
@@ -33,9 +33,18 @@ QString PlainLines(const QString& text) {
   return lines;
 }
 
-// The box's buttons follow the program's language.
-QString ButtonText(int result) {
-  const bool czech = texts::IsCzech();
+// A Yes/No box is titled with the confirmation title of the caller's language (one of
+// the dialog titles, messages 1 to 4), so its title tells which language its buttons
+// speak; only "OK" is the same in both.
+texts::Language LanguageOfTitle(const QString& caption) {
+  for (int title : {texts::kTitleConfirmation, texts::kTitleInformation, texts::kTitleError, texts::kTitleWarning}) {
+    if (caption == Message(title, texts::Language::Czech)) return texts::Language::Czech;
+  }
+  return texts::Language::English;
+}
+
+QString ButtonText(int result, texts::Language language) {
+  const bool czech = language == texts::Language::Czech;
   switch (result) {
     case kResultYes: return czech ? QStringLiteral("&Ano") : QStringLiteral("&Yes");
     case kResultNo: return czech ? QStringLiteral("&Ne") : QStringLiteral("&No");
@@ -73,15 +82,16 @@ QString RunFileDialog(QFileDialog* dialog) {
 int QtPlatformServices::DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                                       MessageButtons buttons, int defaultResult) {
   QMessageBox box(IconOf(kind), caption, PlainLines(text), QMessageBox::NoButton, DialogParent());
+  const texts::Language language = LanguageOfTitle(caption);
   if (buttons == MessageButtons::YesNo) {
-    QPushButton* yes = box.addButton(ButtonText(kResultYes), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(ButtonText(kResultNo), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(ButtonText(kResultYes, language), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(ButtonText(kResultNo, language), QMessageBox::NoRole);
     box.setDefaultButton(defaultResult == kResultYes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? kResultYes : kResultNo;
   }
-  QPushButton* ok = box.addButton(ButtonText(kResultOk), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(ButtonText(kResultOk, language), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();

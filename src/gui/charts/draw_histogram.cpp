@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
+#include "app/qt_text.h"
 #include "charts/chart_marks.h"
 #include "analysis/chart_texts.h"
-#include "texts/messages.h"
 
 namespace dorvex::gui {
 
@@ -54,8 +54,7 @@ void RemoveBarsAndAxes(QChart* chart) {
 }
 
 QString BarLabel(const HistogramPicture& picture, int i) {
-  return QString::fromStdString(
-      analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
+  return ToQt(analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
 }
 
 // Every how many bars a label fits, so that labels keep their separation.
@@ -113,11 +112,11 @@ void ClearHistogramChart(QChartView* view, const QStringList& titleLines) {
 
 void SetChartTitleLines(QChartView* view, const QStringList& lines) { SetTitleLines(view->chart(), lines); }
 
-void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
+void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Language language) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);
   QStringList title;
-  if (picture.mode == 3) title << picture.dateLine;
+  if (picture.kind == ChartKind::Result) title << picture.dateLine;
   title << picture.title;
   SetTitleLines(chart, title);
   chart->setBackgroundPen(QPen(picture.frame, 2));
@@ -157,12 +156,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   bottom->setStartValue(-0.5);
   bottom->setRange(-0.5, picture.count - 0.5);
   bottom->setGridLineVisible(false);
-  if (picture.mode == 3) {
+  if (picture.kind == ChartKind::Result) {
     QFont axisTitleFont = axisFont;
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
     bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage, texts::CurrentLanguage()))
+                             ? Message(kValueAxisTitleMessage, language)
                              : QStringLiteral("Index    x"));
   }
   const int step = LabelStep(view, axisFont, picture);
@@ -201,7 +200,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     QStringList texts;
     for (int i = 0; i < picture.count; ++i) {
       const std::string label = analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);
-      texts << QString::fromStdString(analysis::MarkText(style, label, i, picture.probabilities[i]));
+      texts << ToQt(analysis::MarkText(style, label, i, picture.probabilities[i]));
     }
     new ChartMarks(chart, series, values, texts, picture.marks.angle);
   }

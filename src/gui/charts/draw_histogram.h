@@ -10,6 +10,8 @@
 #include <functional>
 #include <limits>
 
+#include "texts/language.h"
+
 QT_BEGIN_NAMESPACE
 class QChartView;
 QT_END_NAMESPACE
@@ -18,6 +20,10 @@ namespace dorvex::gui {
 
 // What the bottom axis labels show: the 0-based bar number or the bar's value x.
 enum class AxisLabelMode { Index, Value };
+
+// What a chart shows: an input or generator histogram, or the result with its date
+// line over the title and a titled value axis.
+enum class ChartKind { Input, Result };
 
 // Data marks over the bars: shown or not, the style (item of the marks list,
 // analysis::MarkStyle) and the angle of the text in degrees.
@@ -28,13 +34,13 @@ struct MarksOptions {
 };
 
 struct HistogramPicture {
-  int mode = 1;                          // 1 an input or generator histogram, 3 a result
+  ChartKind kind = ChartKind::Input;
   const double* probabilities = nullptr;  // bar i shows probabilities[i]
   int count = 0;                         // number of bars
   QColor frame;                          // chart frame
   QColor bar;                            // every bar not marked
   QString title;                         // series title and last title line
-  QString dateLine;                      // mode 3: the title line above the title
+  QString dateLine;                      // a result's title line above the title
   double d = 0.0;                        // class width: bar i stands at min + i * d
   double min = 0.0;
   AxisLabelMode labels = AxisLabelMode::Value;
@@ -53,8 +59,9 @@ struct HistogramPicture {
 void SetupHistogramChart(QChartView* view, const QColor& titleColour);
 // Removes the bars, marks and axes and sets the title lines.
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines);
-// Replaces the chart's bars by the picture's, with thinned bottom-axis labels.
-void DrawHistogram(QChartView* view, const HistogramPicture& picture);
+// Replaces the chart's bars by the picture's, with thinned bottom-axis labels; a
+// result's value axis is titled in `language`.
+void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Language language);
 // Replaces the title lines and leaves the bars as they are.
 void SetChartTitleLines(QChartView* view, const QStringList& lines);
 // Turns the marks of the drawn bars to `angle` degrees, without drawing them anew.

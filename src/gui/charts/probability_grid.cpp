@@ -3,19 +3,20 @@
 #include <QTableWidget>
 
 #include "app/grid_cells.h"
+#include "app/qt_text.h"
 #include "model/listing_rows.h"
 
 namespace dorvex::gui {
 
 void FillProbabilityGrid(QTableWidget* grid, std::span<const double> probabilities, double d, double min,
-                         bool discrete) {
-  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete, texts::CurrentLanguage());
+                         bool discrete, texts::Language language) {
+  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete, language);
   grid->clearContents();
   grid->setColumnCount(3);
   grid->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     for (int column = 0; column < 3; ++column) {
-      SetCell(grid, row, column, QString::fromStdString(rows[row][column]));
+      SetCell(grid, row, column, ToQt(rows[row][column]));
     }
   }
   grid->show();

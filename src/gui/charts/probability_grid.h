@@ -3,14 +3,16 @@
 
 #include <span>
 
+#include "texts/language.h"
+
 class QTableWidget;
 
 namespace dorvex::gui {
 
 // Fills `grid` (three columns, row 0 the headers) with `probabilities` on the values
 // min + i * d: Discrete with the interval bounds on rows of their own, then the
-// total row; then shows the grid.
+// total row in `language`; then shows the grid.
 void FillProbabilityGrid(QTableWidget* grid, std::span<const double> probabilities, double d, double min,
-                         bool discrete);
+                         bool discrete, texts::Language language);
 
 }  // namespace dorvex::gui

@@ -1,14 +1,16 @@
-#include "app/Unit17.h"
+#include "app/splash_window.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
 
-#include "statvex/number_text.h"
+#include "app/qt_text.h"
+#include "texts/splash_texts.h"
 
 namespace dorvex::gui {
 
@@ -67,8 +69,8 @@ QPixmap OperationPicture() {
   return picture;
 }
 
-QLabel* CentredLabel(const QString& text, int pointSize, bool bold, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+QLabel* CentredLabel(const std::string& text, int pointSize, bool bold, QWidget* parent) {
+  auto* label = new QLabel(ToQt(text), parent);
   label->setAlignment(Qt::AlignCenter);
   QFont font = label->font();
   if (pointSize > 0) font.setPointSize(pointSize);
@@ -79,10 +81,10 @@ QLabel* CentredLabel(const QString& text, int pointSize, bool bold, QWidget* par
 
 }  // namespace
 
-TForm17::TForm17(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("Form17"));
-  setWindowTitle(QString::fromUtf8(kApplicationTitle));
+  setWindowTitle(QString::fromUtf8(texts::kApplicationTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -96,30 +98,29 @@ TForm17::TForm17(QWidget* parent)
   picture->setGeometry(30, 60, 180, 130);
 
   // Six text lines centred over the span 246 .. 532.
-  auto* texts = new QWidget(this);
-  texts->setGeometry(246, 20, 286, 200);
-  auto* lines = new QVBoxLayout(texts);
+  auto* textColumn = new QWidget(this);
+  textColumn->setGeometry(246, 20, 286, 200);
+  auto* lines = new QVBoxLayout(textColumn);
   lines->setContentsMargins(0, 0, 0, 0);
-  lines->addWidget(CentredLabel(QStringLiteral("D o r v e x"), 26, true, texts));
-  lines->addWidget(CentredLabel(QStringLiteral("Matematické operace s histogramy"), 0, false, texts));
-  lines->addWidget(CentredLabel(QStringLiteral("Mathematical operations with histograms"), 0, false, texts));
-  lines->addWidget(CentredLabel(
-      QStringLiteral("Version ") + QString::fromStdString(statvex::VersionText()), 0, false, texts));
-  lines->addWidget(CentredLabel(QStringLiteral("Direct numerical calculation of random"), 0, false, texts));
-  lines->addWidget(CentredLabel(QStringLiteral("quantities given by histograms"), 0, false, texts));
+  const auto splashLines = texts::SplashLines();
+  // The program's name stands large over the other lines.
+  lines->addWidget(CentredLabel(splashLines[0], 26, true, textColumn));
+  for (std::size_t i = 1; i < splashLines.size(); ++i) {
+    lines->addWidget(CentredLabel(splashLines[i], 0, false, textColumn));
+  }
 
   auto* second = new QLabel(this);
   second->setObjectName(QStringLiteral("Image2"));
   second->setPixmap(OperationPicture());
   second->setGeometry(373, 232, 160, 44);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setSingleShot(true);
-  connect(Timer1, &QTimer::timeout, this, &QWidget::close);
-  Timer1->start(kShowMilliseconds);
+  closeTimer_ = new QTimer(this);
+  closeTimer_->setObjectName(QStringLiteral("Timer1"));
+  closeTimer_->setSingleShot(true);
+  connect(closeTimer_, &QTimer::timeout, this, &QWidget::close);
+  closeTimer_->start(kShowMilliseconds);
 }
 
-void TForm17::mousePressEvent(QMouseEvent*) { close(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) { close(); }
 
 }  // namespace dorvex::gui

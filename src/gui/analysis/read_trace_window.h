@@ -1,5 +1,6 @@
 #pragma once
-// The control listing of a distribution file while it is read: index and frequency.
+// The control listing of a distribution file while it is read: index and frequency
+// of every value read, so a user sees how far a refused file got.
 
 #include <QColor>
 #include <QWidget>
@@ -15,12 +16,12 @@ class SettingsFile;
 
 namespace dorvex::gui {
 
-class TForm4 : public QWidget {
+class ReadTraceWindow : public QWidget {
   Q_OBJECT
 
  public:
   // A hidden window placed as `settings` says (which outlives it).
-  explicit TForm4(settings::SettingsFile* settings, QWidget* parent = nullptr);
+  explicit ReadTraceWindow(settings::SettingsFile* settings, QWidget* parent = nullptr);
 
   // Shows `rows` (as the reader left them, also after a failed read) in the grid,
   // on `background` with `font` as the grid's text colour (invalid colours keep
@@ -28,15 +29,8 @@ class TForm4 : public QWidget {
   void ShowControlListing(const std::vector<model::ControlListingRow>& rows, const QColor& background = QColor(),
                           const QColor& font = QColor());
 
-  QTableWidget* StringGrid1 = nullptr;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
  private:
-  settings::SettingsFile* settings_;
+  QTableWidget* traceGrid_ = nullptr;
 };
 
 }  // namespace dorvex::gui

@@ -1,0 +1,127 @@
+#include "analysis/listing_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "analysis/listing_tables.h"
+#include "analysis/result_commands.h"
+#include "analysis/xlsx_writer.h"
+#include "app/color_ref.h"
+#include "app/grid_cells.h"
+#include "app/qt_text.h"
+#include "app/tool_window.h"
+
+namespace dorvex::gui {
+
+namespace {
+
+constexpr PlacementKeys kPointsPlacement{"TabVypisu-Form3", ".Width", ".Height", 575, 374};
+constexpr PlacementKeys kIntervalsPlacement{"TabVypisuDis-Form7", ".Width", ".Height", 565, 600};
+constexpr char kWorkbookName[] = "Histogram.xlsx";
+
+}  // namespace
+
+ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services, settings::SettingsFile* settings,
+                             QString graphsFolder, texts::Language language, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      services_(services),
+      graphsFolder_(std::move(graphsFolder)),
+      language_(language) {
+  const bool points = kind == ListingKind::Points;
+  setObjectName(points ? QStringLiteral("Form3") : QStringLiteral("Form7"));
+
+  auto* tools = new QHBoxLayout;
+  exportButton_ = new QToolButton(this);
+  exportButton_->setObjectName(QStringLiteral("KontTisk"));
+  exportButton_->setText(QStringLiteral("Excel"));
+  exitButton_ = new QToolButton(this);
+  exitButton_->setObjectName(QStringLiteral("ExitBtn"));
+  exitButton_->setText(QStringLiteral("Exit"));
+  tools->addWidget(exportButton_);
+  tools->addWidget(exitButton_);
+  tools->addStretch();
+
+  listingGrid_ = MakeStringGrid("StringGrid1", 1, model::kDescriptionColumns, this);
+  if (points) SetGridColumnWidths(listingGrid_, {46, 93, 138, 98, 144});
+  else SetGridColumnWidths(listingGrid_, {42, 88, 141, 95, 146});
+  // The listing is as long as the histogram: it scrolls instead of growing.
+  listingGrid_->setMinimumHeight(0);
+  listingGrid_->setMaximumHeight(QWIDGETSIZE_MAX);
+  listingGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(tools);
+  layout->addWidget(listingGrid_, 1);
+
+  connect(exportButton_, &QToolButton::clicked, this, &ListingWindow::ExportToSpreadsheet);
+  connect(exitButton_, &QToolButton::clicked, this, &QWidget::close);
+  new ToolWindowPlacement(this, settings, points ? kPointsPlacement : kIntervalsPlacement);
+}
+
+void ListingWindow::SetLanguage(texts::Language language) { language_ = language; }
+
+void ListingWindow::ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table,
+                                const ListingPaint& paint) {
+  listed_ = h;
+  shown_ = table;
+  setWindowTitle(ToQt(table.title));
+  setToolTip(ToQt(table.title));
+  listingGrid_->clearContents();
+  listingGrid_->setRowCount(static_cast<int>(table.rows.size()));
+  for (int row = 0; row < listingGrid_->rowCount(); ++row) {
+    const auto& cells = table.rows[static_cast<std::size_t>(row)];
+    for (int column = 0; column < model::kDescriptionColumns && column < static_cast<int>(cells.size()); ++column) {
+      SetCell(listingGrid_, row, column, ToQt(cells[static_cast<std::size_t>(column)]));
+    }
+  }
+  Paint(h, paint);
+  exportButton_->setVisible(true);
+  show();
+  raise();
+  activateWindow();
+}
+
+void ListingWindow::Paint(const model::Histogram& h, const ListingPaint& paint) {
+  if (paint.background.isValid()) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, paint.background);
+    setPalette(palette);
+  }
+  const std::vector<model::RowPaint> rows = model::DescriptionPaint(h, paint.shading);
+  for (int row = 0; row < listingGrid_->rowCount(); ++row) {
+    const model::RowPaint* shade = row < static_cast<int>(rows.size()) ? &rows[static_cast<std::size_t>(row)] : nullptr;
+    for (int column = 0; column < model::kDescriptionColumns; ++column) {
+      QTableWidgetItem* item = listingGrid_->item(row, column);
+      if (item == nullptr) {
+        SetCell(listingGrid_, row, column, QString());
+        item = listingGrid_->item(row, column);
+      }
+      if (paint.font.isValid()) item->setForeground(paint.font);
+      const bool painted = shade != nullptr && shade->colour && column >= shade->firstColumn &&
+                           column <= shade->lastColumn;
+      item->setBackground(painted ? QBrush(FromColorRef(*shade->colour)) : QBrush());
+    }
+  }
+}
+
+void ListingWindow::ExportToSpreadsheet() {
+  const analysis::SheetLayout layout = analysis::ListingCells(listed_, shown_, language_);
+  const QString path = QDir(graphsFolder_).filePath(QString::fromLatin1(kWorkbookName));
+  if (const auto error = analysis::WriteWorkbook(ToStd(path), layout)) {
+    ShowModelError(services_, *error, language_);
+    return;
+  }
+  if (!services_.desktop->OpenUrl(QUrl::fromLocalFile(path))) ShowUnavailable(services_, kSpreadsheetUnavailable);
+}
+
+void ListingWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit Closed();
+}
+
+}  // namespace dorvex::gui
