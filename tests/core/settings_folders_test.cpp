@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "settings/document_folders.h"
 #include "settings/settings_place.h"
 
 using dorvex::settings::ChooseSettingsPath;
+using dorvex::settings::CreateMissingDocumentFolders;
 using dorvex::settings::MakeDocumentFolders;
 using dorvex::settings::SettingsPlaceFacts;
 
@@ -49,6 +52,30 @@ TEST(MakeDocumentFolders, AnUnknownDocumentsFolderLeavesTheRootAtProbability) {
   const auto folders = MakeDocumentFolders("/opt/Dorvex", "", "/opt/Dorvex");
   EXPECT_EQ(folders.documentsRoot, "/Probability");
   EXPECT_EQ(folders.histograms, "/Probability/Histograms");
+  EXPECT_FALSE(folders.documentsKnown);
+  // Nothing is made at the root of the file system for an unknown documents folder.
+  EXPECT_TRUE(CreateMissingDocumentFolders(folders).empty());
+  EXPECT_FALSE(std::filesystem::exists("/Probability/Histograms"));
+}
+
+TEST(CreateMissingDocumentFolders, MakesEveryDataFolderOnAFreshHomeAndKeepsWhatIsThere) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::temp_directory_path() / "dorvex_fresh_home";
+  fs::remove_all(home);
+  const auto folders = MakeDocumentFolders("/opt/Dorvex", (home / "Documents").string(), "/opt/Dorvex");
+  EXPECT_TRUE(CreateMissingDocumentFolders(folders).empty());
+  for (const std::string& folder : {folders.histograms, folders.calculated, folders.graphs, folders.rawData}) {
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+  }
+  std::ofstream(fs::path(folders.graphs) / "kept.png") << "picture";
+  EXPECT_TRUE(CreateMissingDocumentFolders(folders).empty());
+  EXPECT_TRUE(fs::exists(fs::path(folders.graphs) / "kept.png"));
+
+  // A file where a folder should be cannot become one: that folder is reported.
+  fs::remove_all(folders.rawData);
+  std::ofstream(folders.rawData) << "in the way";
+  EXPECT_EQ(CreateMissingDocumentFolders(folders), std::vector<std::string>{folders.rawData});
+  fs::remove_all(home);
 }
 
 TEST(MakeDocumentFolders, ViewerPathsCutTheStartFolderBeforeDorvexWithoutAddingASeparator) {

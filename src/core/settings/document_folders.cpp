@@ -1,5 +1,8 @@
 #include "settings/document_folders.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace dorvex::settings {
 
 namespace {
@@ -23,6 +26,7 @@ DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_vi
   DocumentFolders folders;
   folders.startFolder = std::string(startFolder);
   const std::string documents = documentsFolder == "/" ? std::string() : WithoutTrailingSlash(documentsFolder);
+  folders.documentsKnown = !documents.empty();
   folders.documentsRoot = documents + "/Probability";
   folders.histograms = folders.documentsRoot + "/Histograms";
   folders.calculated = folders.histograms + "/Calculated";
@@ -32,6 +36,17 @@ DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_vi
   folders.textViewer = SiblingProgram(startFolder, "Morvalin/Textview.exe");
   folders.helpFile = WithoutTrailingSlash(executableDir) + "/Dorvex.hlp";
   return folders;
+}
+
+std::vector<std::string> CreateMissingDocumentFolders(const DocumentFolders& folders) {
+  std::vector<std::string> failed;
+  if (!folders.documentsKnown) return failed;
+  for (const std::string* folder : {&folders.histograms, &folders.calculated, &folders.graphs, &folders.rawData}) {
+    std::error_code error;
+    std::filesystem::create_directories(*folder, error);
+    if (error || !std::filesystem::is_directory(*folder, error)) failed.push_back(*folder);
+  }
+  return failed;
 }
 
 }  // namespace dorvex::settings

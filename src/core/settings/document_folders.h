@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvex::settings {
 
@@ -16,6 +17,7 @@ struct DocumentFolders {
   std::string graphicViewer;  // start folder cut before "Dorvex" + "Morvalin/Binview.exe"
   std::string textViewer;     // start folder cut before "Dorvex" + "Morvalin/Textview.exe"
   std::string helpFile;       // <executable dir>/Dorvex.hlp
+  bool documentsKnown = true;  // false when the user's documents folder was not found
 };
 
 // The folders for a start folder, the user's documents folder (empty when it
@@ -23,5 +25,10 @@ struct DocumentFolders {
 // folder. Nothing is created.
 DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_view documentsFolder,
                                     std::string_view executableDir);
+
+// Makes the data folders (histograms, calculated, graphs, raw data) that do not
+// exist yet, so that no save fails for a folder nobody made. Returns the folders
+// that could not be made; nothing is made when the documents folder is unknown.
+std::vector<std::string> CreateMissingDocumentFolders(const DocumentFolders& folders);
 
 }  // namespace dorvex::settings
