@@ -145,6 +145,22 @@ std::size_t EntriesIn(const fs::path& folder) {
       std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
+TEST(WorkbookFileName, MakesAFileNameOfTheListingsTitle) {
+  struct Case {
+    const char* title;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"  Bending_resistance_IPE300  ", "Bending_resistance_IPE300.xlsx"},
+      {"(A - B) * nAB", "(A - B) _ nAB.xlsx"},
+      {"R/E: 1.5", "R_E_ 1.5.xlsx"},
+      {"Výsledek", "Výsledek.xlsx"},
+      {"   ", "Histogram.xlsx"},
+      {"..", "Histogram.xlsx"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WorkbookFileName(c.title), c.expected) << c.title;
+}
+
 TEST(WriteWorkbook, WritesNumbersAsNumbersAndTextsAsStringsCellByCell) {
   SheetLayout layout;
   layout.sheetName = "Histogram";

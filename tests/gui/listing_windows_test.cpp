@@ -27,6 +27,8 @@
 #include "model/histogram.h"
 #include "model/listing_rows.h"
 #include "analysis/result_report.h"
+#include "analysis/xlsx_writer.h"
+#include "texts/desktop_texts.h"
 #include "settings/settings_file.h"
 #include "texts/language.h"
 
@@ -218,19 +220,25 @@ class ListingWindowsTest : public QObject {
 
   void WordProcessorStartsOrWarns_data() {
     QTest::addColumn<bool>("starts");
-    QTest::newRow("installed") << true;
-    QTest::newRow("missing") << false;
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("installed") << true << Language::English << QString();
+    QTest::newRow("missing, English") << false << Language::English << QStringLiteral("Warning");
+    QTest::newRow("missing, Czech") << false << Language::Czech << QStringLiteral("Upozornění");
   }
 
   void WordProcessorStartsOrWarns() {
     QFETCH(bool, starts);
+    QFETCH(Language, language);
+    QFETCH(QString, caption);
     platform_->SetLaunchSucceeds(starts);
-    QCOMPARE(dorvex::gui::OpenInWordProcessor(platform_->Services(), QString()), starts);
+    QCOMPARE(dorvex::gui::OpenInWordProcessor(platform_->Services(), QString(), QString(), language), starts);
     QCOMPARE(platform_->startedPrograms, QStringList{QStringLiteral("soffice")});
     QCOMPARE(platform_->messages.size(), starts ? 0 : 1);
     if (!starts) {
       QCOMPARE(platform_->messages[0].kind, MessageKind::Warning);
-      QCOMPARE(platform_->messages[0].caption, QStringLiteral("Upozornění"));
+      QCOMPARE(platform_->messages[0].caption, caption);
+      QCOMPARE(platform_->messages[0].text, QString::fromStdString(dorvex::texts::WordProcessorNotStartedText(language)));
     }
   }
 
@@ -308,30 +316,63 @@ class ListingWindowsTest : public QObject {
     QCOMPARE(painted > 0, coloured);
   }
 
-  void ExportWritesTheWorkbookOrWarns_data() {
+  void ExportAsksWhereAndOpensTheWorkbookOrSaysWhereItIs_data() {
     QTest::addColumn<bool>("opens");
-    QTest::newRow("spreadsheet opens it") << true;
-    QTest::newRow("no spreadsheet") << false;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("spreadsheet opens it") << true << Language::English;
+    QTest::newRow("no spreadsheet, English") << false << Language::English;
+    QTest::newRow("no spreadsheet, Czech") << false << Language::Czech;
   }
 
-  void ExportWritesTheWorkbookOrWarns() {
+  void ExportAsksWhereAndOpensTheWorkbookOrSaysWhereItIs() {
     QFETCH(bool, opens);
+    QFETCH(Language, language);
     platform_->SetLaunchSucceeds(opens);
     const Histogram h = ThreePoints(HistogramType::Discrete);
     auto form = Listing(h);
+    form->SetLanguage(language);
     form->ShowListing(h, Table(h), {});
+    const QString workbook = folder_->filePath(QStringLiteral("chosen.xlsx"));
+    platform_->QueueSaveFile(workbook);
     QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
-    const QString workbook = folder_->filePath(QStringLiteral("Histogram.xlsx"));
+    // The dialog starts in the graphs folder with a name made of the listing's title.
+    QCOMPARE(platform_->saveRequests.size(), 1);
+    QCOMPARE(platform_->saveRequests[0].initialFolder, folder_->path());
+    QCOMPARE(platform_->saveRequests[0].fileName,
+             QString::fromStdString(dorvex::analysis::WorkbookFileName(Table(h).title)));
     // An .xlsx is a zip archive: it begins with the local-header signature "PK".
     QVERIFY(FileBytes(workbook).startsWith("PK"));
     QCOMPARE(platform_->openedUrls, QList<QUrl>{QUrl::fromLocalFile(workbook)});
     QCOMPARE(platform_->messages.size(), opens ? 0 : 1);
     if (!opens) {
       QCOMPARE(platform_->messages[0].kind, MessageKind::Warning);
-      QCOMPARE(platform_->messages[0].caption, QStringLiteral("Upozornění"));
-      QCOMPARE(platform_->messages[0].text,
-               QStringLiteral("Propojení na aplikaci Microsoft Excel není dostupné ..."));
+      QCOMPARE(platform_->messages[0].caption, QString::fromStdString(dorvex::texts::DesktopWarningTitle(language)));
+      QVERIFY(platform_->messages[0].text.endsWith(workbook));
     }
+  }
+
+  void ExportCancelledOrRefusedOverwriteWritesNothing_data() {
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("dialog cancelled") << true;
+    QTest::newRow("overwrite refused") << false;
+  }
+
+  void ExportCancelledOrRefusedOverwriteWritesNothing() {
+    QFETCH(bool, cancelled);
+    const Histogram h = ThreePoints(HistogramType::Discrete);
+    auto form = Listing(h);
+    form->ShowListing(h, Table(h), {});
+    const QString workbook = folder_->filePath(QStringLiteral("kept.xlsx"));
+    QFile existing(workbook);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("before");
+    existing.close();
+    platform_->QueueSaveFile(cancelled ? QString() : workbook);
+    if (!cancelled) platform_->QueueMessageAnswer(dorvex::gui::kResultNo);
+    QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
+    QCOMPARE(FileBytes(workbook), QByteArray("before"));
+    QVERIFY(platform_->openedUrls.isEmpty());
+    QCOMPARE(platform_->messages.size(), cancelled ? 0 : 1);
   }
 
   void ExportFailureSpeaksTheWindowsLanguage() {
@@ -341,6 +382,7 @@ class ListingWindowsTest : public QObject {
                                     folder_->filePath(QStringLiteral("missing")), Language::English);
     form.SetLanguage(Language::Czech);
     form.ShowListing(h, Table(h), {});
+    platform_->QueueSaveFile(folder_->filePath(QStringLiteral("missing/a.xlsx")));
     QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].kind, MessageKind::Error);

@@ -86,3 +86,24 @@ std::optional<model::ModelError> WriteListingWorkbook(const std::string& path,
 }
 
 }  // namespace dorvex::analysis
+
+namespace dorvex::analysis {
+
+std::string WorkbookFileName(std::string_view title) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  constexpr std::string_view kForbidden = "/\\:*?\"<>|";
+  const auto first = title.find_first_not_of(kBlanks);
+  std::string name;
+  if (first != std::string_view::npos) {
+    const auto last = title.find_last_not_of(kBlanks);
+    name = std::string(title.substr(first, last - first + 1));
+  }
+  for (char& c : name) {
+    if (kForbidden.find(c) != std::string_view::npos || static_cast<unsigned char>(c) < 0x20) c = '_';
+  }
+  // Nothing but the replacement or dots would make a hidden or empty name.
+  if (name.find_first_not_of("_.") == std::string::npos) name = "Histogram";
+  return name + ".xlsx";
+}
+
+}  // namespace dorvex::analysis

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "analysis/listing_tables.h"
 #include "model/histogram.h"
@@ -16,6 +17,11 @@ namespace dorvex::analysis {
 // temporary name in the same folder and renamed over `path`; on failure the existing
 // file is untouched and code 23 names the file.
 std::optional<model::ModelError> WriteWorkbook(const std::string& path, const SheetLayout& layout);
+
+// The file name a save dialog suggests for the workbook of a listing titled `title`:
+// the title without surrounding blanks, characters no file name may hold replaced by
+// "_", and ".xlsx"; "Histogram.xlsx" for a title with nothing else in it.
+std::string WorkbookFileName(std::string_view title);
 
 // The listing workbook of `h` as its listing window would export it: the description
 // table under `title` with frequency multiplier c, then its cells written to `path`.

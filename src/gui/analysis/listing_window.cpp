@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QTableWidget>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "analysis/listing_tables.h"
@@ -22,7 +21,6 @@ namespace {
 
 constexpr PlacementKeys kPointsPlacement{"TabVypisu-Form3", ".Width", ".Height", 575, 374};
 constexpr PlacementKeys kIntervalsPlacement{"TabVypisuDis-Form7", ".Width", ".Height", 565, 600};
-constexpr char kWorkbookName[] = "Histogram.xlsx";
 
 }  // namespace
 
@@ -111,12 +109,18 @@ void ListingWindow::Paint(const model::Histogram& h, const ListingPaint& paint) 
 
 void ListingWindow::ExportToSpreadsheet() {
   const analysis::SheetLayout layout = analysis::ListingCells(listed_, shown_, language_);
-  const QString path = QDir(graphsFolder_).filePath(QString::fromLatin1(kWorkbookName));
+  FileDialogRequest request;
+  request.initialFolder = graphsFolder_;
+  request.fileName = ToQt(analysis::WorkbookFileName(shown_.title));
+  request.defaultSuffix = QStringLiteral("xlsx");
+  request.filters = {QStringLiteral("Excel (*.xlsx)"), QStringLiteral("All files (*)")};
+  const QString path = AskSavePath(services_, request, language_);
+  if (path.isEmpty()) return;
   if (const auto error = analysis::WriteWorkbook(ToStd(path), layout)) {
     ShowModelError(services_, *error, language_);
     return;
   }
-  if (!services_.desktop->OpenUrl(QUrl::fromLocalFile(path))) ShowUnavailable(services_, kSpreadsheetUnavailable);
+  OpenInSpreadsheet(services_, path, language_);
 }
 
 void ListingWindow::closeEvent(QCloseEvent* event) {

@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "analysis/characteristics.h"
 #include "app/qt_text.h"
 #include "model/distribution_file_writer.h"
 #include "model/report_error.h"
+#include "texts/desktop_texts.h"
 #include "texts/messages.h"
 
 namespace dorvex::gui {
@@ -48,6 +50,11 @@ FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileN
   return request;
 }
 
+void ShowDesktopWarning(const PlatformServices& services, const std::string& text, texts::Language language) {
+  services.messages->DefMessageDlg(ToQt(texts::DesktopWarningTitle(language)), ToQt(text), MessageKind::Warning,
+                                   MessageButtons::Ok, kResultOk);
+}
+
 }  // namespace
 
 void ShowModelError(const PlatformServices& services, const model::ModelError& error, texts::Language language) {
@@ -56,10 +63,6 @@ void ShowModelError(const PlatformServices& services, const model::ModelError& e
                                    kResultOk);
 }
 
-void ShowUnavailable(const PlatformServices& services, const char* text) {
-  services.messages->DefMessageDlg(QString::fromUtf8(kUnavailableTitle), QString::fromUtf8(text),
-                                   MessageKind::Warning, MessageButtons::Ok, kResultOk);
-}
 
 QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request, texts::Language language) {
   const QString path = services.files->GetSaveFileName(request);
@@ -115,12 +118,19 @@ QString SaveResultReport(const PlatformServices& services, const QString& initia
   return path;
 }
 
-bool OpenInWordProcessor(const PlatformServices& services, const QString& path, const QString& workingFolder) {
+bool OpenInWordProcessor(const PlatformServices& services, const QString& path, const QString& workingFolder,
+                         texts::Language language) {
   QStringList arguments{QStringLiteral("--writer")};
   if (!path.isEmpty()) arguments << path;
   if (services.desktop->StartDetached(QStringLiteral("soffice"), arguments, workingFolder)) return true;
-  ShowUnavailable(services, kWordProcessorUnavailable);
+  ShowDesktopWarning(services, texts::WordProcessorNotStartedText(language), language);
   return false;
+}
+
+void OpenInSpreadsheet(const PlatformServices& services, const QString& path, texts::Language language) {
+  if (services.desktop->OpenUrl(QUrl::fromLocalFile(path))) return;
+  ShowDesktopWarning(services, texts::SpreadsheetNotOpenedText(ToStd(QDir::toNativeSeparators(path)), language),
+                     language);
 }
 
 }  // namespace dorvex::gui

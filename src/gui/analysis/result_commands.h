@@ -40,20 +40,14 @@ QString SaveResultReport(const PlatformServices& services, const QString& initia
                          const analysis::ResultReportInput& input, bool asText, texts::Language language);
 
 // Starts the word processor (LibreOffice Writer) on `path`, or on a new document
-// when `path` is empty, in `workingFolder`. When it does not start, shows the
-// warning that the word processor is not available and returns false.
-bool OpenInWordProcessor(const PlatformServices& services, const QString& path,
-                         const QString& workingFolder = QString());
+// when `path` is empty, in `workingFolder`. When it does not start, warns in
+// `language` and returns false.
+bool OpenInWordProcessor(const PlatformServices& services, const QString& path, const QString& workingFolder,
+                         texts::Language language);
 
-// Title of the warning shown when no spreadsheet or word processor can be reached.
-inline constexpr const char* kUnavailableTitle = "Upozornění";
-// Text of that warning for the spreadsheet.
-inline constexpr const char* kSpreadsheetUnavailable = "Propojení na aplikaci Microsoft Excel není dostupné ...";
-// Text of that warning for the word processor.
-inline constexpr const char* kWordProcessorUnavailable = "Propojení na aplikaci Microsoft Word není dostupné ...";
-
-// Shows `text` in a warning box titled kUnavailableTitle.
-void ShowUnavailable(const PlatformServices& services, const char* text);
+// Opens the workbook at `path` with the desktop's spreadsheet; when none opens it,
+// warns in `language` and names the file.
+void OpenInSpreadsheet(const PlatformServices& services, const QString& path, texts::Language language);
 
 // The save dialog of `request`, then the overwrite question (message 21) for an
 // existing file. Returns the path to write, or an empty text when cancelled or

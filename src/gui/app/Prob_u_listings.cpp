@@ -95,7 +95,7 @@ void TForm1::VysledkyClick() {
   Edit_P->setFocus();
 }
 
-void TForm1::OtevriWordClick() { OpenInWordProcessor(services_, QString(), FromStd(folders_.graphs)); }
+void TForm1::OtevriWordClick() { OpenInWordProcessor(services_, QString(), FromStd(folders_.graphs), texts::CurrentLanguage()); }
 
 void TForm1::ShowDescription(const model::Histogram& h, const std::string& title, long double c, bool result) {
   const analysis::DescriptionGrid table = analysis::DescriptionTable(h, title, c, texts::CurrentLanguage());
