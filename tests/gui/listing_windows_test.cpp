@@ -202,6 +202,7 @@ class ListingWindowsTest : public QObject {
     QCOMPARE(platform_->messages.size(), 1);
     const auto& shown = platform_->messages[0];
     QCOMPARE(shown.kind, MessageKind::Information);
+    QVERIFY(shown.fixedPitch);  // its label-tab-value lines must line up
     QCOMPARE(shown.caption, dorvex::gui::Message(79, Language::Czech));
     const auto report = dorvex::analysis::CharacteristicsText("Histogram :  A + B", h.P, h.N, h.Min, h.Max, h.Total,
                                                               h.Type, Language::Czech);

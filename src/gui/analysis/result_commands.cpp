@@ -36,8 +36,7 @@ void ShowReport(const PlatformServices& services, const analysis::Characteristic
     ShowModelError(services, *report.error, language);
     return;
   }
-  services.messages->DefMessageDlg(Message(kCharacteristicsTitle, language), ToQt(report.text),
-                                   MessageKind::Information, MessageButtons::Ok, kResultOk);
+  services.messages->ShowReport(Message(kCharacteristicsTitle, language), ToQt(report.text));
 }
 
 FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileName, const SavedType& type) {

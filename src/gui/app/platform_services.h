@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "texts/language.h"
+
 namespace dorvex::gui {
 
 // Kind of a message box; decides its icon.
@@ -27,6 +29,11 @@ class MessageBoxService {
   // (Yes/No) or OK.
   virtual int DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                             MessageButtons buttons, int defaultResult) = 0;
+  // An information box with an OK button whose text is set in a fixed-pitch font, so
+  // that the columns of a report (label, tab, value) line up.
+  virtual void ShowReport(const QString& caption, const QString& text) = 0;
+  // The language the buttons speak ("Yes"/"Ano"); the windows pass theirs on a switch.
+  virtual void SetLanguage(texts::Language language) = 0;
 };
 
 // One open or save dialog. `filter` is a Qt filter list ("Name (*.ext);;...").

@@ -4,17 +4,60 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 
-#include "app/qt_text.h"
 
 namespace dorvex::gui {
 
 namespace {
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+// The active window, else the main window: boxes are centred over their parent.
+QWidget* DialogParent() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && qobject_cast<QMainWindow*>(widget) != nullptr) return widget;
+  }
+  return nullptr;
+}
+
+// The letter-spaced titles ("E r r o r", "C o n f i r m a t i o n") are wider than
+// most texts; a box narrower than its title would cut it in the title bar.
+void KeepTitleWhole(QMessageBox& box, const QString& caption) {
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  // Room for the window buttons and the frame of the title bar.
+  constexpr int kTitleBarExtra = 160;
+  const int width = QFontMetrics(titleFont).horizontalAdvance(caption) + kTitleBarExtra;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
+}
+
+// Tabs expanded to the next multiple of 8 columns, for a fixed-pitch font.
+QString ExpandTabs(const QString& text) {
+  constexpr int kTabWidth = 8;
+  QString out;
+  int column = 0;
+  for (const QChar c : text) {
+    if (c == QLatin1Char('\t')) {
+      const int spaces = kTabWidth - column % kTabWidth;
+      out.append(QString(spaces, QLatin1Char(' ')));
+      column += spaces;
+    } else {
+      out.append(c);
+      column = c == QLatin1Char('\n') ? 0 : column + 1;
+    }
+  }
+  return out;
+}
 
 QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
@@ -31,16 +74,6 @@ QString PlainLines(const QString& text) {
   QString lines = text;
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return lines;
-}
-
-// A Yes/No box is titled with the confirmation title of the caller's language (one of
-// the dialog titles, messages 1 to 4), so its title tells which language its buttons
-// speak; only "OK" is the same in both.
-texts::Language LanguageOfTitle(const QString& caption) {
-  for (int title : {texts::kTitleConfirmation, texts::kTitleInformation, texts::kTitleError, texts::kTitleWarning}) {
-    if (caption == Message(title, texts::Language::Czech)) return texts::Language::Czech;
-  }
-  return texts::Language::English;
 }
 
 QString ButtonText(int result, texts::Language language) {
@@ -82,7 +115,8 @@ QString RunFileDialog(QFileDialog* dialog) {
 int QtPlatformServices::DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                                       MessageButtons buttons, int defaultResult) {
   QMessageBox box(IconOf(kind), caption, PlainLines(text), QMessageBox::NoButton, DialogParent());
-  const texts::Language language = LanguageOfTitle(caption);
+  KeepTitleWhole(box, caption);
+  const texts::Language language = language_;
   if (buttons == MessageButtons::YesNo) {
     QPushButton* yes = box.addButton(ButtonText(kResultYes, language), QMessageBox::YesRole);
     QPushButton* no = box.addButton(ButtonText(kResultNo, language), QMessageBox::NoRole);
@@ -96,6 +130,20 @@ int QtPlatformServices::DefMessageDlg(const QString& caption, const QString& tex
   box.setEscapeButton(ok);
   box.exec();
   return kResultOk;
+}
+
+void QtPlatformServices::ShowReport(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Information, caption, ExpandTabs(PlainLines(text)), QMessageBox::NoButton,
+                  DialogParent());
+  KeepTitleWhole(box, caption);
+  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    label->setTextFormat(Qt::PlainText);
+  }
+  QPushButton* ok = box.addButton(ButtonText(kResultOk, language_), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  box.exec();
 }
 
 QString QtPlatformServices::GetOpenFileName(const FileDialogRequest& request) {

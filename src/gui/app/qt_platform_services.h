@@ -14,6 +14,8 @@ class QtPlatformServices final : public MessageBoxService,
  public:
   int DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                     MessageButtons buttons, int defaultResult) override;
+  void ShowReport(const QString& caption, const QString& text) override;
+  void SetLanguage(texts::Language language) override { language_ = language; }
   QString GetOpenFileName(const FileDialogRequest& request) override;
   QString GetSaveFileName(const FileDialogRequest& request) override;
   QColor GetColor(const QColor& initial) override;
@@ -24,6 +26,9 @@ class QtPlatformServices final : public MessageBoxService,
 
   // All four services of this object.
   PlatformServices Services();
+
+ private:
+  texts::Language language_ = texts::Language::English;
 };
 
 }  // namespace dorvex::gui

@@ -12,6 +12,11 @@ int FakePlatform::DefMessageDlg(const QString& caption, const QString& text, Mes
   return messageAnswers_.takeFirst();
 }
 
+void FakePlatform::ShowReport(const QString& caption, const QString& text) {
+  messages.append({caption, text, MessageKind::Information, MessageButtons::Ok, kResultOk, true});
+  if (!messageAnswers_.isEmpty()) messageAnswers_.takeFirst();
+}
+
 QString FakePlatform::GetOpenFileName(const FileDialogRequest& request) {
   openRequests.append(request);
   if (openAnswers_.isEmpty()) {

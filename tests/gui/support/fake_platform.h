@@ -23,6 +23,7 @@ class FakePlatform final : public MessageBoxService,
     MessageKind kind;
     MessageButtons buttons;
     int defaultResult;
+    bool fixedPitch = false;  // shown as a report
   };
 
   // The answer of the next message box (kResultOk, kResultYes, kResultNo).
@@ -43,11 +44,15 @@ class FakePlatform final : public MessageBoxService,
   QList<QUrl> openedUrls;
   QStringList startedPrograms;
   int beeps = 0;
+  // The language the windows last gave the message boxes.
+  texts::Language language = texts::Language::English;
   // Dialogs that came without a queued answer (answered No / cancelled / OK).
   int unanswered = 0;
 
   int DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                     MessageButtons buttons, int defaultResult) override;
+  void ShowReport(const QString& caption, const QString& text) override;
+  void SetLanguage(texts::Language shown) override { language = shown; }
   QString GetOpenFileName(const FileDialogRequest& request) override;
   QString GetSaveFileName(const FileDialogRequest& request) override;
   QColor GetColor(const QColor& initial) override;
