@@ -3,14 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include "sources/param_types.h"
-#include "sources/vyp_para_roz.h"
+#include "sources/distribution.h"
+#include "sources/parametric_histogram.h"
 
 namespace {
 
 using namespace dorvex::sources;
 
-void BM_VypParaRoz(benchmark::State& state) {
+void BM_ParametricHistogram(benchmark::State& state) {
   const int type = static_cast<int>(state.range(0));
   state.SetLabel(ParamListText(type, dorvex::texts::Language::English));
   for (auto _ : state) {
@@ -19,12 +19,12 @@ void BM_VypParaRoz(benchmark::State& state) {
     st.firstRun = true;
     st.N = 1024;
     st.Eps = 1E-7;
-    const auto refusal = VypParaRoz(st, dorvex::texts::Language::English);
+    const auto refusal = ComputeParametricHistogram(st, dorvex::texts::Language::English);
     if (refusal) state.SkipWithError(refusal->text.c_str());
     benchmark::DoNotOptimize(st.P);
   }
 }
 
-BENCHMARK(BM_VypParaRoz)->DenseRange(0, kParamTypeCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParametricHistogram)->DenseRange(0, kParamTypeCount - 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -58,15 +58,16 @@ std::vector<std::string> Arguments::Positionals() const {
   return args_;
 }
 
-void ApplyLanguage(Arguments& args) {
+texts::Language ApplyLanguage(Arguments& args) {
   const auto lang = args.Option("--lang");
-  if (!lang || *lang == "en") {
-    texts::SetLanguage(texts::Language::English);
-  } else if (*lang == "cs") {
-    texts::SetLanguage(texts::Language::Czech);
-  } else {
+  texts::Language language = texts::Language::English;
+  if (lang && *lang == "cs") {
+    language = texts::Language::Czech;
+  } else if (lang && *lang != "en") {
     throw UsageError("--lang takes en or cs");
   }
+  texts::SetLanguage(language);
+  return language;
 }
 
 double ParseStrict(const std::string& option, const std::string& text) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/report_error.h"
+#include "texts/language.h"
 
 namespace dorvex::cli {
 
@@ -40,8 +41,8 @@ class Arguments {
   std::vector<std::string> args_;
 };
 
-// Applies "--lang en|cs" to the program's language.
-void ApplyLanguage(Arguments& args);
+// Applies "--lang en|cs" to the program's language and returns it.
+texts::Language ApplyLanguage(Arguments& args);
 
 // A number option; bad text is a usage error naming the option.
 double ParseStrict(const std::string& option, const std::string& text);

@@ -6,8 +6,8 @@
 #include "commands.h"
 #include "model/distribution_file_writer.h"
 #include "result_output.h"
-#include "sources/param_types.h"
-#include "sources/parametric.h"
+#include "sources/distribution.h"
+#include "sources/parametric_request.h"
 #include "statvex/statistics.h"
 #include "texts/messages.h"
 
@@ -17,13 +17,22 @@ namespace {
 
 // A refusal as the window's dialog would show it. Refusals the window passes over
 // silently still need words on a command line: message 507 says what happened.
-void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal) {
-  err << texts::MessageText(refusal.titleMessage, texts::CurrentLanguage()) << '\n'
-      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, texts::CurrentLanguage())) << '\n';
+void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal,
+                  texts::Language language) {
+  err << texts::MessageText(refusal.titleMessage, language) << '\n'
+      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, language))
+      << '\n';
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {
-  model::Histogram h = r.buffer.histogram;
+  model::Histogram h;
+  h.P = r.buffer.histogram.P;
+  h.N = r.buffer.histogram.N;
+  h.Min = r.buffer.histogram.Min;
+  h.Max = r.buffer.histogram.Max;
+  h.d = r.buffer.histogram.d;
+  h.Range = r.buffer.histogram.Range;
+  h.Total = r.buffer.histogram.Total;
   h.Type = r.histogramType;
   return h;
 }
@@ -31,7 +40,7 @@ model::Histogram HistogramOf(const sources::ParametricResult& r) {
 }  // namespace
 
 int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
-  ApplyLanguage(args);
+  const texts::Language language = ApplyLanguage(args);
   const bool json = args.Flag("--json");
   const bool table = args.Flag("--table");
   const bool pure = args.Flag("--pure");
@@ -45,7 +54,7 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   if (!type) throw UsageError("unknown distribution type \"" + words[0] + "\"");
   const std::size_t count = words.size() - 1;
   if (count < 1 || count > static_cast<std::size_t>(sources::ParamCount(*type)))
-    throw UsageError(sources::ParamListText(*type) + " takes 1 to " +
+    throw UsageError(sources::ParamListText(*type, language) + " takes 1 to " +
                      std::to_string(sources::ParamCount(*type)) + " parameters");
 
   sources::ParametricRequest request;
@@ -54,9 +63,9 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   request.bins = static_cast<std::int32_t>(bins);
   request.eps = eps;
   request.pureDiscrete = pure;
-  const sources::ParametricResult result = sources::ComputeParametric(request);
+  const sources::ParametricResult result = sources::ComputeParametric(request, language);
   if (!result.ok()) {
-    PrintRefusal(err, *result.error);
+    PrintRefusal(err, *result.error, language);
     return kExitRefused;
   }
   const model::Histogram h = HistogramOf(result);

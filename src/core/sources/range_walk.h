@@ -1,10 +1,11 @@
 #pragma once
-// The step-by-step walk of the range searches: the first step j = first, first + 1,
-// ... at which a stop condition holds.
+// The step-by-step walk of the range searches: the points x0 +- j*h of a density,
+// and the first step j = first, first + 1, ... at which a stop condition holds.
 
 #include <cstdint>
 
 #include "numeric/fp_fault.h"
+#include "sources/distribution.h"
 
 namespace dorvex::sources {
 
@@ -59,6 +60,59 @@ WalkEnd FirstStop(Judge&& judge, std::int64_t first) {
   }
   const Verdict v = judge(stop);
   return {stop, v == Verdict::Go ? Verdict::Stop : v};
+}
+
+// One density value, or the fault its evaluation raised.
+struct Probe {
+  long double value = 0.0L;
+  numeric::FpFault fault = numeric::FpFault::None;
+};
+
+// f(x) with its fault: a raised flag or a non-finite value. The fault flags must
+// be clear on entry.
+inline Probe Evaluate(const Density& f, long double x) {
+  const long double v = f.At(x);
+  return {v, numeric::FaultOf(v)};
+}
+
+// The points x0 + j*h (or x0 - j*h) of one walk, remembering the last two values
+// so that a judge can compare with the previous step at no extra cost.
+class WalkPoints {
+ public:
+  WalkPoints(const Density& f, long double x0, long double h, bool rightward)
+      : f_(f), x0_(x0), h_(h), rightward_(rightward) {}
+
+  long double X(std::int64_t j) const {
+    const long double offset = static_cast<long double>(j) * h_;
+    return rightward_ ? x0_ + offset : x0_ - offset;
+  }
+
+  Probe At(std::int64_t j) {
+    if (j == j1_) return p1_;
+    if (j == j2_) return p2_;
+    const Probe p = Evaluate(f_, X(j));
+    j2_ = j1_;
+    p2_ = p1_;
+    j1_ = j;
+    p1_ = p;
+    return p;
+  }
+
+ private:
+  const Density& f_;
+  long double x0_;
+  long double h_;
+  bool rightward_;
+  std::int64_t j1_ = -1, j2_ = -1;
+  Probe p1_, p2_;
+};
+
+// The fault that ended a walk: `judged` when the judge met one, OtherMath for a
+// walk that never ends, None for a plain stop.
+inline numeric::FpFault FaultOfEnd(const WalkEnd& end, numeric::FpFault judged) {
+  if (end.verdict == Verdict::Endless) return numeric::FpFault::OtherMath;
+  if (end.verdict == Verdict::Fault) return judged;
+  return numeric::FpFault::None;
 }
 
 }  // namespace dorvex::sources

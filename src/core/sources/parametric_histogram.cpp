@@ -1,14 +1,11 @@
-#include "sources/vyp_para_roz.h"
+#include "sources/parametric_histogram.h"
 
 #include <algorithm>
 #include <string>
 
 #include "numeric/fp_fault.h"
 #include "numeric/round.h"
-#include "sources/param_densities.h"
-#include "sources/param_fit.h"
-#include "sources/param_range.h"
-#include "sources/param_types.h"
+#include "sources/distribution.h"
 #include "statvex/conversions.h"
 #include "texts/messages.h"
 
@@ -21,8 +18,6 @@ using texts::Language;
 using texts::MessageText;
 
 constexpr long double kLargestInt64 = 9223372036854775807.0L;
-// Above this a prepared Beta or Snedecor constant stands for an overflow.
-constexpr long double kConstantLimit = 1E308L;
 
 ParamRefusal Refusal(int message, std::string text, int field, bool shown,
                      int title = texts::kTitleError) {
@@ -37,6 +32,12 @@ ParamRefusal Refusal(int message, std::string text, int field, bool shown,
 
 // Refused without a dialog and without a text.
 ParamRefusal Silent() { return Refusal(0, "", 0, false); }
+
+// A message that stands alone (507 is information, the rest errors).
+ParamRefusal MessageRefusal(int message, int field, bool shown, Language language) {
+  return Refusal(message, MessageText(message, language), field, shown,
+                 message == 507 ? texts::kTitleInformation : texts::kTitleError);
+}
 
 // Message 186 with the distribution and the fault; shown in fitting mode too.
 ParamRefusal FaultRefusal(int type, FpFault fault, Language language) {
@@ -63,70 +64,28 @@ ParamRefusal FaultRefusal(int type, FpFault fault, Language language) {
                  0, true);
 }
 
-ParamRefusal Condition(const char* condition, int field, bool shown, Language language) {
-  return Refusal(505, MessageText(505, language) + condition, field, shown);
-}
-
-// The checks of each type on its parameters before anything is prepared.
-std::optional<ParamRefusal> CheckConditions(int type, const std::array<long double, 4>& p,
-                                            bool shown, Language language) {
-  switch (type) {
-    case kUniform:
-      if (!(p[0] < p[1])) return Condition(" a < b !", 1, shown, language);
-      break;
-    case kTriangular:
-      if (!(p[0] < p[1])) return Condition(" a < b !", 1, shown, language);
-      if (!(p[0] <= p[2] && p[2] <= p[1])) return Condition(" a <= c <= b !", 3, shown, language);
-      break;
-    case kBetaUniversal:
-      if (!(p[2] < p[3])) return Condition(" a < b !", 4, shown, language);
-      break;
-    case kGamma:
-      if (p[0] < 1.0L) {
-        return Refusal(509, MessageText(509, language) + "(k-1).theta >= 0   !", 1, shown);
-      }
-      break;
-    case kLogNormal3P:
-      if (p[2] == 0.0L) return Condition(" Skewness <> 0 !", 3, shown, language);
-      break;
-    default:
-      break;
+// Fitting mode: the type's estimate written into the parameter texts. The texts
+// change only when the type fits.
+FitOutcome FitParameters(const Distribution& d, const FitInputs& fit, double Min, double Max,
+                         ParameterTexts& texts) {
+  if (d.fit == nullptr) return FitOutcome{};
+  const FitSample sample{fit, Min, Max, fit.Xmin + (fit.Xmax - fit.Xmin) / 2.0};
+  ParameterTexts estimated = texts;
+  FitOutcome outcome = d.fit(sample, estimated);
+  if (!outcome.fits) return outcome;
+  if (const FpFault f = numeric::RaisedFpFault(); f != FpFault::None) {
+    FitOutcome faulted;
+    faulted.fault = f;
+    return faulted;
   }
-  return std::nullopt;
-}
-
-// The checks of the prepared constants.
-std::optional<ParamRefusal> CheckConstants(const Density& f, bool shown, Language language) {
-  switch (f.type) {
-    case kBetaUniversal:
-      if (f.B > kConstantLimit) return Refusal(506, MessageText(506, language), 2, shown);
-      break;
-    case kSnedecor:
-      if (f.K > kConstantLimit) return Refusal(506, MessageText(506, language), 1, shown);
-      break;
-    case kGamma:
-      if (f.D == 0.0L) return Silent();
-      break;
-    case kLogNormal3P:
-      if (f.r == 0.0L) return Refusal(508, MessageText(508, language), 0, shown);
-      break;
-    default:
-      break;
-  }
-  return std::nullopt;
-}
-
-// The types whose density lives on x >= 0: with a user range their intervals
-// below 0 stay empty.
-bool PositiveSupportType(int type) {
-  return type == kWeibull || type == kRayleigh || type == kLevy || type == kGamma ||
-         type == kChiSquare;
+  texts = estimated;
+  return outcome;
 }
 
 // Step 1: the four parameter texts as numbers, the caption and labels, and the
 // positivity checks of P1 and P2.
-std::optional<ParamRefusal> ReadParameters(ParamState& st, std::array<long double, 4>& para,
-                                           bool shown, Language language) {
+std::optional<ParamRefusal> ReadParameters(ParamState& st, Parameters& para, bool shown,
+                                           Language language) {
   const int type = st.type;
   for (int i = 0; i < 4; ++i) {
     if (!statvex::ParseLenientLongDouble(st.parameterTexts[i], para[i])) {
@@ -148,6 +107,21 @@ std::optional<ParamRefusal> ReadParameters(ParamState& st, std::array<long doubl
     }
   }
   return std::nullopt;
+}
+
+// The type's range, or in fitting mode with a user range that range itself.
+RangeOutcome FindRange(const Distribution& d, const RangeInputs& in) {
+  if (in.fit && d.fitCheck) {
+    RangeOutcome checked = d.fitCheck(in);
+    if (checked.fault != FpFault::None || checked.fitFailed) return checked;
+  }
+  if (in.fit && in.fit->userRange && d.userRangeReplacesRange) {
+    RangeOutcome r;
+    r.Min = in.fit->userRange->Lo;
+    r.Max = in.fit->userRange->Hi;
+    return r;
+  }
+  return d.range(in);
 }
 
 // Step 4: the density at the mid-points of N intervals over Min..Max, into P;
@@ -172,6 +146,7 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
     return Refusal(88, MessageText(88, language) + std::to_string(kMaxBins) + " !", 0, true);
   }
   const int type = st.type;
+  const Distribution& d = DistributionOf(type);
   if (st.firstRun) {
     st.parameterTexts = DefaultParameterTexts(type, st.parameterTexts);
     st.firstRun = false;
@@ -185,34 +160,39 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
   if (fit) {
     Min0 = fit->userRange ? fit->userRange->Lo : fit->Xmin;
     Max0 = fit->Xmax;
-    const FitOutcome fitted = FitParameters(type, *fit, Min0, Max0, st.parameterTexts);
+    const FitOutcome fitted = FitParameters(d, *fit, Min0, Max0, st.parameterTexts);
     if (fitted.fault != FpFault::None) return FaultRefusal(type, fitted.fault, language);
     if (!fitted.fits) {
       if (fitted.message == 0) return Silent();
-      return Refusal(fitted.message, MessageText(fitted.message, language), 0, false,
-                     fitted.message == 507 ? texts::kTitleInformation : texts::kTitleError);
+      return MessageRefusal(fitted.message, 0, false, language);
     }
     st.fitDescription = fitted.description;
   }
 
-  std::array<long double, 4> para{};
+  Parameters para{};
   if (auto refused = ReadParameters(st, para, shown, language)) return refused;
-  const long double eps = ScaledEps(type, st.Eps);
-  if (auto refused = CheckConditions(type, para, shown, language)) return refused;
+  const long double eps = st.Eps * d.epsFactor;
+  if (d.check) {
+    if (const auto unmet = d.check(para)) {
+      return Refusal(unmet->message, MessageText(unmet->message, language) + unmet->condition,
+                     unmet->field, shown);
+    }
+  }
 
-  const Density f = PrepareDensity(type, para);
+  const Prepared prepared = d.prepare(para);
   if (const FpFault fault = numeric::RaisedFpFault(); fault != FpFault::None) {
     return FaultRefusal(type, fault, language);
   }
-  if (auto refused = CheckConstants(f, shown, language)) return refused;
+  if (const auto& refused = prepared.refusal) {
+    if (refused->message == 0) return Silent();
+    return MessageRefusal(refused->message, refused->field, shown, language);
+  }
+  const Density& f = prepared.density;
 
-  const RangeOutcome range = FindRange(f, eps, fit, Min0, Max0);
+  const RangeOutcome range = FindRange(d, RangeInputs{f, para, eps, fit, Min0, Max0});
   if (range.fault != FpFault::None) return FaultRefusal(type, range.fault, language);
   if (range.fitFailed) return Silent();
-  if (range.message != 0) {
-    return Refusal(range.message, MessageText(range.message, language), range.field, shown,
-                   range.message == 507 ? texts::kTitleInformation : texts::kTitleError);
-  }
+  if (range.message != 0) return MessageRefusal(range.message, range.field, shown, language);
   const double Min = static_cast<double>(range.Min);
   const double Max = static_cast<double>(range.Max);
   if (const FpFault fault = numeric::RaisedFpFault(); fault != FpFault::None) {
@@ -224,7 +204,7 @@ std::optional<ParamRefusal> Compute(ParamState& st, Language language) {
   ProbabilityArray P{};
   const double w = (Max - Min) / st.N;
   std::optional<long double> lower;
-  if (fit && fit->userRange) lower = PositiveSupportType(type) ? 0.0L : fit->userRange->Lo;
+  if (fit && fit->userRange) lower = d.emptyBelowZero ? 0.0L : fit->userRange->Lo;
   const long double S = Discretise(f, st.N, Min, w, lower, P);
   // A fault fails the run: normalising what was summed before it would hand over
   // a truncated distribution as if it were whole.
@@ -259,14 +239,10 @@ long double ApplyTotalRule(ProbabilityArray& P, int N) {
   return p != 0.0 ? 1.0L / p : R;
 }
 
-std::optional<ParamRefusal> VypParaRoz(ParamState& state, Language language) {
+std::optional<ParamRefusal> ComputeParametricHistogram(ParamState& state, Language language) {
   auto refusal = Compute(state, language);
   state.ok = !refusal.has_value();
   return refusal;
-}
-
-std::optional<ParamRefusal> VypParaRoz(ParamState& state) {
-  return VypParaRoz(state, texts::CurrentLanguage());
 }
 
 }  // namespace dorvex::sources

@@ -4,11 +4,13 @@
 #include <cstdint>
 
 #include "numeric/fp_fault.h"
-#include "sources/param_walk.h"
+#include "sources/range_walk.h"
 
+using dorvex::sources::Density;
 using dorvex::sources::FirstStop;
 using dorvex::sources::kWalkOneByOne;
 using dorvex::sources::Verdict;
+using dorvex::sources::WalkPoints;
 
 namespace {
 
@@ -65,6 +67,32 @@ TEST(FirstStop, IgnoresAFaultBeyondTheStopButReportsOneBeforeIt) {
 TEST(FirstStop, GivesUpOnAWalkThatNeverStops) {
   Threshold never{INT64_MAX};
   EXPECT_EQ(FirstStop(never, 0).verdict, Verdict::Endless);
+}
+
+// The density x, counting how often it is asked.
+struct CountingIdentity {
+  int* asked;
+  long double At(long double x) const {
+    ++*asked;
+    return x;
+  }
+};
+
+TEST(WalkPoints, StepFromTheStartEitherWayAndRememberTheLastTwoValues) {
+  int asked = 0;
+  const Density f(CountingIdentity{&asked});
+  WalkPoints right(f, 1.0L, 0.5L, true);
+  const WalkPoints left(f, 1.0L, 0.5L, false);
+  EXPECT_EQ(right.X(4), 3.0L);
+  EXPECT_EQ(left.X(4), -1.0L);
+  EXPECT_EQ(right.At(3).value, 2.5L);
+  EXPECT_EQ(right.At(4).value, 3.0L);
+  EXPECT_EQ(right.At(3).value, 2.5L);
+  EXPECT_EQ(right.At(4).value, 3.0L);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(right.At(5).value, 3.5L);
+  EXPECT_EQ(right.At(3).value, 2.5L);  // forgotten: asked again
+  EXPECT_EQ(asked, 4);
 }
 
 }  // namespace

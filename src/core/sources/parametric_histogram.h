@@ -1,10 +1,12 @@
 #pragma once
-// VypParaRoz: one parametric distribution turned into a histogram of N equal
-// intervals, on an explicit computation state.
+// One parametric distribution turned into a histogram of N equal intervals, on an
+// explicit computation state: the parameters read and checked, the density
+// prepared, its range found, discretised and totalled, through the type's
+// descriptor (sources/distribution.h).
 
 #include <optional>
 
-#include "sources/param_state.h"
+#include "sources/parametric_state.h"
 #include "statvex/probability_array.h"
 #include "texts/language.h"
 
@@ -15,9 +17,7 @@ namespace dorvex::sources {
 // ok is false and the previous results stay; the refusal says what to show and
 // which parameter field gets the focus. Refusals in fitting mode are not shown,
 // except an arithmetic fault, which always fails the run.
-std::optional<ParamRefusal> VypParaRoz(ParamState& state, texts::Language language);
-// The same in the current language.
-std::optional<ParamRefusal> VypParaRoz(ParamState& state);
+std::optional<ParamRefusal> ComputeParametricHistogram(ParamState& state, texts::Language language);
 
 // The Total step on normalised probabilities P[1..N]: R = sum of 1/P[i] over the
 // non-zero P[i], divided by 10 until it fits a 64-bit integer; every P[i] with

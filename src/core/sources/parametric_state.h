@@ -7,37 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "sources/param_types.h"
+#include "sources/distribution.h"
 #include "statvex/probability_array.h"
 
 namespace dorvex::sources {
-
-// The range typed in the primary-data window (outer edges of its histogram).
-struct UserRange {
-  double Lo = 0.0;
-  double Hi = 0.0;
-};
-
-// What the primary-data window hands to a run in fitting mode.
-struct FitInputs {
-  double m = 0.0;  // sample mean
-  double s = 0.0;  // sample standard deviation
-  double g = 0.0;  // sample skewness
-  // The sample table's texts of m, s and g; a parameter equal to one of them is
-  // written with that text. Empty: the shortest text that reads back to the value.
-  std::string mText;
-  std::string sText;
-  std::string gText;
-  // The data histogram: first and last interval mid-points, median and mode.
-  double Xmin = 0.0;
-  double Xmax = 0.0;
-  double Xmed = 0.0;
-  double Xmod = 0.0;
-  // Set during the fitting run: the histogram takes this grid instead of a range rule.
-  std::optional<UserRange> userRange;
-  // Weibull shape chosen by the shape scan.
-  double weibullK = 1.5;
-};
 
 // One computation's state. The caller sets the inputs; a run writes the outputs
 // only when it succeeds (the parameter texts, caption and labels also before).
@@ -51,7 +24,7 @@ struct ParamState {
   std::optional<FitInputs> fitting;            // fitting mode when set
 
   // Set by the run (in fitting mode the texts are the fitted ones).
-  std::array<long double, 4> para{};           // P1 .. P4 as read
+  Parameters para{};                           // P1 .. P4 as read
   std::string caption;                         // message 199 + the type's suffix
   std::array<std::string, 4> labels;           // labels of the parameter fields
   std::string fitDescription;                  // fitting mode only

@@ -1,9 +1,9 @@
-#include "sources/parametric.h"
+#include "sources/parametric_request.h"
 
 #include <algorithm>
 
-#include "sources/param_types.h"
-#include "sources/vyp_para_roz.h"
+#include "sources/distribution.h"
+#include "sources/parametric_histogram.h"
 #include "texts/messages.h"
 
 namespace dorvex::sources {
@@ -66,16 +66,12 @@ ParametricResult ComputeParametric(const ParametricRequest& request, texts::Lang
   std::copy_n(request.parameters.begin(), given, state.parameterTexts.begin());
   state.N = request.bins;
   state.Eps = request.eps;
-  if ((result.error = VypParaRoz(state, language))) return result;
+  if ((result.error = ComputeParametricHistogram(state, language))) return result;
   result.buffer = HandOverParametric(state, request.pureDiscrete);
   result.histogramType =
       request.pureDiscrete ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete;
   result.name = "ParRoz_" + ParamListText(request.type, language);
   return result;
-}
-
-ParametricResult ComputeParametric(const ParametricRequest& request) {
-  return ComputeParametric(request, texts::CurrentLanguage());
 }
 
 }  // namespace dorvex::sources

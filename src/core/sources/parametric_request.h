@@ -1,6 +1,5 @@
 #pragma once
-// One call from parameters to the histogram handed to an input slot, for the
-// command line and the window's closing.
+// One call from parameter texts to the histogram handed to an input slot.
 
 #include <cstdint>
 #include <optional>
@@ -8,7 +7,7 @@
 #include <vector>
 
 #include "model/histogram.h"
-#include "sources/param_state.h"
+#include "sources/parametric_state.h"
 #include "texts/language.h"
 
 namespace dorvex::sources {
@@ -50,9 +49,8 @@ std::optional<ParamRefusal> CheckParamEps(double eps, texts::Language language);
 // and d = (Max - Min) / (N - 1).
 model::HandOverBuffer HandOverParametric(const ParamState& state, bool pureDiscrete);
 
-// Checks bins and eps, runs VypParaRoz and hands the result over.
+// Checks bins and eps, runs the computation and hands the result over; texts in
+// `language`.
 ParametricResult ComputeParametric(const ParametricRequest& request, texts::Language language);
-// The same in the current language.
-ParametricResult ComputeParametric(const ParametricRequest& request);
 
 }  // namespace dorvex::sources

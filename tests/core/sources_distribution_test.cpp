@@ -3,12 +3,33 @@
 #include <optional>
 #include <string>
 
-#include "sources/param_types.h"
+#include "sources/distribution.h"
 
 using namespace dorvex::sources;
 using dorvex::texts::Language;
 
 namespace {
+
+// A shape whose density is a straight line.
+struct Line {
+  long double slope, intercept;
+  long double At(long double x) const { return slope * x + intercept; }
+};
+
+TEST(Density, EvaluatesTheShapeItWasMadeFromAndACopyOfIt) {
+  const Density line(Line{2.0L, 1.0L});
+  EXPECT_EQ(line.At(3.0L), 7.0L);
+  const Density copy = line;
+  EXPECT_EQ(copy.At(-1.0L), -1.0L);
+  EXPECT_EQ(Density().At(5.0L), 0.0L);
+}
+
+TEST(DistributionOf, GivesEveryTypeADensityAndARangeRule) {
+  for (int type = 0; type < kParamTypeCount; ++type) {
+    EXPECT_NE(DistributionOf(type).prepare, nullptr) << type;
+    EXPECT_NE(DistributionOf(type).range, nullptr) << type;
+  }
+}
 
 TEST(FindParamType, TakesAnIndexOrAListTextInEitherLanguage) {
   struct Case {

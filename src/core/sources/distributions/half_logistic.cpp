@@ -1,0 +1,42 @@
+// Half-Logistic: the standard half-logistic weights, counted from x = delta on.
+
+#include "sources/distributions/distribution_kit.h"
+#include "sources/distributions/distributions.h"
+
+namespace dorvex::sources {
+
+namespace {
+
+using namespace kit;
+
+struct HalfLogisticDensity {
+  long double At(long double x) const {
+    const long double e = Exp(-x);
+    return 2.0L * e / ((e + 1.0L) * (e + 1.0L));
+  }
+};
+
+Prepared Prepare(const Parameters&) { return {Density(HalfLogisticDensity{}), {}}; }
+
+// delta only shifts the start of the range; the threshold is a tenth of the usual.
+RangeOutcome Range(const RangeInputs& in) {
+  return Searched(RightTail(in.f, in.p[0], 0.1L, in.eps * 0.1L, false), 0.1L);
+}
+
+FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
+  t[0] = MeanText(sample.fit);
+  return Fitted("Delta=" + t[0] + ")");
+}
+
+}  // namespace
+
+constinit const Distribution kHalfLogisticType = {
+    .listText = "Half-Logistic",
+    .labels = {"delta"},
+    .captionSuffix = " F (x | delta)",
+    .prepare = Prepare,
+    .range = Range,
+    .fit = Fit,
+};
+
+}  // namespace dorvex::sources

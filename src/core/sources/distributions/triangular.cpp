@@ -1,0 +1,45 @@
+// Triangular: rising from a to the peak c, falling to b.
+
+#include "sources/distributions/distribution_kit.h"
+#include "sources/distributions/distributions.h"
+
+namespace dorvex::sources {
+
+namespace {
+
+using namespace kit;
+
+struct TriangularDensity {
+  long double a, b, c;
+  long double S1, S2;  // 2 (b - a)(c - a) and 2 (b - a)(b - c)
+
+  long double At(long double x) const { return x <= c ? (x - a) / S1 : (b - x) / S2; }
+};
+
+std::optional<ConditionRefusal> Check(const Parameters& p) {
+  if (!(p[0] < p[1])) return Unmet(" a < b !", 1);
+  if (!(p[0] <= p[2] && p[2] <= p[1])) return Unmet(" a <= c <= b !", 3);
+  return std::nullopt;
+}
+
+Prepared Prepare(const Parameters& p) {
+  const long double a = p[0], b = p[1], c = p[2];
+  return {Density(TriangularDensity{a, b, c, (b - a) * (c - a) * 2.0L, (b - a) * (b - c) * 2.0L}), {}};
+}
+
+RangeOutcome Range(const RangeInputs& in) { return FixedRange(in.p[0], in.p[1]); }
+
+}  // namespace
+
+constinit const Distribution kTriangularType = {
+    .listText = "Triangular",
+    .labels = {"a", "b", "c"},
+    .captionSuffix = " F (x | a,b,c)",
+    .defaultTexts = {"0", "20", "5", nullptr},
+    .epsFieldShown = [](long double, long double) { return false; },
+    .check = Check,
+    .prepare = Prepare,
+    .range = Range,
+};
+
+}  // namespace dorvex::sources
