@@ -250,15 +250,13 @@ TEST(ReadDistribution, FillsTheControlListingWhenAsked) {
 }
 
 TEST(ReadDistribution, KeepsTheListingReadBeforeAFailureInCzech) {
-  const auto before = dorvex::texts::CurrentLanguage();
-  dorvex::texts::SetLanguage(dorvex::texts::Language::Czech);
   DistributionReadOptions options;
   options.controlListing = true;
+  options.language = dorvex::texts::Language::Czech;
   const DistributionReadResult shortFile =
       ReadDistributionText(DisFile(With(&Keys::total, "Total=45"), Frequencies(9)), options);
   const DistributionReadResult badKey =
       ReadDistributionText(DisFile(With(&Keys::min, "Min=x"), kOneToTen), options);
-  dorvex::texts::SetLanguage(before);
 
   ASSERT_FALSE(shortFile.ok());
   EXPECT_EQ(shortFile.error->code, 14);

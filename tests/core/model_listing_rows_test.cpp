@@ -39,13 +39,10 @@ Histogram ThreeIntervals(HistogramType type) {
   return h;
 }
 
-class ResultListing : public ::testing::Test {
- protected:
-  void SetUp() override { dorvex::texts::SetLanguage(dorvex::texts::Language::English); }
-};
+constexpr dorvex::texts::Language kEnglish = dorvex::texts::Language::English;
 
-TEST_F(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L);
+TEST(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
+  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L, kEnglish);
   ASSERT_EQ(rows.size(), 9u);  // header, bound, 3 x (interval, bound), total
   EXPECT_EQ(rows[0], (dorvex::model::ListingRow{"   INT", "             x", "   Probability P(x)", "    Frequency"}));
   EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"", kFour + DisplayNumber(0.5), "", ""}));
@@ -54,17 +51,17 @@ TEST_F(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
   EXPECT_EQ(rows[8], (dorvex::model::ListingRow{"", "   Total", kFour + DisplayNumber(1.0), "    4"}));
 }
 
-TEST_F(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L);
+TEST(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
+  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L, kEnglish);
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"    1", kFour + DisplayNumber(1.0), kFour + DisplayNumber(0.25), "    1"}));
   EXPECT_EQ(rows[3][1], kFour + DisplayNumber(3.0));
   EXPECT_EQ(rows[4][1], "   Total");
 }
 
-TEST_F(ResultListing, CzechHeadersComeFromTheMessageTable) {
-  dorvex::texts::SetLanguage(dorvex::texts::Language::Czech);
-  const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L);
+TEST(ResultListing, CzechHeadersComeFromTheMessageTable) {
+  const auto rows =
+      ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L, dorvex::texts::Language::Czech);
   EXPECT_EQ(rows[0][2], "    Pravděpod. P(x)");
   EXPECT_EQ(rows.back()[1], "  Celkem");
 }

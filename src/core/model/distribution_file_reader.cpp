@@ -67,7 +67,7 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
   auto& listing = result.listing;
   if (options.controlListing) {
     listing.assign(static_cast<std::size_t>(n) + 2, ControlListingRow{});
-    listing[0] = {"   I N T", texts::MessageText(122)};
+    listing[0] = {"   I N T", texts::MessageText(122, options.language)};
   }
 
   const dis::Geometry geometry = dis::ConvertByType(keys, h.Type);
@@ -103,7 +103,7 @@ DistributionReadResult Read(LineSource& lines, const DistributionReadOptions& op
   const int i = read.count;
 
   if (options.controlListing) {
-    listing[static_cast<std::size_t>(n) + 1] = {texts::MessageText(49), statvex::CountText(12, sum)};
+    listing[static_cast<std::size_t>(n) + 1] = {texts::MessageText(49, options.language), statvex::CountText(12, sum)};
   }
   // The rounded sum is a 64-bit integer; a larger sum is refused rather than wrapped.
   constexpr auto kMaxInt64 = static_cast<long double>(std::numeric_limits<std::int64_t>::max());

@@ -17,6 +17,7 @@
 
 #include "model/histogram.h"
 #include "model/report_error.h"
+#include "texts/language.h"
 
 namespace dorvex::model {
 
@@ -32,6 +33,8 @@ struct DistributionReadOptions {
   HistogramType typeWhenMissing = HistogramType::PureDiscrete;
   // Fill the control listing (the check menu items "Kontrolní výpis A/B").
   bool controlListing = false;
+  // Language of the listing's texts.
+  texts::Language language = texts::Language::English;
 };
 
 // One row of the control listing grid: the interval cell and the frequency cell.

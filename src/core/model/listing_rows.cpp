@@ -33,12 +33,12 @@ std::string ListingFrequencyText(long double frequency) {
   return kFour + std::to_string(RoundHalfEven(frequency));
 }
 
-std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c) {
+std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c, texts::Language language) {
   const bool discrete = IsDiscrete(h);
   const int n = h.N;
   std::vector<ListingRow> rows(discrete ? 2 * n + 3 : n + 2);
-  rows[0] = {"   INT", "  " + texts::MessageText(kValueHeaderMessage), "  " + texts::MessageText(kProbabilityHeaderMessage),
-             "  " + texts::MessageText(kFrequencyHeaderMessage)};
+  rows[0] = {"   INT", "  " + texts::MessageText(kValueHeaderMessage, language), "  " + texts::MessageText(kProbabilityHeaderMessage, language),
+             "  " + texts::MessageText(kFrequencyHeaderMessage, language)};
   long double sum = 0.0L;
   const auto intervalRow = [&](int k) -> ListingRow {
     return {statvex::CountText(5, k), kFour + Number(h.Min + (k - 1) * h.d), kFour + Number(h.P[k]),
@@ -57,7 +57,7 @@ std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c) {
       rows[k] = intervalRow(k);
     }
   }
-  rows.back() = {std::string(), texts::MessageText(kTotalMessage),
+  rows.back() = {std::string(), texts::MessageText(kTotalMessage, language),
                  kFour + Number(static_cast<double>(RoundHalfEven(sum))), ListingFrequencyText(c)};
   return rows;
 }

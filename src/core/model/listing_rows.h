@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/histogram.h"
+#include "texts/language.h"
 
 namespace dorvex::model {
 
@@ -22,10 +23,10 @@ std::string ListingFrequencyText(long double frequency);
 
 using ListingRow = std::array<std::string, 4>;
 
-// The result listing in the current language, row 0 the headers. Discrete: bound
+// The result listing in `language`, row 0 the headers. Discrete: bound
 // rows (value in column 1) around every interval row, 2N + 3 rows; Pure Discrete:
 // one row per point, N + 2 rows; the last row is the total (sum of P rounded, c).
-std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c);
+std::vector<ListingRow> ResultListingRows(const Histogram& h, long double c, texts::Language language);
 
 // What a query did to the rows of the result listing.
 enum class ListingQuery { None, Value, Quantile };
