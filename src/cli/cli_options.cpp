@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "texts/language.h"
 
 namespace dorvex::cli {
 
@@ -58,15 +57,11 @@ std::vector<std::string> Arguments::Positionals() const {
   return args_;
 }
 
-void ApplyLanguage(Arguments& args) {
+texts::Language ReadLanguage(Arguments& args) {
   const auto lang = args.Option("--lang");
-  if (!lang || *lang == "en") {
-    texts::SetLanguage(texts::Language::English);
-  } else if (*lang == "cs") {
-    texts::SetLanguage(texts::Language::Czech);
-  } else {
-    throw UsageError("--lang takes en or cs");
-  }
+  if (!lang || *lang == "en") return texts::Language::English;
+  if (*lang == "cs") return texts::Language::Czech;
+  throw UsageError("--lang takes en or cs");
 }
 
 double ParseStrict(const std::string& option, const std::string& text) {
@@ -98,8 +93,8 @@ std::string ToLf(std::string text) {
 }
 }  // namespace
 
-void PrintError(std::ostream& err, const model::ModelError& error) {
-  const model::ErrorText text = model::ComposeReportError(error);
+void PrintError(std::ostream& err, const model::ModelError& error, texts::Language language) {
+  const model::ErrorText text = model::ComposeReportError(error, language);
   err << ToLf(text.title) << '\n' << ToLf(text.text) << '\n';
 }
 

@@ -17,9 +17,9 @@ namespace {
 
 // A refusal as the window's dialog would show it. Refusals the window passes over
 // silently still need words on a command line: message 507 says what happened.
-void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal) {
-  err << texts::MessageText(refusal.titleMessage) << '\n'
-      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507)) << '\n';
+void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal, texts::Language language) {
+  err << texts::MessageText(refusal.titleMessage, language) << '\n'
+      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, language)) << '\n';
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {
@@ -38,7 +38,7 @@ model::Histogram HistogramOf(const sources::ParametricResult& r) {
 }  // namespace
 
 int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
-  ApplyLanguage(args);
+  const texts::Language language = ReadLanguage(args);
   const bool json = args.Flag("--json");
   const bool table = args.Flag("--table");
   const bool pure = args.Flag("--pure");
@@ -52,7 +52,7 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   if (!type) throw UsageError("unknown distribution type \"" + words[0] + "\"");
   const std::size_t count = words.size() - 1;
   if (count < 1 || count > static_cast<std::size_t>(sources::ParamCount(*type)))
-    throw UsageError(sources::ParamListText(*type) + " takes 1 to " +
+    throw UsageError(sources::ParamListText(*type, language) + " takes 1 to " +
                      std::to_string(sources::ParamCount(*type)) + " parameters");
 
   sources::ParametricRequest request;
@@ -61,16 +61,16 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   request.bins = static_cast<std::int32_t>(bins);
   request.eps = eps;
   request.pureDiscrete = pure;
-  const sources::ParametricResult result = sources::ComputeParametric(request);
+  const sources::ParametricResult result = sources::ComputeParametric(request, language);
   if (!result.ok()) {
-    PrintRefusal(err, *result.error);
+    PrintRefusal(err, *result.error, language);
     return kExitRefused;
   }
   const model::Histogram h = HistogramOf(result);
 
   if (output) {
     if (auto error = model::WriteResultDistributionFile(*output, h, h.Total)) {
-      PrintError(err, *error);
+      PrintError(err, *error, language);
       return kExitRefused;
     }
   }
