@@ -9,6 +9,7 @@
 using dorvex::model::BarLabelText;
 using dorvex::model::FrequencySumText;
 using dorvex::model::MarkStyle;
+using dorvex::model::MarkStyleOfItem;
 using dorvex::model::MarkText;
 using dorvex::model::MarkValueText;
 using dorvex::model::SlotNameFromPath;
@@ -78,6 +79,12 @@ TEST(MarkText, EachStyleShowsItsParts) {
       {MarkStyle::PointIndex, "3"},
   };
   for (const Case& c : cases) EXPECT_EQ(MarkText(c.style, "7.5", 3, 0.25), c.expected) << c.expected;
+}
+
+TEST(MarkStyleOfItem, ItemsAreStylesAndNoItemIsThePointIndex) {
+  EXPECT_EQ(MarkStyleOfItem(0), MarkStyle::Value);
+  EXPECT_EQ(MarkStyleOfItem(4), MarkStyle::PositionAndValue);
+  EXPECT_EQ(MarkStyleOfItem(-1), MarkStyle::PointIndex);
 }
 
 }  // namespace

@@ -191,6 +191,8 @@ model::HistogramType Workbench::ResultTypeOf(int code) const {
 
 void Workbench::ClearResult() {
   result_.reset();
+  resultMultiple_ = 1.0;
+  resultMultipleText_ = kDefaultMultipleText;
   lastQuery_ = LastQuery{};
 }
 

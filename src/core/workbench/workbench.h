@@ -154,7 +154,7 @@ class Workbench {
   // Type the result of `code` on the present inputs will have.
   model::HistogramType ResultTypeOf(int code) const;
 
-  // Drops the result and the question put to it.
+  // Drops the result, its multiple (back to 1) and the question put to it.
   void ClearResult();
   // Clears the result and runs the operation on the scaled inputs.
   RunOutcome Run(const RunRequest& request);

@@ -117,7 +117,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);
   QStringList title;
-  if (picture.mode == 3) title << picture.dateLine;
+  if (picture.mode == ChartMode::Result) title << picture.dateLine;
   title << picture.title;
   SetTitleLines(chart, title);
   chart->setBackgroundPen(QPen(picture.frame, 2));
@@ -157,12 +157,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   bottom->setStartValue(-0.5);
   bottom->setRange(-0.5, picture.count - 0.5);
   bottom->setGridLineVisible(false);
-  if (picture.mode == 3) {
+  if (picture.mode == ChartMode::Result) {
     QFont axisTitleFont = axisFont;
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
     bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage))
+                             ? QString::fromStdString(texts::MessageText(kValueAxisTitleMessage, picture.language))
                              : QStringLiteral("Index    x"));
   }
   const int step = LabelStep(view, axisFont, picture);
@@ -197,7 +197,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   }
 
   if (picture.marks.visible) {
-    const auto style = static_cast<model::MarkStyle>(std::clamp(picture.marks.style, 0, 5));
+    const model::MarkStyle style = picture.marks.style;
     QStringList texts;
     for (int i = 0; i < picture.count; ++i) {
       const std::string label = model::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);

@@ -10,6 +10,9 @@
 #include <functional>
 #include <limits>
 
+#include "model/chart_texts.h"
+#include "texts/language.h"
+
 QT_BEGIN_NAMESPACE
 class QChartView;
 QT_END_NAMESPACE
@@ -19,22 +22,25 @@ namespace dorvex::gui {
 // What the bottom axis labels show: the 0-based bar number or the bar's value x.
 enum class AxisLabelMode { Index, Value };
 
-// Data marks over the bars: shown or not, the style (item of the marks list,
-// model::MarkStyle) and the angle of the text in degrees.
+// Data marks over the bars: shown or not, the style and the angle of the text in degrees.
 struct MarksOptions {
   bool visible = false;
-  int style = 2;
+  model::MarkStyle style = model::MarkStyle::LabelAndValue;
   int angle = 90;
 };
 
+// What a chart shows: an input or generator histogram, or a result (with its date
+// line over the title and a titled bottom axis).
+enum class ChartMode { Input, Result };
+
 struct HistogramPicture {
-  int mode = 1;                          // 1 an input or generator histogram, 3 a result
+  ChartMode mode = ChartMode::Input;
   const double* probabilities = nullptr;  // bar i shows probabilities[i]
   int count = 0;                         // number of bars
   QColor frame;                          // chart frame
   QColor bar;                            // every bar not marked
   QString title;                         // series title and last title line
-  QString dateLine;                      // mode 3: the title line above the title
+  QString dateLine;                      // a result's title line above the title
   double d = 0.0;                        // class width: bar i stands at min + i * d
   double min = 0.0;
   AxisLabelMode labels = AxisLabelMode::Value;
@@ -45,6 +51,7 @@ struct HistogramPicture {
   // NaN for none.
   double queryAt = std::numeric_limits<double>::quiet_NaN();
   MarksOptions marks;
+  texts::Language language = texts::Language::English;  // of the bottom axis' title
   // Called when the user clicks a bar; may be empty.
   std::function<void()> barClicked;
 };
