@@ -374,6 +374,8 @@ TEST(SummaryTexts, TheResultSummaryShowsTheResultOrZeros) {
   EXPECT_EQ(shown[2], statvex::DisplayNumber(19.0));
   EXPECT_EQ(shown[3], " 19");
   EXPECT_EQ(shown[4], " 1.00000");
+  EXPECT_EQ(EmptyResultChartTitle(Language::English),
+            (std::vector<std::string>{" ", "Histogram : ( A * nA)  operation  ( B * nB )"}));
   const std::string zero = statvex::DisplayNumber(0.0);
   EXPECT_EQ(EmptyResultSummaryTexts(), (std::vector<std::string>{"", zero, zero, " 0", zero, " 0"}));
 }

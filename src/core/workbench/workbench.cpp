@@ -12,6 +12,7 @@ namespace {
 // The multiple text of a slot just opened or cleared, and of a plain run's result.
 constexpr const char* kDefaultMultipleText = "1.00";
 constexpr int kValueTitleMessage = 154;
+constexpr int kEmptyResultTitleMessage = 153;
 // After these refusals the multiple falls back to the smallest allowed, not to 1.
 constexpr int kMultipleOfABelowMinimumCode = 37;
 constexpr int kMultipleOfBBelowMinimumCode = 38;
@@ -65,6 +66,10 @@ std::vector<std::string> EmptySlotSummaryTexts(SlotId slot) {
 
 std::string EmptySlotChartTitle(SlotId slot) {
   return slot == SlotId::A ? "Histogram :  (A * nA)" : "Histogram :  ( B * nB)";
+}
+
+std::vector<std::string> EmptyResultChartTitle(texts::Language language) {
+  return {" ", texts::MessageText(kEmptyResultTitleMessage, language)};
 }
 
 std::vector<std::string> ResultSummaryTexts(const engine::OperationResult& result) {

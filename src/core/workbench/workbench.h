@@ -45,6 +45,8 @@ std::vector<std::string> SlotSummaryTexts(SlotId slot, const model::Histogram& b
 std::vector<std::string> EmptySlotSummaryTexts(SlotId slot);
 // Title of an empty input chart.
 std::string EmptySlotChartTitle(SlotId slot);
+// Title lines of the result chart with no result: a blank line, then message 153.
+std::vector<std::string> EmptyResultChartTitle(texts::Language language);
 // Texts of the result summary grid: type, Min, Max, number of intervals, sum of
 // probabilities, sum of frequencies.
 std::vector<std::string> ResultSummaryTexts(const engine::OperationResult& result);

@@ -51,7 +51,6 @@ constexpr int kMinimumHeight = 575;
 constexpr int kMinimumScreenWidth = 1024;
 
 constexpr int kExitQuestionMessage = 33;
-constexpr int kEmptyResultTitleMessage = 153;
 // The reader's code for a file that could not be opened: nothing was changed.
 constexpr int kCannotOpenCode = 1;
 
@@ -265,7 +264,7 @@ void MainWindow::ClearResult() {
 }
 
 void MainWindow::ShowEmptyResult() {
-  ClearHistogramChart(resultChart, {QStringLiteral(" "), Message(kEmptyResultTitleMessage, language_)});
+  ClearHistogramChart(resultChart, ToQt(workbench::EmptyResultChartTitle(language_)));
   FillColumn(resultSummary, workbench::EmptyResultSummaryTexts());
   ResetAnswers();
   valueField->clear();

@@ -23,6 +23,13 @@ using model::SlotId;
 
 QString Number(double x) { return ToQt(statvex::DisplayNumber(x)); }
 
+// Rows of the grids the fields answer in.
+constexpr int kResultMinRow = 1;
+constexpr int kResultMaxRow = 2;
+constexpr int kProbabilityRow = 0;  // P(x); and Qp in the quantile grid
+constexpr int kCumulativeRow = 1;   // P(X <= x)
+constexpr int kAnswerColumn = 1;
+
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // A field left empty or holding only a sign asks nothing.
@@ -117,15 +124,15 @@ void MainWindow::RunFieldExit(QLineEdit* field) {
 }
 
 void MainWindow::ResetAnswers() {
-  SetCell(valueAnswerGrid, 0, 1, Number(0.0));
-  SetCell(valueAnswerGrid, 1, 1, Number(0.0));
-  SetCell(quantileGrid, 0, 1, Number(0.0));
+  SetCell(valueAnswerGrid, kProbabilityRow, kAnswerColumn, Number(0.0));
+  SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(0.0));
+  SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(0.0));
 }
 
 void MainWindow::LeaveValueField() {
   if (bench_.Result() == nullptr) return;
-  SetCell(valueAnswerGrid, 0, 1, Number(0.0));
-  SetCell(valueAnswerGrid, 1, 1, Number(0.0));
+  SetCell(valueAnswerGrid, kProbabilityRow, kAnswerColumn, Number(0.0));
+  SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(0.0));
   const QString text = valueField->text();
   if (text.isEmpty()) {
     // Only a value question of its own goes; a quantile on screen stays.
@@ -145,8 +152,8 @@ void MainWindow::LeaveValueField() {
     PaintResultListing();
     return;
   }
-  SetCell(valueAnswerGrid, 0, 1, Number(answer.probability));
-  SetCell(valueAnswerGrid, 1, 1, Number(static_cast<double>(answer.cumulative)));
+  SetCell(valueAnswerGrid, kProbabilityRow, kAnswerColumn, Number(answer.probability));
+  SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(static_cast<double>(answer.cumulative)));
   DrawValueQuery(answer.markedIntervals);
   if (answer.atUpperBound) {
     QStringList title = ChartTitleLines(resultChart);
@@ -158,7 +165,7 @@ void MainWindow::LeaveValueField() {
 
 void MainWindow::LeaveProbabilityField() {
   if (bench_.Result() == nullptr) return;
-  SetCell(quantileGrid, 0, 1, Number(0.0));
+  SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(0.0));
   const QString text = probabilityField->text();
   if (text.isEmpty()) {
     if (bench_.LastQuestion().kind != workbench::QueryKind::Value) DrawResult();
@@ -183,7 +190,7 @@ void MainWindow::LeaveProbabilityField() {
     return;
   }
   if (answer.probabilityIsOne) probabilityField->setText(QStringLiteral("1"));
-  SetCell(quantileGrid, 0, 1, Number(answer.value));
+  SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(answer.value));
   DrawQuantileQuery(answer.markedIntervals);
   PaintResultListing();
 }
@@ -271,7 +278,7 @@ void MainWindow::LeaveResultRangeField(engine::RangeEnd end) {
     return;
   }
   showRange();
-  SetCell(resultSummary, isMin ? 1 : 2, 1, field->text());
+  SetCell(resultSummary, isMin ? kResultMinRow : kResultMaxRow, kAnswerColumn, field->text());
   valueField->clear();
   probabilityField->clear();
   DrawResult();

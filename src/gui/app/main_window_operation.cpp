@@ -25,6 +25,9 @@ constexpr unsigned kPlainRow = 0xFFE1E1;
 constexpr unsigned kBelowValueRow = 0xB0D8FF;
 constexpr unsigned kBelowQuantileRow = 0xFFC1C1;
 constexpr unsigned kTotalRow = 0xB3CBFF;
+// The type row of the result summary, filled before the run.
+constexpr int kTypeRow = 0;
+constexpr int kValueColumn = 1;
 // The progress bar and the window repaint this often during a long run.
 constexpr int kRepaintMilliseconds = 50;
 
@@ -49,7 +52,7 @@ void MainWindow::RunAndShow(const std::optional<double>& resultMultiple) {
   reopenGrid->hide();
   ClearResult();
   workbench::RunRequest request = RunRequestFromControls();
-  SetCell(resultSummary, 0, 1, ToQt(model::TypeText(bench_.ResultTypeOf(request.code))));
+  SetCell(resultSummary, kTypeRow, kValueColumn, ToQt(model::TypeText(bench_.ResultTypeOf(request.code))));
   progressBar->setRange(0, 1);
   progressBar->setValue(0);
   progressBar->show();
