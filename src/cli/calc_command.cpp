@@ -1,50 +1,31 @@
 // dorvex-cli calc: one operation of the engine on distribution files.
 
-#include <array>
 #include <sstream>
-#include <string_view>
 
 #include "commands.h"
-#include "engine/engine.h"
-#include "engine/multiples.h"
-#include "engine/rescale.h"
+#include "engine/operation_table.h"
 #include "histogram_outputs.h"
-#include "model/listing_rows.h"
-#include "model/slot_texts.h"
-#include "statvex/number_text.h"
-#include "model/distribution_file_reader.h"
 #include "model/distribution_file_writer.h"
 #include "result_output.h"
+#include "workbench/workbench.h"
 
 namespace dorvex::cli {
 
 namespace {
 
-// Command words in the order of the operation codes 1..10.
-constexpr std::array<std::string_view, 10> kOperationWords = {
-    "add", "sub", "mul", "div", "sq", "abs", "pow", "sum", "prod", "quot"};
-
-int OperationCodeOf(const std::string& word) {
-  for (std::size_t i = 0; i < kOperationWords.size(); ++i)
-    if (kOperationWords[i] == word) return static_cast<int>(i) + 1;
-  throw UsageError("unknown operation \"" + word + "\"");
-}
+using model::SlotId;
 
 // Reads a slot's file and scales it as the main window does.
-std::optional<model::ModelError> LoadScaled(const std::string& path, double multiple,
-                                            model::SlotId slot, model::Histogram& scaled) {
-  const model::DistributionReadResult read = model::ReadDistributionFile(path);
-  if (!read.ok()) return read.error;
-  const model::Histogram& base = read.record.histogram;
-  if (auto refused = engine::CheckInputMultiple(multiple, base.Type, slot)) return refused;
-  scaled = model::ApplyMultiple(base, multiple);
-  return std::nullopt;
+std::optional<model::ModelError> Load(workbench::Workbench& bench, SlotId slot, const std::string& path,
+                                      double multiple, texts::Language language) {
+  if (auto refused = bench.Open(slot, path, false, language).error) return refused;
+  return bench.SetMultiple(slot, multiple).error;
 }
 
 }  // namespace
 
 int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
-  ApplyLanguage(args);
+  const texts::Language language = ReadLanguage(args);
   const bool json = args.Flag("--json");
   const bool table = args.Flag("--table");
   const double na = ParseStrict("--na", args.Option("--na").value_or("1"));
@@ -58,65 +39,51 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   const auto words = args.Positionals();
   if (words.empty()) throw UsageError("operation and input files expected");
 
-  const int code = OperationCodeOf(words[0]);
-  const std::size_t inputs = engine::IsBinaryOperation(code) ? 2 : 1;
-  if (words.size() != 1 + inputs)
-    throw UsageError(words[0] + (inputs == 2 ? " takes files A and B" : " takes one file A"));
+  const engine::OperationEntry* operation = engine::FindOperationByCommand(words[0]);
+  if (operation == nullptr) throw UsageError("unknown operation \"" + words[0] + "\"");
+  const bool binary = operation->arity == engine::Arity::Binary;
+  if (words.size() != (binary ? 3u : 2u))
+    throw UsageError(words[0] + (binary ? " takes files A and B" : " takes one file A"));
   if (nab == 0.0) throw UsageError("--nab must not be 0");
 
-  model::Histogram a;
-  model::Histogram b;
-  if (auto error = LoadScaled(words[1], na, model::SlotId::A, a)) {
-    PrintError(err, *error);
+  workbench::Workbench bench;
+  if (auto error = Load(bench, SlotId::A, words[1], na, language)) {
+    PrintError(err, *error, language);
     return kExitRefused;
   }
-  if (inputs == 2) {
-    if (auto error = LoadScaled(words[2], nb, model::SlotId::B, b)) {
-      PrintError(err, *error);
+  if (binary) {
+    if (auto error = Load(bench, SlotId::B, words[2], nb, language)) {
+      PrintError(err, *error, language);
       return kExitRefused;
     }
   }
 
-  engine::OperationRequest request;
-  request.code = code;
-  request.a = &a;
-  request.b = inputs == 2 ? &b : nullptr;
+  workbench::RunRequest request;
+  request.code = operation->code;
   request.exponent = exponent;
   request.pointLimit = static_cast<int>(limit);
-
-  const engine::RescaleOutcome rescaled = engine::RescaleResult(request, nab);
-  if (rescaled.notice) {
-    PrintError(err, *rescaled.notice);
+  const workbench::RunOutcome run = bench.Rescale(request, nab);
+  if (run.notice) {
+    PrintError(err, *run.notice, language);
     return kExitRefused;
   }
-  const engine::OperationOutcome& outcome = rescaled.outcome;
-  if (outcome.error) {
-    PrintError(err, *outcome.error);
+  if (run.outcome.error) {
+    PrintError(err, *run.outcome.error, language);
     return kExitRefused;
   }
-  const engine::OperationResult& result = *outcome.result;
+  const engine::OperationResult& result = *bench.Result();
 
   if (output) {
     if (auto error = model::WriteResultDistributionFile(*output, result.histogram,
                                                         result.totalExtended)) {
-      PrintError(err, *error);
+      PrintError(err, *error, language);
       return kExitRefused;
     }
   }
 
-  OutputSource source;
-  source.histogram = &result.histogram;
-  source.resultTotal = result.totalExtended;
-  source.multiplier = model::FrequencyMultiplier(a.Total, inputs == 2 ? b.Total : 0.0L, result.totalExtended);
-  source.label = result.label + "   (nAB=" + statvex::MultipleText(rescaled.multiple) + ")";
-  source.nameA = model::SlotNameFromPath(words[1]);
-  source.multipleA = statvex::MultipleText(na);
-  if (inputs == 2) {
-    source.nameB = model::SlotNameFromPath(words[2]);
-    source.multipleB = statvex::MultipleText(nb);
-  }
-  if (auto error = WriteOutputs(outputs, source)) {
-    PrintError(err, *error);
+  const OutputSource source{bench.ReportInput({}, {}, {}), bench.ListingMultiplier(workbench::Listed::Result)};
+  if (auto error = WriteOutputs(outputs, source, language)) {
+    PrintError(err, *error, language);
     return kExitRefused;
   }
   const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(result);
@@ -136,7 +103,7 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     out << "Operation            " << result.label << '\n';
     PrintSummary(out, summary, false);
     out << '\n';
-    PrintCharacteristics(out, characteristics);
+    PrintCharacteristics(out, characteristics, language);
     if (table) PrintTable(out, result.histogram);
   }
   return kExitOk;

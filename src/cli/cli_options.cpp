@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "texts/language.h"
 
 namespace dorvex::cli {
 
@@ -58,16 +57,11 @@ std::vector<std::string> Arguments::Positionals() const {
   return args_;
 }
 
-texts::Language ApplyLanguage(Arguments& args) {
+texts::Language ReadLanguage(Arguments& args) {
   const auto lang = args.Option("--lang");
-  texts::Language language = texts::Language::English;
-  if (lang && *lang == "cs") {
-    language = texts::Language::Czech;
-  } else if (lang && *lang != "en") {
-    throw UsageError("--lang takes en or cs");
-  }
-  texts::SetLanguage(language);
-  return language;
+  if (!lang || *lang == "en") return texts::Language::English;
+  if (*lang == "cs") return texts::Language::Czech;
+  throw UsageError("--lang takes en or cs");
 }
 
 double ParseStrict(const std::string& option, const std::string& text) {
@@ -99,8 +93,8 @@ std::string ToLf(std::string text) {
 }
 }  // namespace
 
-void PrintError(std::ostream& err, const model::ModelError& error) {
-  const model::ErrorText text = model::ComposeReportError(error, texts::CurrentLanguage());
+void PrintError(std::ostream& err, const model::ModelError& error, texts::Language language) {
+  const model::ErrorText text = model::ComposeReportError(error, language);
   err << ToLf(text.title) << '\n' << ToLf(text.text) << '\n';
 }
 

@@ -41,15 +41,15 @@ class Arguments {
   std::vector<std::string> args_;
 };
 
-// Applies "--lang en|cs" to the program's language and returns it.
-texts::Language ApplyLanguage(Arguments& args);
+// The language "--lang en|cs" asks for; English without the option.
+texts::Language ReadLanguage(Arguments& args);
 
 // A number option; bad text is a usage error naming the option.
 double ParseStrict(const std::string& option, const std::string& text);
 long ParseInteger(const std::string& option, const std::string& text);
 
 // Prints an error as the program's error box would show it: title, then text.
-void PrintError(std::ostream& err, const model::ModelError& error);
+void PrintError(std::ostream& err, const model::ModelError& error, texts::Language language);
 
 // Shortest text that reads back to the same double; JSON-safe for finite values.
 std::string JsonNumber(double value);

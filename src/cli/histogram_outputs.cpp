@@ -7,7 +7,6 @@
 #include "cli_options.h"
 #include "analysis/result_report.h"
 #include "statvex/number_text.h"
-#include "texts/language.h"
 
 namespace dorvex::cli {
 
@@ -24,9 +23,8 @@ std::string Now(const char* format) {
 
 }  // namespace
 
-void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c) {
-  const analysis::CharacteristicsTable table =
-      analysis::MakeCharacteristicsTable(c, texts::CurrentLanguage());
+void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c, texts::Language language) {
+  const analysis::CharacteristicsTable table = analysis::MakeCharacteristicsTable(c, language);
   for (int i = 0; i < analysis::kCharacteristicsLines; ++i) {
     out << table.labels[static_cast<std::size_t>(i)] << ' ' << table.values[static_cast<std::size_t>(i)]
         << '\n';
@@ -40,17 +38,10 @@ std::string CharacteristicsJson(const analysis::Characteristics& c) {
          ", \"mode\": " + JsonNumber(c.mode);
 }
 
-std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source) {
-  const texts::Language language = texts::CurrentLanguage();
+std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source,
+                                              texts::Language language) {
   if (outputs.report) {
-    analysis::ResultReportInput input;
-    input.result = *source.histogram;
-    input.resultTotal = source.resultTotal;
-    input.label = source.label;
-    input.nameA = source.nameA;
-    input.multipleA = source.multipleA;
-    input.nameB = source.nameB;
-    input.multipleB = source.multipleB;
+    analysis::ResultReportInput input = source.report;
     input.date = Now("%d.%m.%Y");
     input.time = Now("%H:%M:%S");
     input.version = statvex::VersionText();
@@ -58,7 +49,7 @@ std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const 
     if (auto error = analysis::WriteResultReport(*outputs.report, lines)) return error;
   }
   if (outputs.workbook) {
-    if (auto error = analysis::WriteListingWorkbook(*outputs.workbook, *source.histogram, source.label,
+    if (auto error = analysis::WriteListingWorkbook(*outputs.workbook, source.report.result, source.report.label,
                                                     source.multiplier, language)) {
       return error;
     }

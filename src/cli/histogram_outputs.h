@@ -8,11 +8,13 @@
 
 #include "analysis/characteristics.h"
 #include "model/histogram.h"
+#include "analysis/result_report.h"
+#include "texts/language.h"
 
 namespace dorvex::cli {
 
 // The fourteen characteristics as the program's table words them, one per line.
-void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c);
+void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c, texts::Language language);
 
 // The JSON members mean, variance, std, skewness, kurtosis, median and mode, each
 // preceded by ", " (non-finite values as null).
@@ -24,19 +26,16 @@ struct FileOutputs {
   std::optional<std::string> workbook;
 };
 
-// What the report and the workbook say about where the histogram came from.
+// What the report and the workbook show: the histogram, its label (the result label,
+// or the file's name) and where it came from; date, time and version are filled in
+// when written.
 struct OutputSource {
-  const model::Histogram* histogram = nullptr;
-  long double resultTotal = 0.0L;  // frequency 1 for the least probable interval
-  long double multiplier = 0.0L;   // frequency multiplier c of the listing
-  std::string label;               // operation label, or the file's name
-  std::string nameA;
-  std::string multipleA;
-  std::string nameB;
-  std::string multipleB;
+  analysis::ResultReportInput report;
+  long double multiplier = 0.0L;  // frequency multiplier c of the listing
 };
 
-// Writes what `outputs` asks for; the first failure is returned (code 23).
-std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source);
+// Writes what `outputs` asks for in `language`; the first failure is returned (code 23).
+std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source,
+                                              texts::Language language);
 
 }  // namespace dorvex::cli

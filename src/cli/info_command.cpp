@@ -6,7 +6,7 @@
 #include "model/distribution_file_reader.h"
 #include "histogram_outputs.h"
 #include "model/histogram.h"
-#include "model/listing_rows.h"
+#include "workbench/workbench.h"
 
 namespace dorvex::cli {
 
@@ -25,7 +25,7 @@ const char* TypeName(model::HistogramType type) {
 }  // namespace
 
 int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
-  ApplyLanguage(args);
+  const texts::Language language = ReadLanguage(args);
   const bool json = args.Flag("--json");
   FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto files = args.Positionals();
@@ -33,7 +33,7 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
 
   const model::DistributionReadResult read = model::ReadDistributionFile(files[0]);
   if (!read.ok()) {
-    PrintError(err, *read.error);
+    PrintError(err, *read.error, language);
     return kExitRefused;
   }
   const model::Histogram& h = read.record.histogram;
@@ -42,12 +42,12 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
   const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(h);
 
   OutputSource source;
-  source.histogram = &h;
-  source.resultTotal = h.Total;
-  source.multiplier = model::FrequencyMultiplier(h.Total, 1.0L, h.Total);
-  source.label = files[0];
-  if (auto error = WriteOutputs(outputs, source)) {
-    PrintError(err, *error);
+  source.report.result = h;
+  source.report.resultTotal = h.Total;
+  source.report.label = files[0];
+  source.multiplier = workbench::InputFrequencyMultiplier(model::SlotId::A, h.Total);
+  if (auto error = WriteOutputs(outputs, source, language)) {
+    PrintError(err, *error, language);
     return kExitRefused;
   }
 
@@ -69,7 +69,7 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err) {
       << "Total                " << JsonNumber(total) << '\n'
       << "Sum of probabilities " << JsonNumber(sumP) << '\n'
       << "Sum of frequencies   " << read.record.roundedFrequencySum << "\n\n";
-  PrintCharacteristics(out, characteristics);
+  PrintCharacteristics(out, characteristics, language);
   return kExitOk;
 }
 

@@ -17,11 +17,9 @@ namespace {
 
 // A refusal as the window's dialog would show it. Refusals the window passes over
 // silently still need words on a command line: message 507 says what happened.
-void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal,
-                  texts::Language language) {
+void PrintRefusal(std::ostream& err, const sources::ParamRefusal& refusal, texts::Language language) {
   err << texts::MessageText(refusal.titleMessage, language) << '\n'
-      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, language))
-      << '\n';
+      << (refusal.shown && !refusal.text.empty() ? refusal.text : texts::MessageText(507, language)) << '\n';
 }
 
 model::Histogram HistogramOf(const sources::ParametricResult& r) {
@@ -40,7 +38,7 @@ model::Histogram HistogramOf(const sources::ParametricResult& r) {
 }  // namespace
 
 int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
-  const texts::Language language = ApplyLanguage(args);
+  const texts::Language language = ReadLanguage(args);
   const bool json = args.Flag("--json");
   const bool table = args.Flag("--table");
   const bool pure = args.Flag("--pure");
@@ -72,7 +70,7 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
 
   if (output) {
     if (auto error = model::WriteResultDistributionFile(*output, h, h.Total)) {
-      PrintError(err, *error);
+      PrintError(err, *error, language);
       return kExitRefused;
     }
   }

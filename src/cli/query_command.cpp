@@ -3,14 +3,12 @@
 #include <vector>
 
 #include "commands.h"
-#include "engine/multiples.h"
-#include "engine/queries.h"
-#include "model/distribution_file_reader.h"
+#include "workbench/workbench.h"
 
 namespace dorvex::cli {
 
 int RunQuery(Arguments& args, std::ostream& out, std::ostream& err) {
-  ApplyLanguage(args);
+  const texts::Language language = ReadLanguage(args);
   const bool json = args.Flag("--json");
   const auto questions = args.Ordered({"--x", "--p"});
   const auto files = args.Positionals();
@@ -20,22 +18,20 @@ int RunQuery(Arguments& args, std::ostream& out, std::ostream& err) {
   std::vector<double> values;
   for (const auto& [option, text] : questions) values.push_back(ParseStrict(option, text));
 
-  const model::DistributionReadResult read = model::ReadDistributionFile(files[0]);
-  if (!read.ok()) {
-    PrintError(err, *read.error);
+  workbench::Workbench bench;
+  if (auto error = bench.Open(model::SlotId::A, files[0], false, language).error) {
+    PrintError(err, *error, language);
     return kExitRefused;
   }
-  // The queries answer on a result; a file's histogram stands in for one.
-  engine::OperationResult asResult;
-  asResult.histogram = read.record.histogram;
-  asResult.failureProbability = engine::FailureProbabilityOf(asResult.histogram);
+  // The queries answer on a result; the file's histogram stands in for one.
+  bench.TakeAsResult(model::SlotId::A);
 
   if (json) out << "[";
   for (std::size_t i = 0; i < questions.size(); ++i) {
     const double v = values[i];
     if (json && i > 0) out << ", ";
     if (questions[i].first == "--x") {
-      const engine::ValueAnswer a = engine::ProbabilityOfValue(asResult, v);
+      const engine::ValueAnswer a = bench.AskValue(v);
       if (json) {
         out << "{\"x\": " << JsonNumber(v) << ", \"p_x\": "
             << (a.admissible ? JsonNumber(a.probability) : "null") << ", \"cdf\": "
@@ -47,7 +43,7 @@ int RunQuery(Arguments& args, std::ostream& out, std::ostream& err) {
         out << "x = " << JsonNumber(v) << "   outside the histogram\n";
       }
     } else {
-      const engine::QuantileAnswer a = engine::QuantileOfProbability(asResult, v);
+      const engine::QuantileAnswer a = bench.AskQuantile(v);
       if (json) {
         out << "{\"p\": " << JsonNumber(v)
             << ", \"qp\": " << (a.admissible ? JsonNumber(a.value) : "null") << "}";

@@ -7,6 +7,7 @@
 
 using dorvex::analysis::BarLabelText;
 using dorvex::analysis::MarkStyle;
+using dorvex::analysis::MarkStyleOfItem;
 using dorvex::analysis::MarkText;
 using dorvex::analysis::MarkValueText;
 
@@ -39,6 +40,12 @@ TEST(MarkText, EachStyleShowsItsParts) {
       {MarkStyle::PointIndex, "3"},
   };
   for (const Case& c : cases) EXPECT_EQ(MarkText(c.style, "7.5", 3, 0.25), c.expected) << c.expected;
+}
+
+TEST(MarkStyleOfItem, ItemsAreStylesAndNoItemIsThePointIndex) {
+  EXPECT_EQ(MarkStyleOfItem(0), MarkStyle::Value);
+  EXPECT_EQ(MarkStyleOfItem(4), MarkStyle::PositionAndValue);
+  EXPECT_EQ(MarkStyleOfItem(-1), MarkStyle::PointIndex);
 }
 
 }  // namespace

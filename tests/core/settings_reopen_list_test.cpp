@@ -49,6 +49,16 @@ TEST(ReOpenList, SameFileNameAndMultipleChangesNothingAnotherMultipleAddsAnEntry
   EXPECT_EQ(list.Entries()[0].multiple, "2.00");
 }
 
+TEST(ReOpenList, FindComparesTheWholePath) {
+  ReOpenList list;
+  list.Add("/data/a.dis", "1.00", "10");
+  list.Add("/other/a.dis", "2", "12");
+  ASSERT_NE(list.Find("/data/a.dis"), nullptr);
+  EXPECT_EQ(list.Find("/data/a.dis")->intervals, "10");
+  EXPECT_EQ(list.Find("/other/a.dis")->multiple, "2");
+  EXPECT_EQ(list.Find("a.dis"), nullptr);
+}
+
 TEST(ReOpenList, DeletingTheSelectedEntryMovesTheLaterOnesUp) {
   ReOpenList list;
   for (int i = 1; i <= 3; ++i) list.Add(Nth(i), "1.00", "8");  // h3, h2, h1

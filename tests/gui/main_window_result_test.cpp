@@ -23,18 +23,18 @@
 #include <QToolButton>
 
 #include "analysis/characteristics.h"
-#include "model/distribution_file_reader.h"
-#include "statvex/number_text.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "charts/draw_histogram.h"
+#include "engine/engine.h"
 #include "engine/queries.h"
 #include "main_window_harness.h"
 #include "analysis/chart_texts.h"
+#include "model/distribution_file_reader.h"
 #include "model/report_error.h"
-#include "model/slot_texts.h"
 #include "statvex/number_text.h"
 #include "texts/messages.h"
+#include "workbench/workbench.h"
 
 using dorvex::gui::Cell;
 using dorvex::gui::FromColorRef;
@@ -49,14 +49,30 @@ const QString kDiscreteTen = kFixtures + QStringLiteral("/discrete_ten.dis");
 // Pure Discrete, after trimming 3 points -1.5, -0.5, 0.5 (d = 1): it holds 0.
 const QString kPureDiscrete = kFixtures + QStringLiteral("/pure_discrete_trim.dis");
 
-// Operation items.
-constexpr int kSum = 0;
-constexpr int kQuotient = 3;
+// Operation items: the list holds code i + 1 at item i.
+constexpr int kSum = dorvex::engine::kSum - 1;
+constexpr int kQuotient = dorvex::engine::kQuotient - 1;
+constexpr int kSquare = dorvex::engine::kSquare - 1;
+constexpr int kPower = dorvex::engine::kPower - 1;
+constexpr int kRepeatedSum = dorvex::engine::kRepeatedSum - 1;
 
 QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
-QString Message(int n) { return QString::fromStdString(dorvex::texts::MessageText(n, dorvex::texts::Language::English)); }
+constexpr dorvex::texts::Language kEnglish = dorvex::texts::Language::English;
+
+QString Message(int n) { return QString::fromStdString(dorvex::texts::MessageText(n, kEnglish)); }
 QString ErrorText(int code) {
-  return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}, dorvex::texts::Language::English).text);
+  return QString::fromStdString(dorvex::model::ComposeReportError({code, {}, {}, 0}, kEnglish).text);
+}
+// The summary column of the result, as the core words it.
+QStringList SummaryOf(const dorvex::engine::OperationResult& result) {
+  QStringList texts;
+  for (const std::string& text : dorvex::workbench::ResultSummaryTexts(result)) texts << QString::fromStdString(text);
+  return texts;
+}
+QStringList Column(const QTableWidget* grid) {
+  QStringList texts;
+  for (int row = 0; row < grid->rowCount(); ++row) texts << Cell(grid, row, 1);
+  return texts;
 }
 
 QByteArray Head(const QString& path, int bytes) {
@@ -92,7 +108,7 @@ class MainWindowResultTest : public QObject {
     ui_->Open(SlotId::A, path);
     ui_->Open(SlotId::B, path);
     ui_->Compute(kSum);
-    QVERIFY(ui_->form().Result() != nullptr);
+    QVERIFY(ui_->form().Bench().Result() != nullptr);
   }
 
  private slots:
@@ -101,25 +117,20 @@ class MainWindowResultTest : public QObject {
 
   void aNewcomerAddsTwoHistogramsAsksAboutTheResultAndRescalesAnInput() {
     SumOf(kDiscreteTen);
-    const dorvex::engine::OperationResult* result = ui_->form().Result();
-    // The two edges 0 and 20 collect nothing and are trimmed: the sums 1 .. 19.
+    const dorvex::engine::OperationResult* result = ui_->form().Bench().Result();
     auto* summary = Find<QTableWidget>("StringGrid5");
-    QCOMPARE(Cell(summary, 0, 1), QStringLiteral(" Discrete"));
-    QCOMPARE(Cell(summary, 1, 1), Number(1.0));
-    QCOMPARE(Cell(summary, 2, 1), Number(19.0));
-    QCOMPARE(Cell(summary, 3, 1), QStringLiteral(" 19"));
-    QCOMPARE(Cell(summary, 4, 1), QStringLiteral(" 1.00000"));
-    QCOMPARE(Cell(summary, 5, 1), QString::fromStdString(dorvex::model::ResultTotalText(result->total)));
-    QCOMPARE(Text("EdXMin"), Number(1.0));
+    QCOMPARE(Column(summary), SummaryOf(*result));
+    QCOMPARE(Text("EdXMin"), Number(result->histogram.Min));
     QCOMPARE(Text("EdNasob"), QStringLiteral("1.00"));
     QVERIFY(Find<QLineEdit>("EdXMax")->isVisible());
     auto* chart = Find<QChartView>("Chart_AB");
-    QCOMPARE(dorvex::gui::ChartBarCount(chart), 19);
+    QCOMPARE(dorvex::gui::ChartBarCount(chart), result->histogram.N);
     const QStringList title = dorvex::gui::ChartTitleLines(chart);
     QCOMPARE(title.size(), 2);
     QVERIFY(title.first().startsWith(QStringLiteral("( ")));
     QCOMPARE(title.last(), QStringLiteral("Histogram : (A + B) * nAB   (nAB=1.00)"));
-    QCOMPARE(Find<QTableWidget>("StringGrid2")->rowCount(), 2 * 19 + 3);
+    QCOMPARE(Find<QTableWidget>("StringGrid2")->rowCount(),
+             int(ui_->form().Bench().ResultListing(kEnglish).size()));
     for (const char* name : {"UlozGraf", "UlozOkno", "HistVysl", "Vysledky", "BChar", "PopisAB"}) {
       QVERIFY2(Find<QToolButton>(name)->isEnabled(), name);
     }
@@ -160,24 +171,25 @@ class MainWindowResultTest : public QObject {
     ui_->TypeAndEnter("Edit_NasA", QStringLiteral("2"));
     QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>("Edit_NasB"));
     QCOMPARE(Text("Edit_NasA"), QStringLiteral("2"));
-    QCOMPARE(Text("Edit_MinA"), Number(1.0));
-    QCOMPARE(Text("Edit_MaxA"), Number(19.0));
+    const dorvex::model::Histogram& scaledA = ui_->form().Bench().Slot(SlotId::A).scaled;
+    QCOMPARE(Text("Edit_MinA"), Number(scaledA.Min));
+    QCOMPARE(Text("Edit_MaxA"), Number(scaledA.Max));
     QCOMPARE(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_A")),
              QStringList{QStringLiteral("Histogram :  discrete_ten * nA   (nA=2)")});
-    QVERIFY(ui_->form().Result() == nullptr);
+    QVERIFY(ui_->form().Bench().Result() == nullptr);
     QCOMPARE(dorvex::gui::ChartBarCount(chart), 0);
     QVERIFY(!Find<QToolButton>("UlozGraf")->isEnabled());
     QVERIFY(Text("EdXMin").isEmpty());
     QCOMPARE(ui_->platform().messages.size(), 0);
 
     ui_->Compute(kSum);
-    QCOMPARE(Cell(summary, 1, 1), Number(ui_->form().Result()->histogram.Min));
-    QCOMPARE(ui_->form().ReOpenEntries().Entries().front().multiple, std::string("2"));
+    QCOMPARE(Column(summary), SummaryOf(*ui_->form().Bench().Result()));
+    QCOMPARE(ui_->form().Bench().ReOpenList().Entries().front().multiple, std::string("2"));
   }
 
   void theResultIsCharacterisedDescribedAndSaved() {
     SumOf(kDiscreteTen);
-    const dorvex::engine::OperationResult* result = ui_->form().Result();
+    const dorvex::engine::OperationResult* result = ui_->form().Bench().Result();
     dorvex::gui::testing::FakePlatform& platform = ui_->platform();
 
     // The characteristics box words the mean of the result.
@@ -243,22 +255,21 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid7"), 1, 1), Number(0.0));
 
     ui_->TypeAndEnter("EdNasob", QStringLiteral("-2"));
-    const dorvex::engine::OperationResult* result = ui_->form().Result();
-    QVERIFY(result != nullptr);
-    // Mirrored: the sums 1 .. 19 now run from -38 to -2.
-    QCOMPARE(Text("EdXMin"), Number(-38.0));
-    QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 2, 1), Number(-2.0));
+    const dorvex::workbench::Workbench& bench = ui_->form().Bench();
+    QVERIFY(bench.Result() != nullptr);
+    QCOMPARE(bench.ResultMultiple(), -2.0);
+    QCOMPARE(Text("EdXMin"), Number(bench.Result()->histogram.Min));
+    QCOMPARE(Column(Find<QTableWidget>("StringGrid5")), SummaryOf(*bench.Result()));
     QCOMPARE(Text("EdNasob"), QStringLiteral("-2"));
     QCOMPARE(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_AB")).last(),
-             QStringLiteral("Histogram : (A + B) * nAB   (nAB=-2.00)"));
+             QString::fromStdString(bench.ResultTitle()));
     QCOMPARE(ui_->platform().messages.size(), 0);
   }
 
   void theResultRangePlacesTheResultOnANewSpan() {
     SumOf(kDiscreteTen);
     ui_->TypeAndLeave("EdXMax", QStringLiteral("37"));
-    // 19 values from 1 to 37: the class width becomes 2.
-    QCOMPARE(ui_->form().Result()->histogram.d, 2.0);
+    // The last interval's row of the listing shows the new Max.
     QCOMPARE(Text("EdXMax"), Number(37.0));
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 2, 1), Number(37.0));
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid2"), 2 * 19, 1), QStringLiteral("    ") + Number(37.0));
@@ -362,17 +373,34 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), focusAfterEnter);
   }
 
-  void dividingByABThatHoldsZeroIsRefusedAndClearsTheResult() {
-    ui_->Open(SlotId::A, kDiscreteTen);
-    ui_->Open(SlotId::B, kPureDiscrete);
-    ui_->Compute(kSum);
-    QVERIFY(ui_->form().Result() != nullptr);
+  void aRefusedOperationIsReportedAndLeavesNoResult_data() {
+    QTest::addColumn<QString>("b");  // fixture of B; empty leaves B empty
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("exponent");
+    QTest::addColumn<int>("code");
+    QTest::newRow("A / B with a B that holds 0") << kPureDiscrete << kQuotient << "" << 49;
+    QTest::newRow("A + B without B") << QString() << kSum << "" << 27;
+    QTest::newRow("A ^ n without n") << QString() << kPower << "" << 54;
+    QTest::newRow("A ^ n with n = 0") << QString() << kPower << "0" << 50;
+    QTest::newRow("repeated sum with n below 1") << QString() << kRepeatedSum << "-3" << 55;
+  }
 
-    ui_->Compute(kQuotient);
+  void aRefusedOperationIsReportedAndLeavesNoResult() {
+    QFETCH(QString, b);
+    QFETCH(int, item);
+    QFETCH(QString, exponent);
+    QFETCH(int, code);
+    ui_->Open(SlotId::A, kDiscreteTen);
+    if (!b.isEmpty()) ui_->Open(SlotId::B, b);
+    ui_->Compute(kSquare);
+    QVERIFY(ui_->form().Bench().Result() != nullptr);
+    Find<QLineEdit>("EdMocnitel")->setText(exponent);
+
+    ui_->Compute(item);
     QCOMPARE(ui_->platform().messages.size(), 1);
-    QCOMPARE(ui_->platform().messages.first().text, ErrorText(49));
+    QCOMPARE(ui_->platform().messages.first().text, ErrorText(code));
     QCOMPARE(ui_->platform().beeps, 1);
-    QVERIFY(ui_->form().Result() == nullptr);
+    QVERIFY(ui_->form().Bench().Result() == nullptr);
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_AB")), 0);
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 1, 1), Number(0.0));
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 3, 1), QStringLiteral(" 0"));
@@ -400,7 +428,7 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(marks.size(), 19);
     QCOMPARE(marks.first(), QString::fromStdString(dorvex::statvex::NumberText(1.0)) + QLatin1Char(' ') +
                                 QString::fromStdString(dorvex::analysis::MarkValueText(
-                                    ui_->form().Result()->histogram.P[1])));
+                                    ui_->form().Bench().Result()->histogram.P[1])));
     QCOMPARE(dorvex::gui::ChartMarksAngle(chart), 90);
     Find<QSpinBox>("SpinEdAngle")->stepUp();
     QVERIFY(!Find<QCheckBox>("CheckBox1")->isChecked());
@@ -463,7 +491,7 @@ class MainWindowResultTest : public QObject {
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
-             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::MessageText(21, dorvex::texts::Language::English), bitmap.toStdString())));
+             QString::fromStdString(dorvex::texts::InsertText(dorvex::texts::MessageText(21, kEnglish), bitmap.toStdString())));
     QCOMPARE(QFileInfo(bitmap).size(), 10);
     platform.QueueSaveFile(bitmap);
     platform.QueueMessageAnswer(dorvex::gui::kResultYes);

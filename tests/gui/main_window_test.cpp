@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSpinBox>
@@ -21,19 +22,17 @@
 
 #include <memory>
 
-#include "app/Prob_u.h"
-#include "app/splash_window.h"
 #include "app/grid_cells.h"
 #include "app/hints.h"
+#include "app/main_window.h"
 #include "charts/draw_histogram.h"
 #include "fake_platform.h"
 #include "settings/document_folders.h"
 #include "settings/settings_file.h"
 #include "statvex/number_text.h"
-#include "texts/language.h"
 
 using dorvex::gui::Cell;
-using dorvex::gui::TForm1;
+using dorvex::gui::MainWindow;
 using dorvex::gui::testing::FakePlatform;
 using dorvex::model::SlotId;
 using dorvex::settings::SettingsFile;
@@ -66,12 +65,12 @@ class MainWindowTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<FakePlatform> platform_;
   std::unique_ptr<SettingsFile> settings_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<MainWindow> form_;
 
   QString SettingsPath() const { return folder_->filePath(QStringLiteral("Dorvex.INI")); }
 
   // A main window on the settings file as it is on disk now.
-  TForm1& Start(bool splash = false) {
+  MainWindow& Start(bool splash = false) {
     settings_ = std::make_unique<SettingsFile>(SettingsPath().toStdString());
     settings_->Load();
     dorvex::gui::StartupOptions options;
@@ -79,7 +78,7 @@ class MainWindowTest : public QObject {
     const auto folders = dorvex::settings::MakeDocumentFolders(
         folder_->path().toStdString(), folder_->filePath(QStringLiteral("Documents")).toStdString(),
         folder_->path().toStdString());
-    form_ = std::make_unique<TForm1>(platform_->Services(), settings_.get(), folders, options);
+    form_ = std::make_unique<MainWindow>(platform_->Services(), settings_.get(), folders, options);
     form_->show();
     if (!QTest::qWaitForWindowActive(form_.get())) qWarning("main window not active");
     return *form_;
@@ -102,7 +101,6 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    dorvex::texts::SetLanguage(dorvex::texts::Language::English);
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
     platform_ = std::make_unique<FakePlatform>();
@@ -116,7 +114,7 @@ class MainWindowTest : public QObject {
   }
 
   void firstStartShowsEmptySlotsAndOnlyTheCommandsThatWork() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     QVERIFY(form.windowTitle().startsWith(QStringLiteral("D o r v e x  -  Version ")));
     QCOMPARE(Find<QComboBox>("ComboBox_Operace")->currentText(), QStringLiteral(" A + B"));
     // Slot A's counts carry a leading blank, slot B's do not.
@@ -164,7 +162,7 @@ class MainWindowTest : public QObject {
 
   void theSplashStandsOverTheStartAndGoesWhenItsTimerFires() {
     Start(true);
-    QPointer<QWidget> splash = form_->findChild<dorvex::gui::SplashWindow*>(QStringLiteral("Form17"));
+    QPointer<QWidget> splash = form_->findChild<QWidget*>(QStringLiteral("Form17"));
     QVERIFY(splash != nullptr);
     QVERIFY(splash->isVisible());
     auto* timer = splash->findChild<QTimer*>(QStringLiteral("Timer1"));
@@ -178,7 +176,7 @@ class MainWindowTest : public QObject {
   }
 
   void openingAFileIntoAFillsPanelAAndItsChart() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     platform_->QueueOpenFile(QString());  // cancelled first: nothing happens
     QTest::mouseClick(Find<QToolButton>("VstupA"), Qt::LeftButton);
     QVERIFY(Find<QLineEdit>("Edit_NameA")->text().isEmpty());
@@ -208,11 +206,11 @@ class MainWindowTest : public QObject {
     // The listing button names the slot in its hint.
     QVERIFY(Find<QToolButton>("PopisA")->toolTip().endsWith(QStringLiteral(" : discrete_ten")));
     QVERIFY(!Find<QToolButton>("PopisB")->isEnabled());
-    QVERIFY(form.Slot(SlotId::A).loaded);
+    QVERIFY(form.Bench().Slot(SlotId::A).loaded);
   }
 
   void ctrlBOpensIntoBWithTheTextsOfB() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     platform_->QueueOpenFile(kPureDiscreteTrim);
     QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
 
@@ -229,10 +227,10 @@ class MainWindowTest : public QObject {
   }
 
   void aRefusedFileIsReportedAndLeavesSlotACleared() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     platform_->QueueOpenFile(kDiscreteTen);
     QTest::mouseClick(Find<QToolButton>("VstupA"), Qt::LeftButton);
-    QVERIFY(form.Slot(SlotId::A).loaded);
+    QVERIFY(form.Bench().Slot(SlotId::A).loaded);
 
     const QString refused =
         WriteFile("one_bin.dis", "[Parameters]\r\nMin=0\r\nMax=1\r\nBins=1\r\nTotal=1\r\n[Bins]\r\n1\r\n");
@@ -247,7 +245,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown.kind, dorvex::gui::MessageKind::Error);
     QCOMPARE(shown.buttons, dorvex::gui::MessageButtons::Ok);
 
-    QVERIFY(!form.Slot(SlotId::A).loaded);
+    QVERIFY(!form.Bench().Slot(SlotId::A).loaded);
     QVERIFY(Find<QLineEdit>("Edit_NameA")->text().isEmpty());
     QVERIFY(Find<QLineEdit>("Edit_MinA")->text().isEmpty());
     QVERIFY(Find<QLineEdit>("Edit_MaxA")->text().isEmpty());
@@ -258,7 +256,7 @@ class MainWindowTest : public QObject {
   }
 
   void aFileThatCannotBeOpenedIsReportedAndChangesNothing() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     platform_->QueueOpenFile(kDiscreteTen);
     QTest::mouseClick(Find<QToolButton>("VstupB"), Qt::LeftButton);
     const QString missing = folder_->filePath(QStringLiteral("missing.dis"));
@@ -267,13 +265,13 @@ class MainWindowTest : public QObject {
 
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages.first().text, QStringLiteral("Input error in file reading") + missing);
-    QVERIFY(form.Slot(SlotId::B).loaded);
+    QVERIFY(form.Bench().Slot(SlotId::B).loaded);
     QCOMPARE(Find<QLineEdit>("Edit_NameB")->text(), QStringLiteral("discrete_ten"));
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_B")), 10);
   }
 
   void exitAsksFirstAndClosingWritesTheSettingsFile() {
-    TForm1& form = Start();
+    MainWindow& form = Start();
     platform_->QueueOpenFile(kDiscreteTen);
     QTest::mouseClick(Find<QToolButton>("VstupA"), Qt::LeftButton);
 
@@ -331,7 +329,7 @@ class MainWindowTest : public QObject {
       stored.WriteString("--  Position  --", "ParamRozdel-Form12.Eps", "1E-9");
       QVERIFY(!stored.Save());
     }
-    TForm1& form = Start();
+    MainWindow& form = Start();
     QCOMPARE(form.pos(), QPoint(10, 20));
     QCOMPARE(form.size(), QSize(1100, 750));
     QVERIFY(!Find<QStatusBar>("StatusBar1")->isVisible());
@@ -344,18 +342,23 @@ class MainWindowTest : public QObject {
     // The stored operation is overridden at every start.
     QCOMPARE(Find<QComboBox>("ComboBox_Operace")->currentIndex(), 0);
     QVERIFY(Find<QAction>("Cestina")->isChecked());
+    // The message boxes' buttons speak the window's language.
+    QCOMPARE(platform_->language, dorvex::texts::Language::Czech);
     QVERIFY(form.windowTitle().startsWith(QStringLiteral("D o r v e x  -  Verze ")));
     QCOMPARE(Find<QMenu>("Soubor1")->title(), QStringLiteral("&Soubor"));
     QVERIFY(Find<QAction>("minus1")->isChecked());
     QVERIFY(Find<QAction>("tecka2")->isChecked());
-    QCOMPARE(form.ShortDateFormat(), QStringLiteral("d-M-yyyy"));
-    QCOMPARE(form.LongTimeFormat(), QStringLiteral("hh.mm.ss"));
-    QCOMPARE(form.ReOpenEntries().Entries().size(), std::size_t{1});
+    QCOMPARE(form.Bench().ReOpenList().Entries().size(), std::size_t{1});
+    // The stored time separator shows in the clock.
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d$"))
+                .match(Find<QLabel>("StatusPanel0")->text())
+                .hasMatch());
 
     // Switching the language back changes the captions at once.
     Find<QAction>("Anglictina")->trigger();
     QCOMPARE(Find<QMenu>("Soubor1")->title(), QStringLiteral("&File"));
     QVERIFY(!Find<QAction>("Cestina")->isChecked());
+    QCOMPARE(platform_->language, dorvex::texts::Language::English);
 
     form.close();
     SettingsFile written(SettingsPath().toStdString());
@@ -374,6 +377,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(written.ReadInteger("--  Setting  --", "TimeSeparator", -1), int('.'));
     QCOMPARE(written.ReadString("--  ReOpen histogram  --", "ReOpen nasobek [0]", ""), std::string("2.50"));
     QCOMPARE(written.ReadString("--  Position  --", "ParamRozdel-Form12.Eps", ""), std::string("1E-9"));
+  }
+
+  void theChosenSeparatorsShowInTheClockAndTheResultChart() {
+    MainWindow& form = Start();
+    Find<QAction>("lomitko1")->trigger();
+    Find<QAction>("tecka2")->trigger();
+    QVERIFY(Find<QAction>("lomitko1")->isChecked());
+    QVERIFY(!Find<QAction>("tecka1")->isChecked());
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d$"))
+                .match(Find<QLabel>("StatusPanel0")->text())
+                .hasMatch());
+    for (const char* button : {"VstupA", "VstupB"}) {
+      platform_->QueueOpenFile(kDiscreteTen);
+      QTest::mouseClick(Find<QToolButton>(button), Qt::LeftButton);
+    }
+    QTest::mouseClick(Find<QPushButton>("Button_Proved_Operaci"), Qt::LeftButton);
+    QVERIFY(form.Bench().Result() != nullptr);
+    QVERIFY(QRegularExpression(QStringLiteral("^\\( \\d{1,2}/\\d{1,2}/\\d{4} , \\d\\d\\.\\d\\d\\.\\d\\d \\)$"))
+                .match(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_AB")).first())
+                .hasMatch());
+
+    form.close();
+    SettingsFile written(SettingsPath().toStdString());
+    QVERIFY(!written.Load());
+    QCOMPARE(written.ReadInteger("--  Setting  --", "DateSeparator", -1), int('/'));
+    QCOMPARE(written.ReadInteger("--  Setting  --", "TimeSeparator", -1), int('.'));
   }
 };
 

@@ -31,6 +31,11 @@ std::string MarkValueText(double p) {
   return mantissa + " E" + std::to_string(exponent);
 }
 
+MarkStyle MarkStyleOfItem(int item) {
+  if (item < 0 || item > static_cast<int>(MarkStyle::PointIndex)) return MarkStyle::PointIndex;
+  return static_cast<MarkStyle>(item);
+}
+
 std::string MarkText(MarkStyle style, const std::string& label, int i, double p) {
   switch (style) {
     case MarkStyle::Value: return MarkValueText(p);

@@ -18,6 +18,9 @@ std::string MarkValueText(double p);
 // Marks styles of the result chart, by the item of the marks list.
 enum class MarkStyle { Value = 0, Label = 1, LabelAndValue = 2, Position = 3, PositionAndValue = 4, PointIndex = 5 };
 
+// The style of marks-list item `item`; with no item chosen (-1), the point index.
+MarkStyle MarkStyleOfItem(int item);
+
 // The mark of bar i (0-based) with its axis label and probability: the value, the
 // label, the label and the value, the bar's position, the position and the value,
 // or the point index.

@@ -27,6 +27,13 @@ ReOpenList ReOpenList::FromEntries(std::vector<ReOpenEntry> entries) {
   return list;
 }
 
+const ReOpenEntry* ReOpenList::Find(std::string_view path) const {
+  for (const ReOpenEntry& entry : entries_) {
+    if (entry.path == path) return &entry;
+  }
+  return nullptr;
+}
+
 void ReOpenList::Select(int index) {
   selected_ = (index >= 1 && index <= static_cast<int>(entries_.size())) ? index : 0;
 }

@@ -26,6 +26,8 @@ class ReOpenList {
   const std::vector<ReOpenEntry>& Entries() const { return entries_; }
   // The entry last selected or added, 1-based; 0 when none.
   int Selected() const { return selected_; }
+  // The entry of the file at `path` (the whole path compared); nullptr when none.
+  const ReOpenEntry* Find(std::string_view path) const;
   // Marks entry `index` (1-based) as selected; an index outside the list selects none.
   void Select(int index);
 

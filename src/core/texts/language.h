@@ -1,13 +1,9 @@
 #pragma once
-// The program's current language. The one piece of global state of the core:
-// every window and message follows it, and the settings file stores it.
+// The languages of the program's texts. There is no current language: every
+// function that makes text is given one, and each window keeps its own.
 
 namespace dorvex::texts {
 
 enum class Language { English, Czech };
-
-Language CurrentLanguage();
-void SetLanguage(Language language);
-inline bool IsCzech() { return CurrentLanguage() == Language::Czech; }
 
 }  // namespace dorvex::texts

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/Prob_u.h"
+#include "app/main_window.h"
 #include "app/app_paths.h"
 #include "app/qt_platform_services.h"
 #include "settings/settings_file.h"
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   dorvex::gui::StartupOptions options;
   options.showSplash = !arguments.noSplash;
   options.examplesFolder = dorvex::gui::BundledExamplesFolder();
-  dorvex::gui::TForm1 form(platform.Services(), &settings, dorvex::gui::GatherDocumentFolders(), options);
+  dorvex::gui::MainWindow form(platform.Services(), &settings, dorvex::gui::GatherDocumentFolders(), options);
   if (form.EndedAtStart()) return 0;
   form.show();
   return QApplication::exec();

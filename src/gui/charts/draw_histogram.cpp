@@ -112,11 +112,11 @@ void ClearHistogramChart(QChartView* view, const QStringList& titleLines) {
 
 void SetChartTitleLines(QChartView* view, const QStringList& lines) { SetTitleLines(view->chart(), lines); }
 
-void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Language language) {
+void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);
   QStringList title;
-  if (picture.kind == ChartKind::Result) title << picture.dateLine;
+  if (picture.mode == ChartMode::Result) title << picture.dateLine;
   title << picture.title;
   SetTitleLines(chart, title);
   chart->setBackgroundPen(QPen(picture.frame, 2));
@@ -156,12 +156,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Lan
   bottom->setStartValue(-0.5);
   bottom->setRange(-0.5, picture.count - 0.5);
   bottom->setGridLineVisible(false);
-  if (picture.kind == ChartKind::Result) {
+  if (picture.mode == ChartMode::Result) {
     QFont axisTitleFont = axisFont;
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
     bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? Message(kValueAxisTitleMessage, language)
+                             ? Message(kValueAxisTitleMessage, picture.language)
                              : QStringLiteral("Index    x"));
   }
   const int step = LabelStep(view, axisFont, picture);
@@ -196,7 +196,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Lan
   }
 
   if (picture.marks.visible) {
-    const auto style = static_cast<analysis::MarkStyle>(std::clamp(picture.marks.style, 0, 5));
+    const analysis::MarkStyle style = picture.marks.style;
     QStringList texts;
     for (int i = 0; i < picture.count; ++i) {
       const std::string label = analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 
+#include "analysis/chart_texts.h"
 #include "texts/language.h"
 
 QT_BEGIN_NAMESPACE
@@ -21,20 +22,19 @@ namespace dorvex::gui {
 // What the bottom axis labels show: the 0-based bar number or the bar's value x.
 enum class AxisLabelMode { Index, Value };
 
-// What a chart shows: an input or generator histogram, or the result with its date
-// line over the title and a titled value axis.
-enum class ChartKind { Input, Result };
-
-// Data marks over the bars: shown or not, the style (item of the marks list,
-// analysis::MarkStyle) and the angle of the text in degrees.
+// Data marks over the bars: shown or not, the style and the angle of the text in degrees.
 struct MarksOptions {
   bool visible = false;
-  int style = 2;
+  analysis::MarkStyle style = analysis::MarkStyle::LabelAndValue;
   int angle = 90;
 };
 
+// What a chart shows: an input or generator histogram, or a result (with its date
+// line over the title and a titled bottom axis).
+enum class ChartMode { Input, Result };
+
 struct HistogramPicture {
-  ChartKind kind = ChartKind::Input;
+  ChartMode mode = ChartMode::Input;
   const double* probabilities = nullptr;  // bar i shows probabilities[i]
   int count = 0;                         // number of bars
   QColor frame;                          // chart frame
@@ -51,6 +51,7 @@ struct HistogramPicture {
   // NaN for none.
   double queryAt = std::numeric_limits<double>::quiet_NaN();
   MarksOptions marks;
+  texts::Language language = texts::Language::English;  // of the bottom axis' title
   // Called when the user clicks a bar; may be empty.
   std::function<void()> barClicked;
 };
@@ -60,8 +61,8 @@ void SetupHistogramChart(QChartView* view, const QColor& titleColour);
 // Removes the bars, marks and axes and sets the title lines.
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines);
 // Replaces the chart's bars by the picture's, with thinned bottom-axis labels; a
-// result's value axis is titled in `language`.
-void DrawHistogram(QChartView* view, const HistogramPicture& picture, texts::Language language);
+// result's value axis is titled in the picture's language.
+void DrawHistogram(QChartView* view, const HistogramPicture& picture);
 // Replaces the title lines and leaves the bars as they are.
 void SetChartTitleLines(QChartView* view, const QStringList& lines);
 // Turns the marks of the drawn bars to `angle` degrees, without drawing them anew.

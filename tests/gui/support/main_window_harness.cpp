@@ -8,12 +8,10 @@
 #include <QToolButton>
 
 #include "settings/document_folders.h"
-#include "texts/language.h"
 
 namespace dorvex::gui::testing {
 
 MainWindowHarness::MainWindowHarness() {
-  texts::SetLanguage(texts::Language::English);
   if (!folder_.isValid()) qFatal("no temporary folder");
   settings_ = std::make_unique<settings::SettingsFile>(folder_.filePath(QStringLiteral("Dorvex.INI")).toStdString());
   StartupOptions options;
@@ -21,7 +19,7 @@ MainWindowHarness::MainWindowHarness() {
   const auto folders = settings::MakeDocumentFolders(folder_.path().toStdString(),
                                                      folder_.filePath(QStringLiteral("Documents")).toStdString(),
                                                      folder_.path().toStdString());
-  form_ = std::make_unique<TForm1>(platform_.Services(), settings_.get(), folders, options);
+  form_ = std::make_unique<MainWindow>(platform_.Services(), settings_.get(), folders, options);
   form_->show();
   if (!QTest::qWaitForWindowActive(form_.get())) qWarning("main window not active");
 }

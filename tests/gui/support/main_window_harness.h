@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/Prob_u.h"
+#include "app/main_window.h"
 #include "fake_platform.h"
 #include "settings/settings_file.h"
 
@@ -17,11 +17,12 @@ namespace dorvex::gui::testing {
 
 class MainWindowHarness {
  public:
-  // Starts the window (no splash) in English and waits until it is active.
+  // Starts the window (no splash) on an empty settings file, so in English, and
+  // waits until it is active.
   MainWindowHarness();
   ~MainWindowHarness();
 
-  TForm1& form() { return *form_; }
+  MainWindow& form() { return *form_; }
   FakePlatform& platform() { return platform_; }
   const QTemporaryDir& folder() const { return folder_; }
 
@@ -51,7 +52,7 @@ class MainWindowHarness {
   QTemporaryDir folder_;
   FakePlatform platform_;
   std::unique_ptr<settings::SettingsFile> settings_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<MainWindow> form_;
 };
 
 }  // namespace dorvex::gui::testing

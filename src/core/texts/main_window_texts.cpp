@@ -1,26 +1,16 @@
-// The main window's captions and hints in both languages.
-#include <QAction>
-#include <QChartView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QTableWidget>
-#include <QToolButton>
+#include "texts/main_window_texts.h"
 
-#include "app/Prob_u.h"
-#include "app/grid_cells.h"
-#include "app/hints.h"
-#include "statvex/number_text.h"
+#include <algorithm>
+#include <span>
+
 #include "texts/messages.h"
 
-namespace dorvex::gui {
+namespace dorvex::texts {
 
 namespace {
 
 // One control's texts; nullptr leaves the text as it is.
-struct ControlTexts {
+struct Entry {
   const char* name;
   const char* english;
   const char* czech;
@@ -28,7 +18,7 @@ struct ControlTexts {
   const char* czechHint;
 };
 
-const ControlTexts kControlTexts[] = {
+constexpr Entry kControlTexts[] = {
     // Main menu.
     {"Soubor1", "&File", "&Soubor", nullptr, nullptr},
     {"Otevt1", "&Open ...", "&Otevřít ...", nullptr, nullptr},
@@ -151,8 +141,14 @@ const ControlTexts kControlTexts[] = {
     {"Label7", "Operation", "Operace", nullptr, nullptr},
 };
 
+// A control that takes the hint of another with the same action: {taker, giver}.
+struct HintCopy {
+  const char* taker;
+  const char* giver;
+};
+
 // Tool-bar buttons that take the hint of the menu item with the same action.
-const std::pair<const char*, const char*> kButtonHintFromItem[] = {
+constexpr HintCopy kButtonHintFromItem[] = {
     {"HistVysl", "Histogram1"},     {"Vysledky", "Vysledky1"},     {"OtevriWord", "OtevriWord1"},
     {"UlozGraf", "UlozGraf1"},      {"UlozOkno", "UlozOkno1"},     {"BitBtn13", "Konec1"},
     {"BitBtn37", "TextAdobe"},      {"PopisAB", "Vslhistogramu1"}, {"ZmenaBarev", "Barvy1"},
@@ -162,85 +158,146 @@ const std::pair<const char*, const char*> kButtonHintFromItem[] = {
 };
 
 // Menu items that take the hint of the tool-bar button with the same action.
-const std::pair<const char*, const char*> kItemHintFromButton[] = {
+constexpr HintCopy kItemHintFromButton[] = {
     {"HistogramA1", "VstupA"}, {"HistogramB1", "VstupB"}, {"Kivkatrvnzaten1", "KrivkaTrvani"},
     {"ReOpenA", "SBHistA"},    {"ReOpenB", "SBHistB"},
 };
 
-void SetCaption(QObject* object, const QString& text) {
-  if (auto* action = qobject_cast<QAction*>(object)) action->setText(text);
-  else if (auto* menu = qobject_cast<QMenu*>(object)) menu->setTitle(text);
-  else if (auto* group = qobject_cast<QGroupBox*>(object)) group->setTitle(text);
-  else if (auto* button = qobject_cast<QAbstractButton*>(object)) button->setText(text);
-  else if (auto* label = qobject_cast<QLabel*>(object)) label->setText(text);
+constexpr int kScreenWidthMessage = 7;
+constexpr int kOverwriteMessage = 21;
+constexpr int kCombinationMessage = 55;
+constexpr int kValueLabelsMessage = 208;
+
+bool InCzech(Language language) { return language == Language::Czech; }
+
+const Entry* FindEntry(std::string_view name) {
+  for (const Entry& entry : kControlTexts) {
+    if (name == entry.name) return &entry;
+  }
+  return nullptr;
 }
 
-void SetAnyHint(QObject* object, const QString& hint) {
-  if (auto* action = qobject_cast<QAction*>(object)) SetHint(action, hint);
-  else if (auto* widget = qobject_cast<QWidget*>(object)) SetHint(widget, hint);
+const char* OwnHint(const Entry& entry, Language language) {
+  return InCzech(language) ? entry.czechHint : entry.englishHint;
 }
 
-void SetGridLabels(QTableWidget* grid, const QStringList& labels) {
-  for (int row = 0; row < labels.size(); ++row) SetCell(grid, row, 0, labels.at(row));
+const char* CopiedFrom(std::string_view taker) {
+  for (const HintCopy& copy : kButtonHintFromItem) {
+    if (taker == copy.taker) return copy.giver;
+  }
+  for (const HintCopy& copy : kItemHintFromButton) {
+    if (taker == copy.taker) return copy.giver;
+  }
+  return nullptr;
+}
+
+std::string Before(std::string_view hint, char bar) {
+  const std::size_t at = hint.find(bar);
+  return std::string(at == std::string_view::npos ? hint : hint.substr(0, at));
+}
+
+std::string After(std::string_view hint, char bar) {
+  const std::size_t at = hint.find(bar);
+  return std::string(at == std::string_view::npos ? hint : hint.substr(at + 1));
 }
 
 }  // namespace
 
-void TForm1::SetWindowTexts(texts::Language language) {
-  const bool czech = language == texts::Language::Czech;
-  const auto find = [this](const char* name) -> QObject* {
-    return findChild<QObject*>(QString::fromLatin1(name));
-  };
-  for (const ControlTexts& entry : kControlTexts) {
-    QObject* object = find(entry.name);
-    if (object == nullptr) continue;
-    const char* caption = czech ? entry.czech : entry.english;
-    const char* hint = czech ? entry.czechHint : entry.englishHint;
-    if (caption != nullptr) SetCaption(object, QString::fromUtf8(caption));
-    if (hint != nullptr) SetAnyHint(object, QString::fromUtf8(hint));
-  }
-  for (const auto& [button, item] : kButtonHintFromItem) SetAnyHint(find(button), HintOf(find(item)));
-  for (const auto& [item, button] : kItemHintFromButton) SetAnyHint(find(item), HintOf(find(button)));
-  RebuildSlotHints();
-
-  setWindowTitle(QStringLiteral("D o r v e x  -  ") + (czech ? QStringLiteral("Verze ") : QStringLiteral("Version ")) +
-                 QString::fromStdString(statvex::VersionText()));
-  const QStringList summary = czech ? QStringList{"Typ", "Počet intervalů", "Suma četností"}
-                                    : QStringList{"Type", "Number of intervals", "Probability summation"};
-  SetGridLabels(StringGrid3, summary);
-  SetGridLabels(StringGrid4, summary);
-  SetGridLabels(StringGrid5, czech ? QStringList{"Typ", "Min", "Max", "Počet intervalů", "Suma pravděpodobností",
-                                                 "Suma četností"}
-                                   : QStringList{"Type", "Min", "Max", "Number of intervals",
-                                                 "sum of probabilities", "sum of frequencies"});
-  SetGridLabels(StringGrid7, {QStringLiteral("P(x)"), QStringLiteral("P(X<=x)")});
-  SetGridLabels(StringGrid6, {QStringLiteral("Qp")});
-
-  const auto message = [language](int n) { return QString::fromStdString(texts::MessageText(n, language)); };
-  for (QComboBox* type : {CBTypHistA, CBTypHistB}) {
-    const int current = type->currentIndex();
-    type->clear();
-    type->addItems({QStringLiteral("Histogram"), message(55), message(56), message(57), message(58)});
-    type->setCurrentIndex(std::max(0, current));
-  }
-  const int labelMode = CBValInd->currentIndex();
-  CBValInd->clear();
-  CBValInd->addItems({QStringLiteral("Index x"), message(208)});
-  CBValInd->setCurrentIndex(labelMode < 0 ? (index1->isChecked() ? 0 : 1) : labelMode);
-  SetHint(Chart_AB, message(162));
+std::string MainWindowHint(std::string_view objectName, Language language) {
+  if (const char* giver = CopiedFrom(objectName)) objectName = giver;
+  const Entry* entry = FindEntry(objectName);
+  const char* hint = entry != nullptr ? OwnHint(*entry, language) : nullptr;
+  return hint != nullptr ? std::string(hint) : std::string();
 }
 
-void TForm1::RebuildSlotHints() {
-  // The listing buttons name the slot they list, after both parts of the hint.
-  const auto withName = [](const QString& hint, const std::string& name) {
-    if (name.empty()) return hint;
-    const QString suffix = QStringLiteral(" : ") + QString::fromStdString(name);
-    return ShortHint(hint) + suffix + QLatin1Char('|') + LongHint(hint) + suffix;
-  };
-  SetHint(PopisA, withName(HintOf(VypisVstHistA), slotA_.name));
-  SetHint(VypisHistA, withName(HintOf(histogramuA1), slotA_.name));
-  SetHint(PopisB, withName(HintOf(VypisVstHistB), slotB_.name));
-  SetHint(VypisHistB, withName(HintOf(histogramuB1), slotB_.name));
+std::vector<ControlText> MainWindowControlTexts(Language language) {
+  std::vector<ControlText> texts;
+  for (const Entry& entry : kControlTexts) {
+    ControlText text{entry.name, std::nullopt, std::nullopt};
+    if (const char* caption = InCzech(language) ? entry.czech : entry.english) text.caption = caption;
+    if (const char* hint = OwnHint(entry, language)) text.hint = hint;
+    texts.push_back(std::move(text));
+  }
+  for (const std::span<const HintCopy> copies : {std::span<const HintCopy>(kButtonHintFromItem),
+                                                 std::span<const HintCopy>(kItemHintFromButton)}) {
+    for (const HintCopy& copy : copies) {
+      const auto taker = std::find_if(texts.begin(), texts.end(),
+                                      [&](const ControlText& text) { return text.objectName == copy.taker; });
+      ControlText& target = taker != texts.end() ? *taker : texts.emplace_back(ControlText{copy.taker, {}, {}});
+      target.hint = MainWindowHint(copy.giver, language);
+    }
+  }
+  return texts;
 }
 
-}  // namespace dorvex::gui
+std::string HintNaming(std::string_view hint, std::string_view name) {
+  if (name.empty()) return std::string(hint);
+  const std::string suffix = " : " + std::string(name);
+  return Before(hint, '|') + suffix + "|" + After(hint, '|') + suffix;
+}
+
+std::vector<ControlText> SlotListingHints(Language language, std::string_view nameA, std::string_view nameB) {
+  const auto named = [language](const char* button, const char* item, std::string_view name) {
+    return ControlText{button, std::nullopt, HintNaming(MainWindowHint(item, language), name)};
+  };
+  return {named("PopisA", "VypisVstHistA", nameA), named("VypisHistA", "histogramuA1", nameA),
+          named("PopisB", "VypisVstHistB", nameB), named("VypisHistB", "histogramuB1", nameB)};
+}
+
+std::vector<std::string> MainWindowGridLabels(std::string_view objectName, Language language) {
+  const bool czech = InCzech(language);
+  if (objectName == "StringGrid3" || objectName == "StringGrid4") {
+    if (czech) return {"Typ", "Počet intervalů", "Suma četností"};
+    return {"Type", "Number of intervals", "Probability summation"};
+  }
+  if (objectName == "StringGrid5") {
+    if (czech) return {"Typ", "Min", "Max", "Počet intervalů", "Suma pravděpodobností", "Suma četností"};
+    return {"Type", "Min", "Max", "Number of intervals", "sum of probabilities", "sum of frequencies"};
+  }
+  if (objectName == "StringGrid7") return {"P(x)", "P(X<=x)"};
+  if (objectName == "StringGrid6") return {"Qp"};
+  return {};
+}
+
+std::vector<std::string> MainWindowListItems(std::string_view objectName, Language language) {
+  if (objectName == "CBTypHistA" || objectName == "CBTypHistB") {
+    std::vector<std::string> items{"Histogram"};
+    for (int n = kCombinationMessage; n < kCombinationMessage + 4; ++n) items.push_back(MessageText(n, language));
+    return items;
+  }
+  if (objectName == "CBValInd") return {"Index x", MessageText(kValueLabelsMessage, language)};
+  if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT", "INT & P(x)"};
+  return {};
+}
+
+std::string MainWindowTitle(Language language, std::string_view version) {
+  std::string title = InCzech(language) ? "D o r v e x  -  Verze " : "D o r v e x  -  Version ";
+  title += version;
+  return title;
+}
+
+std::string ScreenWidthWarning(int width, Language language) {
+  std::string warning = "\t";
+  warning += InsertText(MessageText(kScreenWidthMessage, language), std::to_string(width));
+  return warning;
+}
+
+std::string OverwriteQuestion(std::string_view path, Language language) {
+  return InsertText(MessageText(kOverwriteMessage, language), path);
+}
+
+FileDialogTexts DistributionOpenDialog(char slotLetter) {
+  return {std::string("Histogram ") + slotLetter, {"Distributions Files (*.dis)", "All files (*)"}, "dis"};
+}
+
+FileDialogTexts PictureSaveDialog(std::string_view suffix, Language language) {
+  const Entry* item = FindEntry("UlozGraf1");
+  std::string title = InCzech(language) ? item->czech : item->english;
+  title.erase(std::remove(title.begin(), title.end(), '&'), title.end());
+  std::string filter = "Distributions Files (*.";
+  filter += suffix;
+  filter += ")";
+  return {title, {filter, "All files (*)"}, std::string(suffix)};
+}
+
+}  // namespace dorvex::texts

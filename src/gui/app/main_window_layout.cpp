@@ -17,11 +17,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/Prob_u.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "app/toolbar_icons.h"
 #include "charts/draw_histogram.h"
+#include "engine/operation_table.h"
+#include "texts/main_window_texts.h"
 
 namespace dorvex::gui {
 
@@ -103,16 +106,16 @@ void PlainFont(QWidget* widget) {
 
 }  // namespace
 
-void TForm1::CreateToolBar() {
-  Panel2 = Named(new QWidget(centralWidget()), "Panel2");
-  Panel2->setFixedHeight(33);
-  Panel2->installEventFilter(this);
-  auto* row = new QHBoxLayout(Panel2);
+void MainWindow::CreateToolBar() {
+  toolBar = Named(new QWidget(centralWidget()), "Panel2");
+  toolBar->setFixedHeight(33);
+  toolBar->installEventFilter(this);
+  auto* row = new QHBoxLayout(toolBar);
   row->setContentsMargins(4, 4, 4, 4);
   row->setSpacing(0);
 
   const auto button = [&](QToolButton*& member, const char* name) {
-    member = Named(new QToolButton(Panel2), name);
+    member = Named(new QToolButton(toolBar), name);
     member->setFixedSize(25, 25);
     member->setAutoRaise(true);
     member->setIcon(ToolBarIcon(member->objectName(), style()));
@@ -121,43 +124,43 @@ void TForm1::CreateToolBar() {
   };
   const auto gap = [&] { row->addSpacing(5); };
 
-  button(VstupA, "VstupA");
-  button(SBHistA, "SBHistA");
-  button(VstupB, "VstupB");
-  button(SBHistB, "SBHistB");
+  button(inputA.openButton, "VstupA");
+  button(inputA.reopenButton, "SBHistA");
+  button(inputB.openButton, "VstupB");
+  button(inputB.reopenButton, "SBHistB");
   gap();
-  button(HistVysl, "HistVysl");
-  button(Vysledky, "Vysledky");
-  button(OtevriWord, "OtevriWord");
-  button(UlozGraf, "UlozGraf");
-  button(UlozOkno, "UlozOkno");
+  button(saveResultButton, "HistVysl");
+  button(saveReportButton, "Vysledky");
+  button(wordDocumentButton, "OtevriWord");
+  button(exportChartButton, "UlozGraf");
+  button(copyWindowButton, "UlozOkno");
   gap();
-  button(KrivkaTrvani, "KrivkaTrvani");
-  button(BChar, "BChar");
+  button(distributionFunctionButton, "KrivkaTrvani");
+  button(characteristicsButton, "BChar");
   gap();
-  button(BitBtn13, "BitBtn13");
+  button(exitButton, "BitBtn13");
   gap();
-  button(PopisA, "PopisA");
-  button(VypisHistA, "VypisHistA");
-  button(PopisB, "PopisB");
-  button(VypisHistB, "VypisHistB");
-  button(PopisAB, "PopisAB");
+  button(inputA.describeButton, "PopisA");
+  button(inputA.listFileButton, "VypisHistA");
+  button(inputB.describeButton, "PopisB");
+  button(inputB.listFileButton, "VypisHistB");
+  button(describeResultButton, "PopisAB");
   gap();
-  button(ZmenaBarev, "ZmenaBarev");
-  button(Default, "Default");
-  button(Zasobnik, "Zasobnik");
+  button(coloursButton, "ZmenaBarev");
+  button(defaultsButton, "Default");
+  button(clearReopenButton, "Zasobnik");
   gap();
-  button(VolejPicture, "VolejPicture");
-  button(BitBtn2, "BitBtn2");
-  button(BitBtn37, "BitBtn37");
+  button(pictureViewerButton, "VolejPicture");
+  button(textViewerButton, "BitBtn2");
+  button(pdfViewerButton, "BitBtn37");
   gap();
-  button(OAdresach, "OAdresach");
-  button(Verze, "Verze");
-  button(Help, "Help");
+  button(foldersButton, "OAdresach");
+  button(versionButton, "Verze");
+  button(helpButton, "Help");
   row->addStretch(1);
 }
 
-QGroupBox* TForm1::CreateInputPanel(model::SlotId slot) {
+QGroupBox* MainWindow::CreateInputPanel(model::SlotId slot) {
   const bool a = slot == model::SlotId::A;
   auto* panel = Named(new QGroupBox(centralWidget()), a ? "GroupBox1" : "GroupBox2");
   StylePanelCaption(panel);
@@ -214,183 +217,187 @@ QGroupBox* TForm1::CreateInputPanel(model::SlotId slot) {
   column->addLayout(middle);
   column->addWidget(chart, 1);
 
-  if (a) {
-    GroupBox1 = panel;
-    Edit_NameA = name;
-    CBTypHistA = type;
-    StringGrid3 = summary;
-    Label_MinA = minLabel;
-    Edit_MinA = min;
-    Label_MaxA = maxLabel;
-    Edit_MaxA = max;
-    Label_NasA = multipleLabel;
-    Edit_NasA = multiple;
-    Chart_A = chart;
-  } else {
-    GroupBox2 = panel;
-    Edit_NameB = name;
-    CBTypHistB = type;
-    StringGrid4 = summary;
-    Label_MinB = minLabel;
-    Edit_MinB = min;
-    Label_MaxB = maxLabel;
-    Edit_MaxB = max;
-    Label_NasB = multipleLabel;
-    Edit_NasB = multiple;
-    Chart_B = chart;
-  }
+  InputControls& c = Input(slot);
+  c.panel = panel;
+  c.nameField = name;
+  c.typeSelector = type;
+  c.summaryGrid = summary;
+  c.minLabel = minLabel;
+  c.minField = min;
+  c.maxLabel = maxLabel;
+  c.maxField = max;
+  c.multipleLabel = multipleLabel;
+  c.multipleField = multiple;
+  c.chart = chart;
   return panel;
 }
 
-QGroupBox* TForm1::CreateResultPanel() {
-  GroupBox3 = Named(new QGroupBox(centralWidget()), "GroupBox3");
-  StylePanelCaption(GroupBox3);
-  QWidget* panel = GroupBox3;
+QGroupBox* MainWindow::CreateResultPanel() {
+  resultPanel = Named(new QGroupBox(centralWidget()), "GroupBox3");
+  StylePanelCaption(resultPanel);
+  QWidget* panel = resultPanel;
 
   // Left: the result summary and the two queries.
   const int numberWidth = TextRoom(this, {kWidestNumber}, 12);
-  StringGrid5 = MakeStringGrid("StringGrid5", 6, 2, panel);
-  SetGridColumnWidths(StringGrid5, {TextRoom(this, {"sum of probabilities", "Suma pravděpodobností"}),
+  resultSummary = MakeStringGrid("StringGrid5", 6, 2, panel);
+  SetGridColumnWidths(resultSummary, {TextRoom(this, {"sum of probabilities", "Suma pravděpodobností"}),
                                     TextRoom(this, {kWidestNumber, " 4.06073E+15"}, 16)});
-  Label4 = MakeLabel("Label4", panel, Qt::AlignCenter);
-  Edit_P = MakeEdit("Edit_P", numberWidth, panel);
-  Label17 = MakeLabel("Label17", panel, Qt::AlignCenter);
-  Edit_AB = MakeEdit("Edit_AB", numberWidth, panel);
+  valueLabel = MakeLabel("Label4", panel, Qt::AlignCenter);
+  valueField = MakeEdit("Edit_P", numberWidth, panel);
+  probabilityLabel = MakeLabel("Label17", panel, Qt::AlignCenter);
+  probabilityField = MakeEdit("Edit_AB", numberWidth, panel);
   const int queryLabelWidth = TextRoom(this, {"P(X<=x)"}, 8);
-  StringGrid7 = MakeStringGrid("StringGrid7", 2, 2, panel);
-  SetGridColumnWidths(StringGrid7, {queryLabelWidth, TextRoom(this, {kWidestNumber})});
-  StringGrid6 = MakeStringGrid("StringGrid6", 1, 2, panel);
-  SetGridColumnWidths(StringGrid6, {queryLabelWidth, TextRoom(this, {kWidestNumber})});
+  valueAnswerGrid = MakeStringGrid("StringGrid7", 2, 2, panel);
+  SetGridColumnWidths(valueAnswerGrid, {queryLabelWidth, TextRoom(this, {kWidestNumber})});
+  quantileGrid = MakeStringGrid("StringGrid6", 1, 2, panel);
+  SetGridColumnWidths(quantileGrid, {queryLabelWidth, TextRoom(this, {kWidestNumber})});
 
   auto* queries = new QGridLayout();
   queries->setHorizontalSpacing(3);
   queries->setVerticalSpacing(1);
-  queries->addWidget(Label4, 0, 0);
-  queries->addWidget(Edit_P, 1, 0);
-  queries->addWidget(StringGrid7, 0, 1, 2, 1, Qt::AlignBottom);
-  queries->addWidget(Label17, 2, 0);
-  queries->addWidget(Edit_AB, 3, 0);
-  queries->addWidget(StringGrid6, 3, 1, Qt::AlignVCenter);
+  queries->addWidget(valueLabel, 0, 0);
+  queries->addWidget(valueField, 1, 0);
+  queries->addWidget(valueAnswerGrid, 0, 1, 2, 1, Qt::AlignBottom);
+  queries->addWidget(probabilityLabel, 2, 0);
+  queries->addWidget(probabilityField, 3, 0);
+  queries->addWidget(quantileGrid, 3, 1, Qt::AlignVCenter);
   auto* left = new QVBoxLayout();
   left->setSpacing(4);
-  left->addWidget(StringGrid5);
+  left->addWidget(resultSummary);
   left->addLayout(queries);
   left->addStretch(1);
 
   // Middle: the chart controls over the result chart.
-  CheckBox1 = Named(new QCheckBox(panel), "CheckBox1");
-  CBValInd = Named(new QComboBox(panel), "CBValInd");
-  CBMarks = Named(new QComboBox(panel), "CBMarks");
-  CBMarks->addItems({QStringLiteral("P(x)"), QStringLiteral("x"), QStringLiteral("x & P(x)"),
-                     QStringLiteral("INT"), QStringLiteral("INT & P(x)")});
-  SpinEdAngle = Named(new QSpinBox(panel), "SpinEdAngle");
-  SpinEdAngle->setRange(0, 360);
-  SpinEdAngle->setSingleStep(15);
-  SpinEdAngle->setValue(90);
-  Label_Angle = MakeLabel("Label_Angle", panel);
-  Chart_AB = MakeChart("Chart_AB", panel);
+  dataLabelsBox = Named(new QCheckBox(panel), "CheckBox1");
+  axisLabelsSelector = Named(new QComboBox(panel), "CBValInd");
+  marksSelector = Named(new QComboBox(panel), "CBMarks");
+  for (const std::string& item : texts::MainWindowListItems("CBMarks", language_)) marksSelector->addItem(ToQt(item));
+  labelAngleBox = Named(new QSpinBox(panel), "SpinEdAngle");
+  labelAngleBox->setRange(0, 360);
+  labelAngleBox->setSingleStep(15);
+  labelAngleBox->setValue(90);
+  labelAngleLabel = MakeLabel("Label_Angle", panel);
+  resultChart = MakeChart("Chart_AB", panel);
   auto* chartControls = new QHBoxLayout();
   chartControls->setSpacing(4);
-  chartControls->addWidget(CheckBox1);
-  chartControls->addWidget(CBValInd);
-  chartControls->addWidget(CBMarks);
-  chartControls->addWidget(SpinEdAngle);
-  chartControls->addWidget(Label_Angle);
+  chartControls->addWidget(dataLabelsBox);
+  chartControls->addWidget(axisLabelsSelector);
+  chartControls->addWidget(marksSelector);
+  chartControls->addWidget(labelAngleBox);
+  chartControls->addWidget(labelAngleLabel);
   chartControls->addStretch(1);
   // The result listing, shown under the enlarged result chart.
-  StringGrid2 = MakeStringGrid("StringGrid2", 1, 4, panel);
+  resultListing = MakeStringGrid("StringGrid2", 1, 4, panel);
   // Room for the bold headers of both languages.
   constexpr int kHeaderPadding = 28;
-  SetGridColumnWidths(StringGrid2, {TextRoom(this, {"   INT", " 1024 "}, kHeaderPadding),
+  SetGridColumnWidths(resultListing, {TextRoom(this, {"   INT", " 1024 "}, kHeaderPadding),
                                     TextRoom(this, {"                 x", "    -1.23457E-05"}, kHeaderPadding),
                                     TextRoom(this, {"   Probability P(x)", "    Pravděpod. P(x)", "    -1.23457E-05"},
                                              kHeaderPadding),
                                     TextRoom(this, {"    Frequency", "  -1.23457E-05", "    Četnost"},
                                              kHeaderPadding)});
-  StringGrid2->setFixedWidth(StringGrid2->width() + StringGrid2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-  StringGrid2->setFixedHeight(196);
-  StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  StringGrid2->hide();
+  resultListing->setFixedWidth(resultListing->width() + resultListing->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  resultListing->setFixedHeight(196);
+  resultListing->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  resultListing->hide();
   auto* middle = new QVBoxLayout();
   middle->setSpacing(2);
   middle->addLayout(chartControls);
-  middle->addWidget(Chart_AB, 1);
+  middle->addWidget(resultChart, 1);
   middle->addSpacing(4);
-  middle->addWidget(StringGrid2, 0, Qt::AlignHCenter);
+  middle->addWidget(resultListing, 0, Qt::AlignHCenter);
 
   // Right: the operation panel.
-  Panel1 = Named(new QWidget(panel), "Panel1");
-  Panel1->setFixedWidth(TextRoom(this, {"Exponent n"}, 14) + numberWidth);
-  Label_Mocnitel = MakeLabel("Label_Mocnitel", Panel1);
-  EdMocnitel = MakeEdit("EdMocnitel", numberWidth, Panel1);
-  Label19 = MakeLabel("Label19", Panel1);
-  EdXMin = MakeEdit("EdXMin", numberWidth, Panel1);
-  Label23 = MakeLabel("Label23", Panel1);
-  EdXMax = MakeEdit("EdXMax", numberWidth, Panel1);
-  Label13 = MakeLabel("Label13", Panel1);
-  EdNasob = MakeEdit("EdNasob", numberWidth, Panel1);
-  for (QWidget* hidden : std::initializer_list<QWidget*>{Label19, EdXMin, Label23, EdXMax, Label13, EdNasob}) {
+  operationPanel = Named(new QWidget(panel), "Panel1");
+  operationPanel->setFixedWidth(TextRoom(this, {"Exponent n"}, 14) + numberWidth);
+  exponentLabel = MakeLabel("Label_Mocnitel", operationPanel);
+  exponentField = MakeEdit("EdMocnitel", numberWidth, operationPanel);
+  resultMinLabel = MakeLabel("Label19", operationPanel);
+  resultMinField = MakeEdit("EdXMin", numberWidth, operationPanel);
+  resultMaxLabel = MakeLabel("Label23", operationPanel);
+  resultMaxField = MakeEdit("EdXMax", numberWidth, operationPanel);
+  resultMultipleLabel = MakeLabel("Label13", operationPanel);
+  resultMultipleField = MakeEdit("EdNasob", numberWidth, operationPanel);
+  for (QWidget* hidden : std::initializer_list<QWidget*>{resultMinLabel, resultMinField, resultMaxLabel, resultMaxField,
+                                                        resultMultipleLabel, resultMultipleField}) {
     KeepRoomWhenHidden(hidden);
   }
-  Label7 = MakeLabel("Label7", Panel1, Qt::AlignCenter);
-  ComboBox_Operace = Named(new QComboBox(Panel1), "ComboBox_Operace");
-  ComboBox_Operace->addItems({QStringLiteral(" A + B"), QStringLiteral(" A - B"), QStringLiteral(" A * B"),
-                              QStringLiteral(" A / B"), QStringLiteral(" A ^ 2"), QStringLiteral(" abs (A)"),
-                              QStringLiteral(" A ^ n"), QStringLiteral(" A + A +...+ A"),
-                              QStringLiteral(" A * A *...* A"), QStringLiteral(" A / A /... / A")});
-  ComboBox_Operace->setMaxVisibleItems(10);
-  Button_Proved_Operaci = Named(new QPushButton(QStringLiteral("OK"), Panel1), "Button_Proved_Operaci");
-  ProgressBar1 = Named(new QProgressBar(Panel1), "ProgressBar1");
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->setFixedHeight(12);
-  KeepRoomWhenHidden(ProgressBar1);
-  ProgressBar1->hide();
+  operationLabel = MakeLabel("Label7", operationPanel, Qt::AlignCenter);
+  operationSelector = Named(new QComboBox(operationPanel), "ComboBox_Operace");
+  for (const engine::OperationEntry& entry : engine::OperationTable()) {
+    operationSelector->addItem(ToQt(engine::OperationListText(entry.code, language_)));
+  }
+  operationSelector->setMaxVisibleItems(10);
+  runButton = Named(new QPushButton(QStringLiteral("OK"), operationPanel), "Button_Proved_Operaci");
+  progressBar = Named(new QProgressBar(operationPanel), "ProgressBar1");
+  progressBar->setTextVisible(false);
+  progressBar->setFixedHeight(12);
+  KeepRoomWhenHidden(progressBar);
+  progressBar->hide();
 
-  auto* operation = new QGridLayout(Panel1);
+  auto* operation = new QGridLayout(operationPanel);
   operation->setContentsMargins(0, 0, 0, 0);
   operation->setHorizontalSpacing(4);
   operation->setVerticalSpacing(2);
-  operation->addWidget(Label_Mocnitel, 0, 0);
-  operation->addWidget(EdMocnitel, 0, 1, Qt::AlignRight);
-  operation->addWidget(Label19, 1, 0);
-  operation->addWidget(EdXMin, 1, 1);
-  operation->addWidget(Label23, 2, 0);
-  operation->addWidget(EdXMax, 2, 1);
-  operation->addWidget(Label13, 3, 0);
-  operation->addWidget(EdNasob, 3, 1);
+  operation->addWidget(exponentLabel, 0, 0);
+  operation->addWidget(exponentField, 0, 1, Qt::AlignRight);
+  operation->addWidget(resultMinLabel, 1, 0);
+  operation->addWidget(resultMinField, 1, 1);
+  operation->addWidget(resultMaxLabel, 2, 0);
+  operation->addWidget(resultMaxField, 2, 1);
+  operation->addWidget(resultMultipleLabel, 3, 0);
+  operation->addWidget(resultMultipleField, 3, 1);
   operation->setRowStretch(4, 1);
-  operation->addWidget(Label7, 5, 0, 1, 2);
-  operation->addWidget(ComboBox_Operace, 6, 0, 1, 2);
-  operation->addWidget(Button_Proved_Operaci, 7, 0, 1, 2);
-  operation->addWidget(ProgressBar1, 8, 0, 1, 2);
+  operation->addWidget(operationLabel, 5, 0, 1, 2);
+  operation->addWidget(operationSelector, 6, 0, 1, 2);
+  operation->addWidget(runButton, 7, 0, 1, 2);
+  operation->addWidget(progressBar, 8, 0, 1, 2);
 
   for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) PlainFont(child);
 
-  auto* row = new QHBoxLayout(GroupBox3);
+  auto* row = new QHBoxLayout(resultPanel);
   row->setContentsMargins(5, 4, 5, 5);
   row->setSpacing(6);
   row->addLayout(left);
   row->addLayout(middle, 1);
-  row->addWidget(Panel1);
+  row->addWidget(operationPanel);
 
   // The re-open grid floats over the panels under the tool bar.
-  StringGrid1 = MakeStringGrid("StringGrid1", 1, 5, centralWidget());
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  StringGrid1->hide();
-  return GroupBox3;
+  reopenGrid = MakeStringGrid("StringGrid1", 1, 5, centralWidget());
+  reopenGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  reopenGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  reopenGrid->hide();
+  return resultPanel;
 }
 
-void TForm1::CreateStatusBar() {
-  StatusBar1 = Named(new QStatusBar(this), "StatusBar1");
-  StatusPanel0 = MakeLabel("StatusPanel0", StatusBar1);
-  StatusPanel0->setMinimumWidth(80);
-  StatusPanel1 = MakeLabel("StatusPanel1", StatusBar1);
-  StatusBar1->addWidget(StatusPanel0);
-  StatusBar1->addWidget(StatusPanel1, 1);
-  setStatusBar(StatusBar1);
-  Timer1 = Named(new QTimer(this), "Timer1");
-  Timer1->setInterval(1000);
+void MainWindow::ArrangeColumn(QGroupBox* panelA, QGroupBox* panelB) {
+  auto* inputs = new QHBoxLayout();
+  inputs->setContentsMargins(4, 0, 4, 0);
+  inputs->setSpacing(6);
+  inputs->addWidget(panelA, 1);
+  inputs->addWidget(panelB, 1);
+  auto* column = new QVBoxLayout(centralWidget());
+  column->setContentsMargins(0, 0, 0, 2);
+  column->setSpacing(2);
+  column->addWidget(toolBar);
+  // The input charts and the result chart share the height.
+  column->addLayout(inputs, kInputStretch);
+  auto* result = new QHBoxLayout();
+  result->setContentsMargins(4, 0, 4, 0);
+  result->addWidget(resultPanel);
+  column->addLayout(result, kResultStretch);
+}
+
+void MainWindow::CreateStatusBar() {
+  statusLine = Named(new QStatusBar(this), "StatusBar1");
+  clockPanel = MakeLabel("StatusPanel0", statusLine);
+  clockPanel->setMinimumWidth(80);
+  hintPanel = MakeLabel("StatusPanel1", statusLine);
+  statusLine->addWidget(clockPanel);
+  statusLine->addWidget(hintPanel, 1);
+  setStatusBar(statusLine);
+  clockTimer = Named(new QTimer(this), "Timer1");
+  clockTimer->setInterval(1000);
 }
 
 }  // namespace dorvex::gui

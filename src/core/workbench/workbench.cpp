@@ -1,0 +1,361 @@
+#include "workbench/workbench.h"
+
+#include "engine/multiples.h"
+#include "model/slot_texts.h"
+#include "statvex/number_text.h"
+#include "texts/messages.h"
+
+namespace dorvex::workbench {
+
+namespace {
+
+// The multiple text of a slot just opened or cleared, and of a plain run's result.
+constexpr const char* kDefaultMultipleText = "1.00";
+constexpr int kValueTitleMessage = 154;
+constexpr int kEmptyResultTitleMessage = 153;
+// After these refusals the multiple falls back to the smallest allowed, not to 1.
+constexpr int kMultipleOfABelowMinimumCode = 37;
+constexpr int kMultipleOfBBelowMinimumCode = 38;
+constexpr double kSmallestMultiple = 0.01;
+
+int Index(SlotId slot) { return slot == SlotId::A ? 0 : 1; }
+
+// The summary grid's counts carry a leading blank in slot A only.
+std::string CountPrefix(SlotId slot) { return slot == SlotId::A ? " " : ""; }
+
+std::string TypeTextOf(SlotId slot, model::HistogramType type) {
+  const std::string text = model::TypeText(type);
+  return slot == SlotId::A ? text : text.substr(1);
+}
+
+}  // namespace
+
+long double InputFrequencyMultiplier(SlotId slot, long double total) {
+  return slot == SlotId::A ? model::FrequencyMultiplier(total, 1.0L, total)
+                           : model::FrequencyMultiplier(1.0L, total, total);
+}
+
+long double ResultFrequencyMultiplier(int code, long double totalA, long double totalB, long double resultTotal) {
+  return model::FrequencyMultiplier(totalA, engine::IsBinaryOperation(code) ? totalB : 0.0L, resultTotal);
+}
+
+std::string ResultLabel(const std::string& operationLabel, double multiple) {
+  std::string label = operationLabel;
+  label += "   (nAB=";
+  label += statvex::MultipleText(multiple);
+  label += ")";
+  return label;
+}
+
+std::string ResultTitle(const std::string& operationLabel, double multiple) {
+  return "Histogram : " + ResultLabel(operationLabel, multiple);
+}
+
+std::string UpperBoundValueTitle(const std::string& typed, texts::Language language) {
+  return texts::MessageText(kValueTitleMessage, language) + " :  " + typed;
+}
+
+std::vector<std::string> SlotSummaryTexts(SlotId slot, const model::Histogram& base) {
+  return {TypeTextOf(slot, base.Type), CountPrefix(slot) + std::to_string(base.N),
+          model::FrequencySumText(base.Total, CountPrefix(slot))};
+}
+
+std::vector<std::string> EmptySlotSummaryTexts(SlotId slot) {
+  return {std::string(), CountPrefix(slot) + "0", CountPrefix(slot) + "0"};
+}
+
+std::string EmptySlotChartTitle(SlotId slot) {
+  return slot == SlotId::A ? "Histogram :  (A * nA)" : "Histogram :  ( B * nB)";
+}
+
+std::vector<std::string> EmptyResultChartTitle(texts::Language language) {
+  return {" ", texts::MessageText(kEmptyResultTitleMessage, language)};
+}
+
+std::vector<std::string> ResultSummaryTexts(const engine::OperationResult& result) {
+  const model::Histogram& h = result.histogram;
+  return {model::TypeText(h.Type),
+          statvex::DisplayNumber(h.Min),
+          statvex::DisplayNumber(h.Max),
+          model::IntervalCountText(h.N),
+          model::ProbabilitySumText(result.probabilitySum),
+          model::ResultTotalText(result.total)};
+}
+
+std::vector<std::string> EmptyResultSummaryTexts() {
+  const std::string zero = statvex::DisplayNumber(0.0);
+  return {std::string(), zero, zero, " 0", zero, " 0"};
+}
+
+Workbench::Workbench() : multipleTexts_{kDefaultMultipleText, kDefaultMultipleText}, resultMultipleText_(kDefaultMultipleText) {}
+
+// ---- inputs ----
+
+const model::HistogramSlot& Workbench::Slot(SlotId slot) const { return slots_[Index(slot)]; }
+
+model::HistogramSlot& Workbench::MutableSlot(SlotId slot) { return slots_[Index(slot)]; }
+
+const std::string& Workbench::MultipleText(SlotId slot) const { return multipleTexts_[Index(slot)]; }
+
+std::string Workbench::SlotChartTitle(SlotId slot) const {
+  return Slot(slot).chartLabel + MultipleText(slot) + ")";
+}
+
+void Workbench::ClearSlot(SlotId slot) {
+  handOverTarget_ = slot;
+  ClearResult();
+  model::HistogramSlot& s = MutableSlot(slot);
+  const model::HistogramType type = s.base.Type;
+  s = model::HistogramSlot{};
+  s.base.Type = type;
+  multipleTexts_[Index(slot)] = kDefaultMultipleText;
+}
+
+OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlListing, texts::Language language) {
+  model::DistributionReadOptions options;
+  options.typeWhenMissing = Slot(slot).base.Type;
+  options.controlListing = controlListing;
+  options.language = language;
+  model::DistributionReadResult read = model::ReadDistributionFile(path, options);
+  OpenOutcome opened;
+  opened.listing = std::move(read.listing);
+  if (!read.ok()) {
+    opened.error = read.error;
+    return opened;
+  }
+  reOpenList_.Add(path, kDefaultMultipleText, std::to_string(read.record.histogram.N));
+  ClearSlot(slot);
+  model::HistogramSlot& s = MutableSlot(slot);
+  s.base = read.record.histogram;
+  s.roundedFrequencySum = read.record.roundedFrequencySum;
+  s.sourcePath = path;
+  s.name = model::SlotNameFromPath(path);
+  s.chartLabel = model::SlotChartLabel(slot, s.name);
+  s.loaded = true;
+  s.scaled = model::ApplyMultiple(s.base, s.multiple);
+  return opened;
+}
+
+void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer) {
+  ClearResult();
+  model::AcceptGenerated(buffer, MutableSlot(buffer.target));
+}
+
+MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
+  model::HistogramSlot& s = MutableSlot(slot);
+  MultipleOutcome outcome;
+  // An empty slot has no type yet; its multiple is checked when a histogram comes.
+  const model::HistogramType type = s.loaded ? s.base.Type : model::HistogramType::Discrete;
+  outcome.error = engine::CheckInputMultiple(n, type, slot);
+  if (outcome.error) {
+    const int code = outcome.error->code;
+    n = code == kMultipleOfABelowMinimumCode || code == kMultipleOfBBelowMinimumCode ? kSmallestMultiple : 1.0;
+  }
+  outcome.inForce = n;
+  s.multiple = n;
+  multipleTexts_[Index(slot)] = statvex::NumberText(n);
+  if (!s.loaded) return outcome;
+
+  ClearResult();
+  s.scaled = model::ApplyMultiple(s.base, n);
+  outcome.rescaled = true;
+  if (!s.sourcePath.empty()) {
+    // The file keeps the interval count it entered the list with.
+    const settings::ReOpenEntry* entry = reOpenList_.Find(s.sourcePath);
+    const std::string intervals = entry != nullptr ? entry->intervals : std::to_string(s.base.N);
+    reOpenList_.Add(s.sourcePath, MultipleText(slot), intervals);
+  }
+  return outcome;
+}
+
+std::optional<model::ModelError> Workbench::PlaceRange(SlotId slot, engine::RangeEnd end, double value) {
+  model::HistogramSlot& s = MutableSlot(slot);
+  if (!s.loaded) return std::nullopt;
+  if (auto refusal = engine::PlaceOnRange(s.scaled, end, value)) return refusal;
+  ClearResult();
+  return std::nullopt;
+}
+
+// ---- result ----
+
+std::string Workbench::ResultLabel() const {
+  return result_ ? workbench::ResultLabel(result_->label, resultMultiple_) : std::string();
+}
+
+std::string Workbench::ResultTitle() const {
+  return result_ ? workbench::ResultTitle(result_->label, resultMultiple_) : std::string();
+}
+
+model::HistogramType Workbench::ResultTypeOf(int code) const {
+  engine::OperationRequest request;
+  request.code = code;
+  request.a = Slot(SlotId::A).loaded ? &Slot(SlotId::A).scaled : nullptr;
+  request.b = Slot(SlotId::B).loaded ? &Slot(SlotId::B).scaled : nullptr;
+  return engine::ResultType(request);
+}
+
+void Workbench::ClearResult() {
+  result_.reset();
+  resultMultiple_ = 1.0;
+  resultMultipleText_ = kDefaultMultipleText;
+  lastQuery_ = LastQuery{};
+}
+
+RunOutcome Workbench::Start(const RunRequest& request, engine::OperationRequest& engineRequest) {
+  ClearResult();
+  resultCode_ = request.code;
+  engineRequest.code = request.code;
+  engineRequest.a = Slot(SlotId::A).loaded ? &Slot(SlotId::A).scaled : nullptr;
+  engineRequest.b = Slot(SlotId::B).loaded ? &Slot(SlotId::B).scaled : nullptr;
+  engineRequest.exponent = request.exponent;
+  engineRequest.pointLimit = request.pointLimit;
+  engineRequest.progress = request.progress;
+  engineRequest.cancel = request.cancel;
+  return RunOutcome{};
+}
+
+void Workbench::Keep(RunOutcome& run, const std::string& multipleText) {
+  resultMultiple_ = run.multiple;
+  resultMultipleText_ = multipleText;
+  if (run.outcome.ok()) result_ = run.outcome.result;
+}
+
+RunOutcome Workbench::Run(const RunRequest& request) {
+  engine::OperationRequest engineRequest;
+  RunOutcome run = Start(request, engineRequest);
+  run.outcome = engine::RunOperation(engineRequest);
+  Keep(run, kDefaultMultipleText);
+  return run;
+}
+
+RunOutcome Workbench::Rescale(const RunRequest& request, double nAB) {
+  engine::OperationRequest engineRequest;
+  RunOutcome run = Start(request, engineRequest);
+  engine::RescaleOutcome rescaled = engine::RescaleResult(engineRequest, nAB);
+  run.outcome = std::move(rescaled.outcome);
+  run.notice = std::move(rescaled.notice);
+  run.multiple = rescaled.multiple;
+  Keep(run, statvex::NumberText(run.multiple));
+  return run;
+}
+
+void Workbench::TakeAsResult(SlotId slot) {
+  ClearResult();
+  const model::HistogramSlot& s = Slot(slot);
+  if (!s.loaded) return;
+  engine::OperationResult result;
+  result.histogram = s.scaled;
+  result.failureProbability = engine::FailureProbabilityOf(result.histogram);
+  result.total = static_cast<double>(s.scaled.Total);
+  result.totalExtended = s.scaled.Total;
+  resultCode_ = 0;
+  resultMultiple_ = 1.0;
+  resultMultipleText_ = kDefaultMultipleText;
+  result_ = std::move(result);
+}
+
+std::optional<model::ModelError> Workbench::PlaceResultRange(engine::RangeEnd end, double value) {
+  if (!result_) return std::nullopt;
+  if (auto refusal = engine::PlaceOnRange(result_->histogram, end, value)) return refusal;
+  // The probabilities now stand on other values: so does the failure probability.
+  result_->failureProbability = engine::FailureProbabilityOf(result_->histogram);
+  return std::nullopt;
+}
+
+// ---- questions ----
+
+engine::ValueAnswer Workbench::AskValue(double x) {
+  if (!result_) return {};
+  const engine::ValueAnswer answer = engine::ProbabilityOfValue(*result_, x);
+  if (answer.admissible) lastQuery_ = {QueryKind::Value, x};
+  return answer;
+}
+
+engine::QuantileAnswer Workbench::AskQuantile(double p) {
+  if (!result_) return {};
+  const engine::QuantileAnswer answer = engine::QuantileOfProbability(*result_, p);
+  if (answer.admissible) lastQuery_ = {QueryKind::Quantile, answer.value};
+  return answer;
+}
+
+std::optional<double> Workbench::QueryPosition() const {
+  if (!result_ || lastQuery_.kind == QueryKind::None || !(result_->histogram.d > 0.0)) return std::nullopt;
+  return (lastQuery_.at - result_->histogram.Min) / result_->histogram.d;
+}
+
+model::ListingQuery Workbench::ShadedQuery(bool valueShown, bool quantileShown) const {
+  if (lastQuery_.kind == QueryKind::Value && valueShown) return model::ListingQuery::Value;
+  if (lastQuery_.kind == QueryKind::Quantile && quantileShown) return model::ListingQuery::Quantile;
+  return model::ListingQuery::None;
+}
+
+// ---- listings ----
+
+long double Workbench::ListingMultiplier(Listed listed) const {
+  switch (listed) {
+    case Listed::A: return InputFrequencyMultiplier(SlotId::A, Slot(SlotId::A).base.Total);
+    case Listed::B: return InputFrequencyMultiplier(SlotId::B, Slot(SlotId::B).base.Total);
+    case Listed::Result:
+      return ResultFrequencyMultiplier(resultCode_, Slot(SlotId::A).base.Total, Slot(SlotId::B).base.Total,
+                                       result_ ? result_->totalExtended : 0.0L);
+  }
+  return 0.0L;
+}
+
+std::vector<model::ListingRow> Workbench::ResultListing(texts::Language language) const {
+  if (!result_) return {};
+  return model::ResultListingRows(result_->histogram, ListingMultiplier(Listed::Result), language);
+}
+
+std::vector<model::ListingShade> Workbench::ResultListingShades(model::ListingQuery query) const {
+  if (!result_) return {};
+  return model::ResultListingShades(result_->histogram, query, lastQuery_.at);
+}
+
+Description Workbench::Describe(Listed listed, texts::Language language) const {
+  Description description;
+  std::string title;
+  if (listed == Listed::Result) {
+    if (!result_) return description;
+    description.histogram = &result_->histogram;
+    title = "Histogram : " + result_->label;
+  } else {
+    const model::HistogramSlot& s = Slot(listed == Listed::A ? SlotId::A : SlotId::B);
+    if (!s.loaded) return description;
+    description.histogram = &s.scaled;
+    title = analysis::InputDescriptionTitle(s.name);
+  }
+  description.grid = analysis::DescriptionTable(*description.histogram, title, ListingMultiplier(listed), language);
+  return description;
+}
+
+analysis::ResultReportInput Workbench::ReportInput(const std::string& date, const std::string& time,
+                                                const std::string& version) const {
+  analysis::ResultReportInput input;
+  if (result_) {
+    input.result = result_->histogram;
+    input.resultTotal = result_->totalExtended;
+  }
+  input.label = ResultLabel();
+  const model::HistogramSlot& a = Slot(SlotId::A);
+  const model::HistogramSlot& b = Slot(SlotId::B);
+  input.nameA = a.name;
+  input.multipleA = statvex::MultipleText(a.multiple);
+  if (b.loaded) {
+    input.nameB = b.name;
+    input.multipleB = statvex::MultipleText(b.multiple);
+  }
+  input.date = date;
+  input.time = time;
+  input.version = version;
+  return input;
+}
+
+// ---- recently used files ----
+
+void Workbench::RememberSavedResult(const std::string& path) {
+  if (!result_) return;
+  reOpenList_.Add(path, kDefaultMultipleText, std::to_string(result_->histogram.N));
+}
+
+}  // namespace dorvex::workbench

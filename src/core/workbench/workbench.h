@@ -1,0 +1,221 @@
+#pragma once
+// The state a user works on — the input slots A and B with their multiples and
+// ranges, the result with its multiple and range, the last question put to the
+// result, the recently used files — and the rules between them. The main window and
+// dorvex-cli drive it; it shows nothing.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/queries.h"
+#include "engine/rescale.h"
+#include "model/distribution_file_reader.h"
+#include "model/histogram.h"
+#include "model/listing_rows.h"
+#include "model/report_error.h"
+#include "analysis/result_report.h"
+#include "settings/reopen_list.h"
+#include "texts/language.h"
+
+namespace dorvex::workbench {
+
+using model::SlotId;
+
+// Frequency multiplier of an input's description table: its own Total.
+long double InputFrequencyMultiplier(SlotId slot, long double total);
+// Frequency multiplier of the result's listing and description table: A's and B's
+// Totals (B's only after a two-input operation `code`) against the result total.
+long double ResultFrequencyMultiplier(int code, long double totalA, long double totalB, long double resultTotal);
+
+// The result label with its multiple: the operation label + "   (nAB=" + nAB in
+// the two-decimal multiple text + ")".
+std::string ResultLabel(const std::string& operationLabel, double multiple);
+// The result chart's title: "Histogram : " + ResultLabel.
+std::string ResultTitle(const std::string& operationLabel, double multiple);
+// Title of the value query's chart when x is the upper end of the result:
+// message 154 + " :  " + x as typed.
+std::string UpperBoundValueTitle(const std::string& typed, texts::Language language);
+
+// Texts of an input slot's summary grid (type, number of intervals, sum of
+// frequencies); slot A's carry a leading blank, slot B's none.
+std::vector<std::string> SlotSummaryTexts(SlotId slot, const model::Histogram& base);
+// The same for an empty slot.
+std::vector<std::string> EmptySlotSummaryTexts(SlotId slot);
+// Title of an empty input chart.
+std::string EmptySlotChartTitle(SlotId slot);
+// Title lines of the result chart with no result: a blank line, then message 153.
+std::vector<std::string> EmptyResultChartTitle(texts::Language language);
+// Texts of the result summary grid: type, Min, Max, number of intervals, sum of
+// probabilities, sum of frequencies.
+std::vector<std::string> ResultSummaryTexts(const engine::OperationResult& result);
+// The same with no result: empty type, zero values.
+std::vector<std::string> EmptyResultSummaryTexts();
+
+// The question last put to the result.
+enum class QueryKind { None, Value, Quantile };
+struct LastQuery {
+  QueryKind kind = QueryKind::None;
+  double at = 0.0;  // x of a value question, Qp of a quantile question
+};
+
+// What SetMultiple leaves.
+struct MultipleOutcome {
+  double inForce = 1.0;  // the multiple the slot has now
+  // Why the asked multiple was not taken: 0 (code 25), a fraction on a Pure Discrete
+  // slot (code 40), |n| < 0.01 (codes 37, 38); `inForce` is then 0.01 after 37
+  // and 38, else 1.
+  std::optional<model::ModelError> error;
+  // The slot holds a histogram and was scaled anew; the result is gone.
+  bool rescaled = false;
+};
+
+// What opening a distribution file gives.
+struct OpenOutcome {
+  // The reader's refusal; the slot is then as it was.
+  std::optional<model::ModelError> error;
+  // The control listing, when asked for: what was read, also of a refused file.
+  std::vector<model::ControlListingRow> listing;
+};
+
+// How to run the operation.
+struct RunRequest {
+  int code = 0;          // OperationCode; 0 runs nothing and ends with error 30
+  std::string exponent;  // n of operations 7..10 as typed
+  int pointLimit = engine::kDefaultPointLimit;
+  engine::ProgressCallback progress;  // optional, passed to the engine
+  engine::CancelCallback cancel;      // optional, passed to the engine
+};
+
+// What a run gives. `outcome` is the engine's, kept for display also when invalid
+// (error 30); the workbench keeps the result only when the outcome is ok.
+struct RunOutcome {
+  engine::OperationOutcome outcome;
+  // Shown before the result: a result multiple of 0 (message 23) or a fraction on a
+  // Pure Discrete result (code 40); the run then goes on with the multiple 1.
+  std::optional<model::ModelError> notice;
+  double multiple = 1.0;  // nAB the result was scaled by
+};
+
+// Which histogram a description table lists.
+enum class Listed { A, B, Result };
+
+// A description table and what it lists.
+struct Description {
+  const model::Histogram* histogram = nullptr;  // the scaled input or the result
+  analysis::DescriptionGrid grid;
+};
+
+class Workbench {
+ public:
+  Workbench();
+
+  // ---- inputs ----
+  const model::HistogramSlot& Slot(SlotId slot) const;
+  // Text of the slot's multiple as the field shows it: "1.00" after opening or
+  // clearing, else the number text of the multiple in force ("2", "0.01").
+  const std::string& MultipleText(SlotId slot) const;
+  // Title of the slot's chart: its chart label, the multiple text and ")".
+  std::string SlotChartTitle(SlotId slot) const;
+  // The slot a generator's histogram goes into next.
+  SlotId HandOverTarget() const { return handOverTarget_; }
+
+  // Empties the slot (its type stays, for a next file without a Type line), sets the
+  // multiple to 1, makes it the hand-over target and clears the result.
+  void ClearSlot(SlotId slot);
+  // Reads `path` into the slot. On success the slot is cleared and filled (multiple
+  // 1), and the file enters the re-open list with "1.00" and its interval count;
+  // the listing rows are in `language`. A refused file changes nothing.
+  OpenOutcome Open(SlotId slot, const std::string& path, bool controlListing, texts::Language language);
+  // Takes a generator's histogram into the buffer's target slot (Type Discrete,
+  // scaled by the slot's multiple) and clears the result.
+  void AcceptGenerated(const model::HandOverBuffer& buffer);
+
+  // Sets the slot's multiple to n, or after a refusal to the fallback. A slot holding
+  // a histogram is scaled anew, the result cleared and its file re-entered in the
+  // re-open list with the new multiple text. An empty slot is checked as Discrete.
+  MultipleOutcome SetMultiple(SlotId slot, double n);
+  // Places the slot's scaled histogram on a new span (engine::PlaceOnRange); the
+  // base and the multiple stay. Accepted: the result is cleared. Nothing happens to
+  // an empty slot.
+  std::optional<model::ModelError> PlaceRange(SlotId slot, engine::RangeEnd end, double value);
+
+  // ---- result ----
+  // The valid result; nullptr while there is none.
+  const engine::OperationResult* Result() const { return result_ ? &*result_ : nullptr; }
+  // The operation code of the result (or of the last run).
+  int ResultCode() const { return resultCode_; }
+  // nAB of the result, and its text as the multiple field shows it: "1.00" after a
+  // plain run, the number text after a rescale.
+  double ResultMultiple() const { return resultMultiple_; }
+  const std::string& ResultMultipleText() const { return resultMultipleText_; }
+  // ResultLabel and ResultTitle of the result; empty without one.
+  std::string ResultLabel() const;
+  std::string ResultTitle() const;
+  // Type the result of `code` on the present inputs will have.
+  model::HistogramType ResultTypeOf(int code) const;
+
+  // Drops the result, its multiple (back to 1) and the question put to it.
+  void ClearResult();
+  // Clears the result and runs the operation on the scaled inputs.
+  RunOutcome Run(const RunRequest& request);
+  // Clears the result, runs the operation again and scales its result by nAB.
+  RunOutcome Rescale(const RunRequest& request, double nAB);
+  // Lets a histogram of the slot stand for a result (a file's own queries): its
+  // failure probability is computed from its values.
+  void TakeAsResult(SlotId slot);
+  // Places the result on a new span (engine::PlaceOnRange) and computes its failure
+  // probability anew. Nothing happens without a result.
+  std::optional<model::ModelError> PlaceResultRange(engine::RangeEnd end, double value);
+
+  // ---- questions ----
+  // P(x) and P(X <= x); an admissible answer becomes the last question.
+  engine::ValueAnswer AskValue(double x);
+  // Qp for p; an admissible answer becomes the last question.
+  engine::QuantileAnswer AskQuantile(double p);
+  const LastQuery& LastQuestion() const { return lastQuery_; }
+  // Where the last question stands on the result chart, in bars from the first;
+  // empty without a question or a class width.
+  std::optional<double> QueryPosition() const;
+  // Which question shades the result listing: the last one, while its field
+  // (`valueShown`, `quantileShown`) still holds text.
+  model::ListingQuery ShadedQuery(bool valueShown, bool quantileShown) const;
+
+  // ---- listings ----
+  long double ListingMultiplier(Listed listed) const;
+  // The result listing in `language` (empty without a result), and its row shades.
+  std::vector<model::ListingRow> ResultListing(texts::Language language) const;
+  std::vector<model::ListingShade> ResultListingShades(model::ListingQuery query) const;
+  // The description table of an input or of the result; no histogram when the slot
+  // is empty or there is no result.
+  Description Describe(Listed listed, texts::Language language) const;
+  // What the text report of the result shows besides `date`, `time` and `version`.
+  analysis::ResultReportInput ReportInput(const std::string& date, const std::string& time,
+                                       const std::string& version) const;
+
+  // ---- recently used files ----
+  const settings::ReOpenList& ReOpenList() const { return reOpenList_; }
+  void SetReOpenList(settings::ReOpenList list) { reOpenList_ = std::move(list); }
+  // A result written to `path` enters the list with "1.00" and its interval count.
+  void RememberSavedResult(const std::string& path);
+
+ private:
+  model::HistogramSlot& MutableSlot(SlotId slot);
+  RunOutcome Start(const RunRequest& request, engine::OperationRequest& engineRequest);
+  void Keep(RunOutcome& run, const std::string& multipleText);
+
+  model::HistogramSlot slots_[2];
+  std::string multipleTexts_[2];
+  SlotId handOverTarget_ = SlotId::A;
+
+  std::optional<engine::OperationResult> result_;
+  int resultCode_ = 0;
+  double resultMultiple_ = 1.0;
+  std::string resultMultipleText_;
+  LastQuery lastQuery_;
+
+  settings::ReOpenList reOpenList_;
+};
+
+}  // namespace dorvex::workbench

@@ -1,0 +1,148 @@
+// The windows of other modules the main window opens — the splash, the listing
+// windows, the trace of a file being read, the listing of an input's file — and the
+// result commands: the characteristics box, the result as a distribution file and
+// as a report, and the word processor. Every use of those windows is in this file.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "analysis/file_listing_window.h"
+#include "analysis/listing_window.h"
+#include "analysis/read_trace_window.h"
+#include "analysis/result_commands.h"
+#include "app/splash_window.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "engine/operation_table.h"
+#include "settings/main_window_settings.h"
+#include "statvex/number_text.h"
+
+namespace dorvex::gui {
+
+struct MainWindow::CompanionWindows {
+  QPointer<SplashWindow> splash;
+  ListingWindow* pointListing = nullptr;     // a Pure Discrete histogram's description
+  ReadTraceWindow* readTrace = nullptr;      // a file's lines while it is read
+  ListingWindow* intervalListing = nullptr;  // a Discrete histogram's description
+  FileListingWindow* fileListing = nullptr;  // an input's distribution file
+};
+
+void MainWindow::CompanionWindowsDeleter::operator()(CompanionWindows* windows) const { delete windows; }
+
+void MainWindow::CreateCompanionWindows() {
+  companions_.reset(new CompanionWindows);
+  companions_->pointListing =
+      new ListingWindow(ListingKind::Points, services_, settings_, ToQt(folders_.graphs), language_, this);
+  companions_->readTrace = new ReadTraceWindow(settings_, this);
+  companions_->intervalListing =
+      new ListingWindow(ListingKind::Intervals, services_, settings_, ToQt(folders_.graphs), language_, this);
+  companions_->fileListing = new FileListingWindow(settings_, language_, this);
+}
+
+void MainWindow::PassLanguageToCompanions() {
+  services_.messages->SetLanguage(language_);
+  if (companions_ == nullptr) return;
+  companions_->pointListing->SetLanguage(language_);
+  companions_->intervalListing->SetLanguage(language_);
+  companions_->fileListing->SetLanguage(language_);
+}
+
+void MainWindow::ShowSplash() {
+  companions_->splash = new SplashWindow(this);
+  companions_->splash->show();
+}
+
+void MainWindow::CentreSplash() {
+  if (companions_->splash != nullptr) {
+    companions_->splash->move(geometry().center() - companions_->splash->rect().center());
+  }
+}
+
+void MainWindow::CloseSplash() {
+  if (companions_ != nullptr && companions_->splash != nullptr) companions_->splash->close();
+}
+
+void MainWindow::ConnectListingCommands() {
+  const auto both = [this](QToolButton* button, QAction* item, auto handler) {
+    connect(button, &QToolButton::clicked, this, handler);
+    connect(item, &QAction::triggered, this, handler);
+  };
+  both(characteristicsButton, characteristicsItem, [this] { CharacteristicsClick(); });
+  both(saveResultButton, saveResultItem, [this] { SaveResultClick(); });
+  both(saveReportButton, saveReportItem, [this] { SaveReportClick(); });
+  both(wordDocumentButton, wordDocumentItem, [this] { WordDocumentClick(); });
+  both(inputA.describeButton, inputA.describeItem, [this] { Describe(workbench::Listed::A); });
+  both(inputB.describeButton, inputB.describeItem, [this] { Describe(workbench::Listed::B); });
+  both(describeResultButton, describeResultItem, [this] { Describe(workbench::Listed::Result); });
+  both(inputA.listFileButton, inputA.listFileItem, [this] { ListInputFile(model::SlotId::A); });
+  both(inputB.listFileButton, inputB.listFileItem, [this] { ListInputFile(model::SlotId::B); });
+}
+
+void MainWindow::CharacteristicsClick() {
+  const engine::OperationResult* result = bench_.Result();
+  if (result == nullptr) return;
+  const int selected = engine::OperationCodeAt(operationSelector->currentIndex());
+  ShowCharacteristics(services_, engine::CharacteristicsTitle(selected, language_), *result, language_);
+}
+
+void MainWindow::SaveResultClick() {
+  const engine::OperationResult* result = bench_.Result();
+  if (result == nullptr) return;
+  reopenGrid->hide();
+  const QString path =
+      SaveResultDistributionFile(services_, ToQt(folders_.calculated), result->histogram, result->totalExtended,
+                                 language_);
+  if (path.isEmpty()) return;
+  settings::WriteLastFile(*settings_, settings::LastFile::ResultHistogram, ToStd(path));
+  bench_.RememberSavedResult(ToStd(path));
+  valueField->clear();
+  probabilityField->clear();
+  valueField->setFocus();
+}
+
+void MainWindow::SaveReportClick() {
+  if (bench_.Result() == nullptr) return;
+  reopenGrid->hide();
+  const workbench::ClockReading now = Now();
+  const analysis::ResultReportInput input =
+      bench_.ReportInput(workbench::ShortDateText(now, separators_), workbench::LongTimeText(now, separators_),
+                         statvex::VersionText());
+  const QString path = SaveResultReport(services_, ToQt(folders_.calculated), input, reportTextItem->isChecked(), language_);
+  if (path.isEmpty()) return;
+  settings::WriteLastFile(*settings_, settings::LastFile::ResultReport, ToStd(path));
+  valueField->clear();
+  probabilityField->clear();
+  valueField->setFocus();
+}
+
+void MainWindow::WordDocumentClick() { OpenInWordProcessor(services_, QString(), ToQt(folders_.graphs), language_); }
+
+void MainWindow::Describe(workbench::Listed listed) {
+  const workbench::Description description = bench_.Describe(listed, language_);
+  if (description.histogram == nullptr) return;
+  const model::Histogram& h = *description.histogram;
+  ListingPaint paint;
+  paint.shading.coloured = !highlightOffItem->isChecked();
+  paint.shading.listsResult = listed == workbench::Listed::Result;
+  paint.shading.resultClassWidth = paint.shading.listsResult ? h.d : 0.0;
+  if (h.Type == model::HistogramType::Discrete) {
+    companions_->intervalListing->ShowListing(h, description.grid, paint);
+  } else {
+    companions_->pointListing->ShowListing(h, description.grid, paint);
+  }
+}
+
+void MainWindow::ListInputFile(model::SlotId slot) {
+  const model::HistogramSlot& s = bench_.Slot(slot);
+  if (s.loaded && !s.sourcePath.empty()) companions_->fileListing->ListInputFile(ToQt(s.sourcePath), ToQt(s.name));
+}
+
+void MainWindow::ShowReadTrace(const std::vector<model::ControlListingRow>& rows) {
+  if (!rows.empty()) companions_->readTrace->ShowControlListing(rows);
+}
+
+}  // namespace dorvex::gui
