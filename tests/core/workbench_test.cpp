@@ -9,7 +9,7 @@
 #include "engine/engine.h"
 #include "engine/multiples.h"
 #include "model/histogram.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 #include "statvex/number_text.h"
 #include "workbench/workbench.h"
 
@@ -249,7 +249,7 @@ TEST(Workbench, AnsweredQuestionsAreRememberedRefusedOnesAreNot) {
 
 TEST(Workbench, TheListingIsShadedByTheLastQuestionWhileItsFieldHoldsText) {
   Workbench bench = Summed();
-  using Q = model::ListingQuery;
+  using Q = analysis::ListingQuery;
   EXPECT_EQ(bench.ShadedQuery(true, true), Q::None);
   bench.AskValue(10.5);
   EXPECT_EQ(bench.ShadedQuery(true, true), Q::Value);
@@ -258,7 +258,7 @@ TEST(Workbench, TheListingIsShadedByTheLastQuestionWhileItsFieldHoldsText) {
   EXPECT_EQ(bench.ShadedQuery(true, true), Q::Quantile);
   EXPECT_EQ(bench.ShadedQuery(true, false), Q::None);
   EXPECT_EQ(bench.ResultListingShades(Q::Quantile),
-            model::ResultListingShades(bench.Result()->histogram, Q::Quantile, bench.LastQuestion().at));
+            analysis::ResultListingShades(bench.Result()->histogram, Q::Quantile, bench.LastQuestion().at));
 }
 
 TEST(Workbench, APlacedResultRangeMovesTheFailureProbabilityWithTheValues) {
@@ -303,7 +303,7 @@ TEST(Workbench, ListingsAndDescriptionsUseTheOneMultiplierRule) {
   const long double c = ResultFrequencyMultiplier(engine::kSum, 55.0L, 55.0L, bench.Result()->totalExtended);
   EXPECT_EQ(bench.ListingMultiplier(Listed::Result), c);
   EXPECT_EQ(bench.ResultListing(Language::English),
-            model::ResultListingRows(bench.Result()->histogram, c, Language::English));
+            analysis::ResultListingRows(bench.Result()->histogram, c, Language::English));
 
   const Description result = bench.Describe(Listed::Result, Language::English);
   EXPECT_EQ(result.histogram, &bench.Result()->histogram);

@@ -25,7 +25,7 @@
 #include "fake_platform.h"
 #include "model/distribution_file_reader.h"
 #include "model/histogram.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 #include "analysis/result_report.h"
 #include "analysis/xlsx_writer.h"
 #include "texts/desktop_texts.h"
@@ -299,7 +299,7 @@ class ListingWindowsTest : public QObject {
     auto form = Listing(h);
     form->ShowListing(h, Table(h), paint);
     auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    const auto rows = dorvex::model::DescriptionPaint(h, paint.shading);
+    const auto rows = dorvex::analysis::DescriptionPaint(h, paint.shading);
     QCOMPARE(grid->rowCount(), static_cast<int>(rows.size()));
     int painted = 0;
     for (int row = 0; row < grid->rowCount(); ++row) {
@@ -440,7 +440,7 @@ class ListingWindowsTest : public QObject {
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), title);
     auto* list = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    const auto lines = dorvex::model::ReadFileListing(kDiscreteTen.toStdString());
+    const auto lines = dorvex::analysis::ReadFileListing(kDiscreteTen.toStdString());
     QCOMPARE(list->count(), static_cast<int>(lines.size()));
     for (int i = 0; i < list->count(); ++i) {
       QCOMPARE(list->item(i)->text(), ToQt(lines[i].text));

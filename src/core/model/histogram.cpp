@@ -43,10 +43,6 @@ void TrimZeroEnds(Histogram& h) {
   h.Range = h.Max - h.Min;
 }
 
-std::string SlotChartLabel(SlotId slot, const std::string& name) {
-  return "Histogram :  " + name + (slot == SlotId::A ? " * nA   (nA=" : " * nB   (nB=");
-}
-
 void AcceptGenerated(const HandOverBuffer& buffer, HistogramSlot& slot) {
   slot.base = buffer.histogram;
   slot.scaled = ApplyMultiple(slot.base, slot.multiple);

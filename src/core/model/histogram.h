@@ -61,9 +61,6 @@ struct HandOverBuffer {
   SlotId target = SlotId::A;
 };
 
-// Chart label of an input slot before the multiple text is appended.
-std::string SlotChartLabel(SlotId slot, const std::string& name);
-
 // Data part of taking a generated histogram into its slot: copies the buffer's
 // histogram into the base, applies the slot's current multiple, marks it loaded.
 // The generator sets the name afterwards.

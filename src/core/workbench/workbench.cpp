@@ -1,7 +1,7 @@
 #include "workbench/workbench.h"
 
 #include "engine/multiples.h"
-#include "model/slot_texts.h"
+#include "workbench/slot_texts.h"
 #include "statvex/number_text.h"
 #include "texts/messages.h"
 
@@ -31,12 +31,12 @@ std::string TypeTextOf(SlotId slot, model::HistogramType type) {
 }  // namespace
 
 long double InputFrequencyMultiplier(SlotId slot, long double total) {
-  return slot == SlotId::A ? model::FrequencyMultiplier(total, 1.0L, total)
-                           : model::FrequencyMultiplier(1.0L, total, total);
+  return slot == SlotId::A ? analysis::FrequencyMultiplier(total, 1.0L, total)
+                           : analysis::FrequencyMultiplier(1.0L, total, total);
 }
 
 long double ResultFrequencyMultiplier(int code, long double totalA, long double totalB, long double resultTotal) {
-  return model::FrequencyMultiplier(totalA, engine::IsBinaryOperation(code) ? totalB : 0.0L, resultTotal);
+  return analysis::FrequencyMultiplier(totalA, engine::IsBinaryOperation(code) ? totalB : 0.0L, resultTotal);
 }
 
 std::string ResultLabel(const std::string& operationLabel, double multiple) {
@@ -57,7 +57,7 @@ std::string UpperBoundValueTitle(const std::string& typed, texts::Language langu
 
 std::vector<std::string> SlotSummaryTexts(SlotId slot, const model::Histogram& base) {
   return {TypeTextOf(slot, base.Type), CountPrefix(slot) + std::to_string(base.N),
-          model::FrequencySumText(base.Total, CountPrefix(slot))};
+          workbench::FrequencySumText(base.Total, CountPrefix(slot))};
 }
 
 std::vector<std::string> EmptySlotSummaryTexts(SlotId slot) {
@@ -77,9 +77,9 @@ std::vector<std::string> ResultSummaryTexts(const engine::OperationResult& resul
   return {model::TypeText(h.Type),
           statvex::DisplayNumber(h.Min),
           statvex::DisplayNumber(h.Max),
-          model::IntervalCountText(h.N),
-          model::ProbabilitySumText(result.probabilitySum),
-          model::ResultTotalText(result.total)};
+          workbench::IntervalCountText(h.N),
+          workbench::ProbabilitySumText(result.probabilitySum),
+          workbench::ResultTotalText(result.total)};
 }
 
 std::vector<std::string> EmptyResultSummaryTexts() {
@@ -129,8 +129,8 @@ OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlLi
   s.base = read.record.histogram;
   s.roundedFrequencySum = read.record.roundedFrequencySum;
   s.sourcePath = path;
-  s.name = model::SlotNameFromPath(path);
-  s.chartLabel = model::SlotChartLabel(slot, s.name);
+  s.name = workbench::SlotNameFromPath(path);
+  s.chartLabel = workbench::SlotChartLabel(slot, s.name);
   s.loaded = true;
   s.scaled = model::ApplyMultiple(s.base, s.multiple);
   return opened;
@@ -283,10 +283,10 @@ std::optional<double> Workbench::QueryPosition() const {
   return (lastQuery_.at - result_->histogram.Min) / result_->histogram.d;
 }
 
-model::ListingQuery Workbench::ShadedQuery(bool valueShown, bool quantileShown) const {
-  if (lastQuery_.kind == QueryKind::Value && valueShown) return model::ListingQuery::Value;
-  if (lastQuery_.kind == QueryKind::Quantile && quantileShown) return model::ListingQuery::Quantile;
-  return model::ListingQuery::None;
+analysis::ListingQuery Workbench::ShadedQuery(bool valueShown, bool quantileShown) const {
+  if (lastQuery_.kind == QueryKind::Value && valueShown) return analysis::ListingQuery::Value;
+  if (lastQuery_.kind == QueryKind::Quantile && quantileShown) return analysis::ListingQuery::Quantile;
+  return analysis::ListingQuery::None;
 }
 
 // ---- listings ----
@@ -302,14 +302,14 @@ long double Workbench::ListingMultiplier(Listed listed) const {
   return 0.0L;
 }
 
-std::vector<model::ListingRow> Workbench::ResultListing(texts::Language language) const {
+std::vector<analysis::ListingRow> Workbench::ResultListing(texts::Language language) const {
   if (!result_) return {};
-  return model::ResultListingRows(result_->histogram, ListingMultiplier(Listed::Result), language);
+  return analysis::ResultListingRows(result_->histogram, ListingMultiplier(Listed::Result), language);
 }
 
-std::vector<model::ListingShade> Workbench::ResultListingShades(model::ListingQuery query) const {
+std::vector<analysis::ListingShade> Workbench::ResultListingShades(analysis::ListingQuery query) const {
   if (!result_) return {};
-  return model::ResultListingShades(result_->histogram, query, lastQuery_.at);
+  return analysis::ResultListingShades(result_->histogram, query, lastQuery_.at);
 }
 
 Description Workbench::Describe(Listed listed, texts::Language language) const {

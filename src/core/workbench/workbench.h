@@ -13,7 +13,7 @@
 #include "engine/rescale.h"
 #include "model/distribution_file_reader.h"
 #include "model/histogram.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 #include "model/report_error.h"
 #include "analysis/result_report.h"
 #include "settings/reopen_list.h"
@@ -180,13 +180,13 @@ class Workbench {
   std::optional<double> QueryPosition() const;
   // Which question shades the result listing: the last one, while its field
   // (`valueShown`, `quantileShown`) still holds text.
-  model::ListingQuery ShadedQuery(bool valueShown, bool quantileShown) const;
+  analysis::ListingQuery ShadedQuery(bool valueShown, bool quantileShown) const;
 
   // ---- listings ----
   long double ListingMultiplier(Listed listed) const;
   // The result listing in `language` (empty without a result), and its row shades.
-  std::vector<model::ListingRow> ResultListing(texts::Language language) const;
-  std::vector<model::ListingShade> ResultListingShades(model::ListingQuery query) const;
+  std::vector<analysis::ListingRow> ResultListing(texts::Language language) const;
+  std::vector<analysis::ListingShade> ResultListingShades(analysis::ListingQuery query) const;
   // The description table of an input or of the result; no histogram when the slot
   // is empty or there is no result.
   Description Describe(Listed listed, texts::Language language) const;

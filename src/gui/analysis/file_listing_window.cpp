@@ -6,7 +6,7 @@
 #include "app/color_ref.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 
 namespace dorvex::gui {
 
@@ -33,8 +33,8 @@ void FileListingWindow::SetLanguage(texts::Language language) { language_ = lang
 void FileListingWindow::ListInputFile(const QString& path, const QString& slotName) {
   if (path.isEmpty()) return;
   fileLines_->clear();
-  setWindowTitle(ToQt(model::FileListingTitle(ToStd(slotName), language_)));
-  for (const model::FileListingLine& line : model::ReadFileListing(ToStd(path))) {
+  setWindowTitle(ToQt(analysis::FileListingTitle(ToStd(slotName), language_)));
+  for (const analysis::FileListingLine& line : analysis::ReadFileListing(ToStd(path))) {
     auto* item = new QListWidgetItem(ToQt(line.text), fileLines_);
     item->setForeground(FromColorRef(line.colour));
   }

@@ -44,7 +44,7 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
   tools->addWidget(exitButton_);
   tools->addStretch();
 
-  listingGrid_ = MakeStringGrid("StringGrid1", 1, model::kDescriptionColumns, this);
+  listingGrid_ = MakeStringGrid("StringGrid1", 1, analysis::kDescriptionColumns, this);
   if (points) SetGridColumnWidths(listingGrid_, {46, 93, 138, 98, 144});
   else SetGridColumnWidths(listingGrid_, {42, 88, 141, 95, 146});
   // The listing is as long as the histogram: it scrolls instead of growing.
@@ -73,7 +73,7 @@ void ListingWindow::ShowListing(const model::Histogram& h, const analysis::Descr
   listingGrid_->setRowCount(static_cast<int>(table.rows.size()));
   for (int row = 0; row < listingGrid_->rowCount(); ++row) {
     const auto& cells = table.rows[static_cast<std::size_t>(row)];
-    for (int column = 0; column < model::kDescriptionColumns && column < static_cast<int>(cells.size()); ++column) {
+    for (int column = 0; column < analysis::kDescriptionColumns && column < static_cast<int>(cells.size()); ++column) {
       SetCell(listingGrid_, row, column, ToQt(cells[static_cast<std::size_t>(column)]));
     }
   }
@@ -90,10 +90,10 @@ void ListingWindow::Paint(const model::Histogram& h, const ListingPaint& paint) 
     palette.setColor(QPalette::Window, paint.background);
     setPalette(palette);
   }
-  const std::vector<model::RowPaint> rows = model::DescriptionPaint(h, paint.shading);
+  const std::vector<analysis::RowPaint> rows = analysis::DescriptionPaint(h, paint.shading);
   for (int row = 0; row < listingGrid_->rowCount(); ++row) {
-    const model::RowPaint* shade = row < static_cast<int>(rows.size()) ? &rows[static_cast<std::size_t>(row)] : nullptr;
-    for (int column = 0; column < model::kDescriptionColumns; ++column) {
+    const analysis::RowPaint* shade = row < static_cast<int>(rows.size()) ? &rows[static_cast<std::size_t>(row)] : nullptr;
+    for (int column = 0; column < analysis::kDescriptionColumns; ++column) {
       QTableWidgetItem* item = listingGrid_->item(row, column);
       if (item == nullptr) {
         SetCell(listingGrid_, row, column, QString());

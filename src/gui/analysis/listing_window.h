@@ -10,7 +10,7 @@
 
 #include "app/platform_services.h"
 #include "model/histogram.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 #include "analysis/result_report.h"
 #include "texts/language.h"
 
@@ -31,7 +31,7 @@ enum class ListingKind {
 
 // How the main window wants a listing painted.
 struct ListingPaint {
-  model::DescriptionShading shading;
+  analysis::DescriptionShading shading;
   QColor background;  // the main window's background; invalid keeps the default
   QColor font;        // the font colour of the main window's labels; invalid keeps the default
 };

@@ -105,14 +105,14 @@ void MainWindow::ShowRun(const workbench::RunOutcome& run) {
 
 void MainWindow::BuildResultListing() {
   resultListing->clearContents();
-  const std::vector<model::ListingRow> rows = bench_.ResultListing(language_);
+  const std::vector<analysis::ListingRow> rows = bench_.ResultListing(language_);
   if (rows.empty()) {
     resultListing->setRowCount(1);
     return;
   }
   resultListing->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    const model::ListingRow& cells = rows[static_cast<std::size_t>(row)];
+    const analysis::ListingRow& cells = rows[static_cast<std::size_t>(row)];
     for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
       SetCell(resultListing, row, column, ToQt(cells[static_cast<std::size_t>(column)]));
     }
@@ -122,9 +122,9 @@ void MainWindow::BuildResultListing() {
 
 void MainWindow::PaintResultListing() {
   if (bench_.Result() == nullptr || resultListing->rowCount() < 2) return;
-  const model::ListingQuery query =
+  const analysis::ListingQuery query =
       bench_.ShadedQuery(!valueField->text().isEmpty(), !probabilityField->text().isEmpty());
-  const std::vector<model::ListingShade> shades = bench_.ResultListingShades(query);
+  const std::vector<analysis::ListingShade> shades = bench_.ResultListingShades(query);
   const bool highlight = !highlightOffItem->isChecked();
   const QFont bold = [this] {
     QFont font = resultListing->font();
@@ -132,15 +132,15 @@ void MainWindow::PaintResultListing() {
     return font;
   }();
   for (int row = 0; row < resultListing->rowCount() && row < static_cast<int>(shades.size()); ++row) {
-    const model::ListingShade shade = shades[static_cast<std::size_t>(row)];
+    const analysis::ListingShade shade = shades[static_cast<std::size_t>(row)];
     unsigned colour = 0;
     bool painted = highlight;
     switch (shade) {
-      case model::ListingShade::Grid: painted = false; break;
-      case model::ListingShade::Plain: colour = kPlainRow; break;
-      case model::ListingShade::BelowValue: colour = kBelowValueRow; break;
-      case model::ListingShade::BelowQuantile: colour = kBelowQuantileRow; break;
-      case model::ListingShade::Total: colour = kTotalRow; break;
+      case analysis::ListingShade::Grid: painted = false; break;
+      case analysis::ListingShade::Plain: colour = kPlainRow; break;
+      case analysis::ListingShade::BelowValue: colour = kBelowValueRow; break;
+      case analysis::ListingShade::BelowQuantile: colour = kBelowQuantileRow; break;
+      case analysis::ListingShade::Total: colour = kTotalRow; break;
     }
     for (int column = 0; column < resultListing->columnCount(); ++column) {
       QTableWidgetItem* item = resultListing->item(row, column);
@@ -148,7 +148,7 @@ void MainWindow::PaintResultListing() {
         SetCell(resultListing, row, column, QString());
         item = resultListing->item(row, column);
       }
-      const bool paint = painted && !(shade == model::ListingShade::Total && column == 0);
+      const bool paint = painted && !(shade == analysis::ListingShade::Total && column == 0);
       item->setBackground(paint ? QBrush(FromColorRef(colour)) : QBrush());
       item->setTextAlignment(paint ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
       if (row == 0) item->setFont(bold);

@@ -4,13 +4,13 @@
 
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 
 namespace dorvex::gui {
 
 void FillProbabilityGrid(QTableWidget* grid, std::span<const double> probabilities, double d, double min,
                          bool discrete, texts::Language language) {
-  const auto rows = model::ProbabilityGridRows(probabilities, d, min, discrete, language);
+  const auto rows = analysis::ProbabilityGridRows(probabilities, d, min, discrete, language);
   grid->clearContents();
   grid->setColumnCount(3);
   grid->setRowCount(static_cast<int>(rows.size()));

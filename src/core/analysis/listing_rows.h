@@ -14,7 +14,10 @@
 #include "model/histogram.h"
 #include "texts/language.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
+
+using model::Histogram;
+using model::HistogramType;
 
 // Frequency multiplier of a listing, from the two totals its caller passes: the
 // result total when both differ from 1, else t1 * t2, or t1 alone when t2 is 0.
@@ -100,4 +103,4 @@ std::vector<FileListingLine> ReadFileListing(const std::string& path);
 // Caption of a file listing in `language`: message 173, " :   ", the slot's name, ".dis".
 std::string FileListingTitle(const std::string& slotName, texts::Language language);
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace dorvex::model {
+#include "model/histogram.h"
+
+namespace dorvex::workbench {
 
 // Sum of frequencies of an input summary: Round(total) in exponent form with five
 // significant digits ("1.0000E+06") from 1 000 000 on, else `prefix` + the integer.
@@ -24,4 +26,7 @@ std::string ProbabilitySumText(long double sum);
 // 1 000 000, else " " + exponent form with six significant digits ("1.00000E+06").
 std::string ResultTotalText(double total);
 
-}  // namespace dorvex::model
+// Chart label of an input slot before the multiple text is appended.
+std::string SlotChartLabel(model::SlotId slot, const std::string& name);
+
+}  // namespace dorvex::workbench

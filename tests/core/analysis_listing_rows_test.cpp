@@ -5,26 +5,26 @@
 #include <optional>
 #include <string>
 
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 #include "statvex/number_text.h"
 #include "texts/language.h"
 
-using dorvex::model::DescriptionPaint;
-using dorvex::model::DescriptionShading;
-using dorvex::model::FileListingLine;
-using dorvex::model::FileListingLines;
-using dorvex::model::FileListingTitle;
-using dorvex::model::FrequencyMultiplier;
+using dorvex::analysis::DescriptionPaint;
+using dorvex::analysis::DescriptionShading;
+using dorvex::analysis::FileListingLine;
+using dorvex::analysis::FileListingLines;
+using dorvex::analysis::FileListingTitle;
+using dorvex::analysis::FrequencyMultiplier;
 using dorvex::model::Histogram;
 using dorvex::model::HistogramType;
-using dorvex::model::ListingFrequencyText;
-using dorvex::model::ListingQuery;
-using dorvex::model::ListingShade;
-using dorvex::model::ProbabilityGridRows;
-using dorvex::model::ResultListingRows;
-using dorvex::model::ReadFileListing;
-using dorvex::model::ResultListingShades;
-using dorvex::model::RowPaint;
+using dorvex::analysis::ListingFrequencyText;
+using dorvex::analysis::ListingQuery;
+using dorvex::analysis::ListingShade;
+using dorvex::analysis::ProbabilityGridRows;
+using dorvex::analysis::ResultListingRows;
+using dorvex::analysis::ReadFileListing;
+using dorvex::analysis::ResultListingShades;
+using dorvex::analysis::RowPaint;
 using dorvex::statvex::DisplayNumber;
 using dorvex::texts::Language;
 
@@ -53,17 +53,17 @@ Histogram ThreeIntervals(HistogramType type) {
 TEST(ResultListing, DiscreteResultListsBoundsAroundEveryInterval) {
   const auto rows = ResultListingRows(ThreeIntervals(HistogramType::Discrete), 4.0L, Language::English);
   ASSERT_EQ(rows.size(), 9u);  // header, bound, 3 x (interval, bound), total
-  EXPECT_EQ(rows[0], (dorvex::model::ListingRow{"   INT", "             x", "   Probability P(x)", "    Frequency"}));
-  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"", kFour + DisplayNumber(0.5), "", ""}));
-  EXPECT_EQ(rows[4], (dorvex::model::ListingRow{"    2", kFour + DisplayNumber(2.0), kFour + DisplayNumber(0.5), "    2"}));
+  EXPECT_EQ(rows[0], (dorvex::analysis::ListingRow{"   INT", "             x", "   Probability P(x)", "    Frequency"}));
+  EXPECT_EQ(rows[1], (dorvex::analysis::ListingRow{"", kFour + DisplayNumber(0.5), "", ""}));
+  EXPECT_EQ(rows[4], (dorvex::analysis::ListingRow{"    2", kFour + DisplayNumber(2.0), kFour + DisplayNumber(0.5), "    2"}));
   EXPECT_EQ(rows[7][1], kFour + DisplayNumber(3.5));
-  EXPECT_EQ(rows[8], (dorvex::model::ListingRow{"", "   Total", kFour + DisplayNumber(1.0), "    4"}));
+  EXPECT_EQ(rows[8], (dorvex::analysis::ListingRow{"", "   Total", kFour + DisplayNumber(1.0), "    4"}));
 }
 
 TEST(ResultListing, PureDiscreteResultListsOneRowPerPoint) {
   const auto rows = ResultListingRows(ThreeIntervals(HistogramType::PureDiscrete), 4.0L, Language::English);
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[1], (dorvex::model::ListingRow{"    1", kFour + DisplayNumber(1.0), kFour + DisplayNumber(0.25), "    1"}));
+  EXPECT_EQ(rows[1], (dorvex::analysis::ListingRow{"    1", kFour + DisplayNumber(1.0), kFour + DisplayNumber(0.25), "    1"}));
   EXPECT_EQ(rows[3][1], kFour + DisplayNumber(3.0));
   EXPECT_EQ(rows[4][1], "   Total");
 }
@@ -243,11 +243,11 @@ TEST(ProbabilityGridRows, DiscreteGridInterleavesBoundsAndEndsWithTheTotal) {
   const std::array<double, 2> p{0.25, 0.75};
   const auto rows = ProbabilityGridRows(p, 2.0, 10.0, true, Language::English);
   ASSERT_EQ(rows.size(), 7u);
-  EXPECT_EQ(rows[0], (dorvex::model::ProbabilityGridRow{" INT", "        x", "     P(x)"}));
+  EXPECT_EQ(rows[0], (dorvex::analysis::ProbabilityGridRow{" INT", "        x", "     P(x)"}));
   EXPECT_EQ(rows[1][1], DisplayNumber(9.0));
-  EXPECT_EQ(rows[4], (dorvex::model::ProbabilityGridRow{"   2", DisplayNumber(12.0), DisplayNumber(0.75)}));
+  EXPECT_EQ(rows[4], (dorvex::analysis::ProbabilityGridRow{"   2", DisplayNumber(12.0), DisplayNumber(0.75)}));
   EXPECT_EQ(rows[5][1], DisplayNumber(13.0));
-  EXPECT_EQ(rows[6], (dorvex::model::ProbabilityGridRow{"", "   T o t a l ", DisplayNumber(1.0)}));
+  EXPECT_EQ(rows[6], (dorvex::analysis::ProbabilityGridRow{"", "   T o t a l ", DisplayNumber(1.0)}));
 
   const auto points = ProbabilityGridRows(p, 2.0, 10.0, false, Language::English);
   ASSERT_EQ(points.size(), 4u);

@@ -1,4 +1,4 @@
-#include "model/listing_rows.h"
+#include "analysis/listing_rows.h"
 
 #include <fstream>
 #include <iterator>
@@ -7,7 +7,7 @@
 #include "statvex/number_text.h"
 #include "texts/messages.h"
 
-namespace dorvex::model {
+namespace dorvex::analysis {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::string FileListingTitle(const std::string& slotName, texts::Language langua
   return texts::MessageText(kFileListingTitleMessage, language) + " :   " + slotName + ".dis";
 }
 
-}  // namespace dorvex::model
+}  // namespace dorvex::analysis

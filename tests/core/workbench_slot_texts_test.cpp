@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "model/slot_texts.h"
+#include "workbench/slot_texts.h"
 #include "statvex/number_text.h"
 
-using dorvex::model::FrequencySumText;
-using dorvex::model::SlotNameFromPath;
+using dorvex::workbench::FrequencySumText;
+using dorvex::workbench::SlotNameFromPath;
 
 namespace {
 
@@ -36,14 +36,14 @@ TEST(SlotNameFromPath, KeepsTheFileNameUpToItsFirstDot) {
 }
 
 TEST(ResultSummaryTexts, CountSumAndTotalCarryALeadingBlank) {
-  EXPECT_EQ(dorvex::model::IntervalCountText(19), " 19");
+  EXPECT_EQ(dorvex::workbench::IntervalCountText(19), " 19");
   // The sum is rounded to an integer before its five decimals are written.
-  EXPECT_EQ(dorvex::model::ProbabilitySumText(0.9999999L), " 1.00000");
-  EXPECT_EQ(dorvex::model::ProbabilitySumText(0.4L), " 0.00000");
+  EXPECT_EQ(dorvex::workbench::ProbabilitySumText(0.9999999L), " 1.00000");
+  EXPECT_EQ(dorvex::workbench::ProbabilitySumText(0.4L), " 0.00000");
   // 1 / 0.25: the least probable interval has frequency 1.
-  EXPECT_EQ(dorvex::model::ResultTotalText(4.0), " 4");
-  EXPECT_EQ(dorvex::model::ResultTotalText(2.5), " 2");
-  EXPECT_EQ(dorvex::model::ResultTotalText(1234567.0), " 1.23457E+06");
+  EXPECT_EQ(dorvex::workbench::ResultTotalText(4.0), " 4");
+  EXPECT_EQ(dorvex::workbench::ResultTotalText(2.5), " 2");
+  EXPECT_EQ(dorvex::workbench::ResultTotalText(1234567.0), " 1.23457E+06");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "model/slot_texts.h"
+#include "workbench/slot_texts.h"
 
 #include <cstdio>
 
 #include "numeric/round.h"
 
-namespace dorvex::model {
+namespace dorvex::workbench {
 
 namespace {
 
@@ -53,4 +53,8 @@ std::string ResultTotalText(double total) {
   return Blank(std::to_string(RoundHalfEven(total)));
 }
 
-}  // namespace dorvex::model
+std::string SlotChartLabel(model::SlotId slot, const std::string& name) {
+  return "Histogram :  " + name + (slot == model::SlotId::A ? " * nA   (nA=" : " * nB   (nB=");
+}
+
+}  // namespace dorvex::workbench
