@@ -28,10 +28,14 @@ std::string IndexText(double q) {
   return text;
 }
 
-// Where one row's images fall: for pair j the first interval of its image, the
-// last, and the parts of the inner probability for the first three intervals
-// from the first on and for one whole interval; the outer probability multiplies
-// them all.
+// Pairs planned at a time: a chunk's plan (about 10 KB) stays in the first-level cache.
+constexpr int kChunk = 256;
+// Beyond this |v| (in widths) an image is handled pair by pair.
+constexpr double kFar = 0x1p40;
+
+// Where the images of a chunk of one row's pairs fall: for pair j the first
+// interval k of its image, the last, and the parts of the pair's probability for
+// k, k + 1, k + 2 and for one whole interval.
 struct RowPlan {
   std::array<std::int32_t, kMaxBins + 2> first;
   std::array<std::int32_t, kMaxBins + 2> last;
@@ -41,48 +45,77 @@ struct RowPlan {
   std::array<double, kMaxBins + 2> whole;
 };
 
-// The result grid as the plan sees it: v = y * inverse + shift puts interval k at
-// k <= v < k + 1.
-struct GridMap {
+// One chunk of a row to plan: the outer interval low .. high with probability p,
+// against the inner intervals from .. to. The result grid as the plan sees it:
+// v = y * inverse + shift puts interval k at k <= v < k + 1, and `top` is its
+// last interval.
+struct RowChunk {
+  double low;
+  double high;
+  double p;
+  int from;
+  int to;
+  const PairEdges* edges;
   double inverse;
   double shift;
   double tie;
-  double top;  // the last interval
+  double top;
+  bool failure;
 };
 
-// Beyond this |v| (in widths) an image is handled pair by pair.
-constexpr double kFar = 0x1p40;
-// Pairs planned at a time: a chunk's plan (about 10 KB) stays in the first-level cache.
-constexpr int kChunk = 256;
+// What planning a chunk found: the highest interval reached, whether a pair is
+// awkward (an end not finite, or an image within the tolerance of a boundary: a
+// tie), and with `failure` the probability of the images' parts below 0.
+struct RowFindings {
+  double highest = 0.0;
+  bool awkward = false;
+  double below = 0.0;
+};
 
 double ClampToUnit(double x) { return std::min(std::max(x, 0.0), 1.0); }
 
-// The plan of pair j from its image [lo, hi]; false when the pair is awkward (an
-// end not finite, or an image within the tolerance of a boundary: a tie).
-bool PlanPair(double lo, double hi, const PairEdges& edges, const GridMap& map, RowPlan& plan, int j,
-              double& highest) {
-  const double vlo = lo * map.inverse + map.shift;
-  const double vhi = hi * map.inverse + map.shift;
-  if (!(vlo > -kFar && vhi < kFar)) return false;
+struct Ends {
+  double lo;
+  double hi;
+};
+
+// The image of the outer interval low .. high with inner interval j: from the
+// smallest to the largest corner product.
+Ends ImageOfPair(const PairEdges& edges, double low, double high, int j) {
+  const double c1 = low * edges.innerLow[j];
+  const double c2 = low * edges.innerHigh[j];
+  const double c3 = high * edges.innerLow[j];
+  const double c4 = high * edges.innerHigh[j];
+  return Ends{std::min(std::min(c1, c2), std::min(c3, c4)), std::max(std::max(c1, c2), std::max(c3, c4))};
+}
+
+// The plan of pair j from its image [lo, hi] and its probability p.
+void PlanPair(const RowChunk& c, double lo, double hi, double p, int j, RowPlan& plan,
+              RowFindings& found) {
+  const double vlo = lo * c.inverse + c.shift;
+  const double vhi = hi * c.inverse + c.shift;
+  if (c.failure) found.below += p * ShareBelow(lo, hi);
+  if (!(vlo > -kFar && vhi < kFar)) {
+    found.awkward = true;
+    return;
+  }
   // An end within the tolerance of a boundary lies on it.
-  const double start = std::floor(std::clamp(vlo + map.tie, 1.0, map.top));
-  const double end = std::floor(std::clamp(vhi - map.tie, 1.0, map.top));
-  if (end < start) return false;
+  const double start = std::floor(std::clamp(vlo + c.tie, 1.0, c.top));
+  const double end = std::floor(std::clamp(vhi - c.tie, 1.0, c.top));
+  found.awkward = found.awkward || end < start;
   const double span = vhi - vlo;
   const double per = span > 0.0 ? 1.0 / span : 1.0;
   const double steps = end - start;
   const double rest1 = steps >= 1.0 ? 1.0 - ClampToUnit((start + 1.0 - vlo) * per) : 0.0;
   const double rest2 = steps >= 2.0 ? 1.0 - ClampToUnit((start + 2.0 - vlo) * per) : 0.0;
   const double rest3 = steps >= 3.0 ? 1.0 - ClampToUnit((start + 3.0 - vlo) * per) : 0.0;
-  const double p = (*edges.inner->p)[j];
   plan.first[j] = static_cast<std::int32_t>(start);
   plan.last[j] = static_cast<std::int32_t>(end);
   plan.part0[j] = (1.0 - rest1) * p;
   plan.part1[j] = (rest1 - rest2) * p;
   plan.part2[j] = (rest2 - rest3) * p;
   plan.whole[j] = per * p;
-  highest = std::max(highest, end);
-  return true;
+  found.highest = std::max(found.highest, end);
 }
 
 // Lanes of W doubles and of W 32-bit integers.
@@ -99,46 +132,44 @@ struct Lanes<4> {
   typedef std::int32_t Ints __attribute__((vector_size(16)));
 };
 
-
-// W pairs at a time from `from` on while W of them remain, the same arithmetic as
-// PlanPair with every choice a lane-wise select (a < b ? a : b is the smaller, and
-// b when a is NaN). With Positive, both intervals lie at or above 0 and the image
-// runs from the product of the low edges to that of the high ones. Returns the
-// first pair not planned; `bad` gathers the awkward pairs.
+// W pairs at a time from j on while W of them remain, the arithmetic of PlanPair
+// with every choice a lane-wise select (a < b ? a : b is the smaller, and b when a
+// is NaN). With Positive, both intervals lie at or above 0 and an image runs from
+// the product of the low edges to that of the high ones. Returns the first pair
+// not planned.
 template <int W, bool Positive>
-[[gnu::always_inline]] inline int PlanLanes(double outerLow, double outerHigh, const PairEdges& edges,
-                                            const GridMap& map, bool failure, RowPlan& plan,
-                                            int from, int to, double& reached, bool& bad, double& below) {
+[[gnu::always_inline]] inline int PlanLanes(const RowChunk& c, int j, RowPlan& plan,
+                                            RowFindings& found) {
   using Doubles = typename Lanes<W>::Doubles;
   using Ints = typename Lanes<W>::Ints;
   using Mask = decltype(Doubles{} < Doubles{});
   const Doubles zero = Doubles{} + 0.0;
   const Doubles one = Doubles{} + 1.0;
-  const Doubles top = Doubles{} + map.top;
-  const double inverse = map.inverse;
-  const double shift = map.shift;
-  const double tie = map.tie;
-  const double* const innerLow = edges.innerLow.data();
-  const double* const innerHigh = edges.innerHigh.data();
-  Doubles highest = Doubles{} + reached;
-  Doubles belowZero = zero;
+  const Doubles top = Doubles{} + c.top;
+  const double* const innerLow = c.edges->innerLow.data();
+  const double* const innerHigh = c.edges->innerHigh.data();
+  const double* const innerP = c.edges->inner->p->data();
+  Doubles highest = Doubles{} + found.highest;
+  Doubles below = zero;
   Mask awkward = Mask{};
-  int j = from;
-  for (; j + W - 1 <= to; j += W) {
+  for (; j + W - 1 <= c.to; j += W) {
     Doubles bLow;
     Doubles bHigh;
+    Doubles p;
     std::memcpy(&bLow, innerLow + j, sizeof bLow);
     std::memcpy(&bHigh, innerHigh + j, sizeof bHigh);
+    std::memcpy(&p, innerP + j, sizeof p);
+    p *= c.p;
     Doubles lo;
     Doubles hi;
     if constexpr (Positive) {
-      lo = outerLow * bLow;
-      hi = outerHigh * bHigh;
+      lo = c.low * bLow;
+      hi = c.high * bHigh;
     } else {
-      const Doubles c1 = outerLow * bLow;
-      const Doubles c2 = outerLow * bHigh;
-      const Doubles c3 = outerHigh * bLow;
-      const Doubles c4 = outerHigh * bHigh;
+      const Doubles c1 = c.low * bLow;
+      const Doubles c2 = c.low * bHigh;
+      const Doubles c3 = c.high * bLow;
+      const Doubles c4 = c.high * bHigh;
       const Doubles lo12 = c1 < c2 ? c1 : c2;
       const Doubles lo34 = c3 < c4 ? c3 : c4;
       const Doubles hi12 = c1 > c2 ? c1 : c2;
@@ -146,12 +177,11 @@ template <int W, bool Positive>
       lo = lo12 < lo34 ? lo12 : lo34;
       hi = hi12 > hi34 ? hi12 : hi34;
     }
-    const Doubles vlo = lo * inverse + shift;
-    const Doubles vhi = hi * inverse + shift;
-    // An end within the tolerance of a boundary lies on it; a NaN end goes to top,
-    // so no index leaves the grid (the pair is awkward then).
-    Doubles first = vlo + tie;
-    Doubles last = vhi - tie;
+    const Doubles vlo = lo * c.inverse + c.shift;
+    const Doubles vhi = hi * c.inverse + c.shift;
+    // A NaN end goes to top, so no index leaves the grid (the pair is awkward).
+    Doubles first = vlo + c.tie;
+    Doubles last = vhi - c.tie;
     first = first < top ? first : top;
     last = last < top ? last : top;
     first = first > one ? first : one;
@@ -175,8 +205,6 @@ template <int W, bool Positive>
     const Doubles rest1 = steps >= 1.0 ? one - reach1 : zero;
     const Doubles rest2 = steps >= 2.0 ? one - reach2 : zero;
     const Doubles rest3 = steps >= 3.0 ? one - reach3 : zero;
-    Doubles p;
-    std::memcpy(&p, edges.inner->p->data() + j, sizeof p);
     const Doubles part0 = (one - rest1) * p;
     const Doubles part1 = (rest1 - rest2) * p;
     const Doubles part2 = (rest2 - rest3) * p;
@@ -187,67 +215,51 @@ template <int W, bool Positive>
     std::memcpy(plan.part1.data() + j, &part1, sizeof part1);
     std::memcpy(plan.part2.data() + j, &part2, sizeof part2);
     std::memcpy(plan.whole.data() + j, &whole, sizeof whole);
-    if (failure) {
+    if (c.failure) {
       // The share left of v(0) = shift; a point image: all below 0, half at 0.
-      Doubles across = (shift - vlo) * per;
+      Doubles across = (c.shift - vlo) * per;
       across = across < one ? (across > zero ? across : zero) : one;
       const Doubles point = lo < 0.0 ? one : (lo == 0.0 ? Doubles{} + 0.5 : zero);
-      belowZero += p * (span > 0.0 ? across : point);
+      below += p * (span > 0.0 ? across : point);
     }
   }
   for (int lane = 0; lane < W; ++lane) {
-    reached = std::max(reached, highest[lane]);
-    bad = bad || awkward[lane] != 0;
-    below += belowZero[lane];
+    found.highest = std::max(found.highest, highest[lane]);
+    found.awkward = found.awkward || awkward[lane] != 0;
+    found.below += below[lane];
   }
   return j;
 }
 
 template <int W>
-[[gnu::always_inline]] inline int PlanLanesOfRow(double outerLow, double outerHigh, const PairEdges& edges,
-                                                 const GridMap& map, bool failure, RowPlan& plan,
-                                                 int from, int to, double& reached, bool& bad, double& below) {
-  if (outerLow >= 0.0 && edges.innerPositive) {
-    return PlanLanes<W, true>(outerLow, outerHigh, edges, map, failure, plan, from, to, reached, bad, below);
-  }
-  return PlanLanes<W, false>(outerLow, outerHigh, edges, map, failure, plan, from, to, reached, bad, below);
+[[gnu::always_inline]] inline int PlanLanes(const RowChunk& c, int j, RowPlan& plan,
+                                            RowFindings& found) {
+  if (c.low >= 0.0 && c.edges->innerPositive) return PlanLanes<W, true>(c, j, plan, found);
+  return PlanLanes<W, false>(c, j, plan, found);
 }
 
 #if defined(__x86_64__)
-[[gnu::target("avx2,fma")]] int PlanLanesWide(double outerLow, double outerHigh, const PairEdges& edges,
-                                              const GridMap& map, bool failure, RowPlan& plan, int from,
-                                              int to, double& reached, bool& bad, double& below) {
-  return PlanLanesOfRow<4>(outerLow, outerHigh, edges, map, failure, plan, from, to, reached, bad, below);
+[[gnu::target("avx2,fma")]] int PlanLanesWide(const RowChunk& c, RowPlan& plan, RowFindings& found) {
+  return PlanLanes<4>(c, c.from, plan, found);
 }
 #endif
 
-// The plans of a row's pairs j = from..to, the outer interval [outerLow,
-// outerHigh] against the inner intervals, and with `failure` the sum of the inner
-// probabilities times the share of each image below 0; false when a pair is
-// awkward.
-bool PlanRow(double outerLow, double outerHigh, const PairEdges& edges, const GridMap& map,
-             bool failure, int from, int to, RowPlan& plan, std::int32_t& highest, double& below) {
-  double reached = highest;
-  bool bad = false;
-  int j = from;
-  below = 0.0;
+// Plans the pairs of a chunk: four at a time where the processor can, then two,
+// then one.
+RowFindings PlanRow(const RowChunk& c, std::int32_t highest, RowPlan& plan) {
+  RowFindings found;
+  found.highest = highest;
+  int j = c.from;
 #if defined(__x86_64__)
   static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-  if (wide) j = PlanLanesWide(outerLow, outerHigh, edges, map, failure, plan, j, to, reached, bad, below);
+  if (wide) j = PlanLanesWide(c, plan, found);
 #endif
-  j = PlanLanesOfRow<2>(outerLow, outerHigh, edges, map, failure, plan, j, to, reached, bad, below);
-  for (; j <= to; ++j) {
-    const double c1 = outerLow * edges.innerLow[j];
-    const double c2 = outerLow * edges.innerHigh[j];
-    const double c3 = outerHigh * edges.innerLow[j];
-    const double c4 = outerHigh * edges.innerHigh[j];
-    const double lo = std::min(std::min(c1, c2), std::min(c3, c4));
-    const double hi = std::max(std::max(c1, c2), std::max(c3, c4));
-    bad = !PlanPair(lo, hi, edges, map, plan, j, reached) || bad;
-    if (failure) below += (*edges.inner->p)[j] * ShareBelow(lo, hi);
+  j = PlanLanes<2>(c, j, plan, found);
+  for (; j <= c.to; ++j) {
+    const Ends e = ImageOfPair(*c.edges, c.low, c.high, j);
+    PlanPair(c, e.lo, e.hi, c.p * (*c.edges->inner->p)[j], j, plan, found);
   }
-  highest = static_cast<std::int32_t>(reached);
-  return !bad;
+  return found;
 }
 
 }  // namespace
@@ -255,71 +267,66 @@ bool PlanRow(double outerLow, double outerHigh, const PairEdges& edges, const Gr
 Status SpreadPairs(const PairEdges& edges, Work& w, const PairLoop& loop, bool failure) {
   const Points& outer = *edges.outer;
   const Points& inner = *edges.inner;
-  const ProbabilityArray& po = *outer.p;
   const ProbabilityArray& pi = *inner.p;
   const int n = inner.n;
-  const GridMap map{1.0 / w.d, 1.5 - w.Min / w.d, w.tie, static_cast<double>(w.last)};
+  RowChunk c{};
+  c.edges = &edges;
+  c.inverse = 1.0 / w.d;
+  c.shift = 1.5 - w.Min / w.d;
+  c.tie = w.tie;
+  c.top = w.last;
+  c.failure = failure;
   RowPlan plan;
+  double* const P = w.P.data();
   for (int i = 1; i <= outer.n; ++i) {
-    const double pouter = po[i];
-    // A row in chunks, so that a chunk's plan stays in the first-level cache.
-    for (int from = 1; pouter != 0.0 && from <= n; from += kChunk) {
-      const int to = std::min(n, from + kChunk - 1);
-      std::int32_t highest = w.highest;
-      double below = 0.0;
-      if (!PlanRow(edges.outerLow[i], edges.outerHigh[i], edges, map, failure, from, to, plan, highest, below))
-          [[unlikely]] {
-        for (int j = from; j <= to; ++j) {
-          const double p = pouter * pi[j];
+    c.low = edges.outerLow[i];
+    c.high = edges.outerHigh[i];
+    c.p = (*outer.p)[i];
+    for (c.from = 1; c.p != 0.0 && c.from <= n; c.from += kChunk) {
+      c.to = std::min(n, c.from + kChunk - 1);
+      const RowFindings found = PlanRow(c, w.highest, plan);
+      if (found.awkward) [[unlikely]] {
+        for (int j = c.from; j <= c.to; ++j) {
+          const double p = c.p * pi[j];
           if (p == 0.0) continue;
-          const double c1 = edges.outerLow[i] * edges.innerLow[j];
-          const double c2 = edges.outerLow[i] * edges.innerHigh[j];
-          const double c3 = edges.outerHigh[i] * edges.innerLow[j];
-          const double c4 = edges.outerHigh[i] * edges.innerHigh[j];
+          const Ends e = ImageOfPair(edges, c.low, c.high, j);
           const double value = edges.quotient ? outer.x[i] / inner.x[j] : outer.x[i] * inner.x[j];
-          if (auto stop = AddSpread(w, std::min(std::min(c1, c2), std::min(c3, c4)),
-                                    std::max(std::max(c1, c2), std::max(c3, c4)), value, p,
-                                    map.inverse, failure, loop.index)) {
+          if (auto stop = AddSpread(w, e.lo, e.hi, value, p, c.inverse, failure, loop.index)) {
             return stop;
           }
         }
         continue;
       }
-      double* const P = w.P.data();
       const auto add = [&](int j) {
         const std::int32_t k = plan.first[j];
         const std::int32_t last = plan.last[j];
-        const double part0 = pouter * plan.part0[j];
-        const double part1 = pouter * plan.part1[j];
-        P[k] += part0;
-        P[k + 1] += part1;
+        P[k] += plan.part0[j];
+        P[k + 1] += plan.part1[j];
         if (last <= k + 2) [[likely]] {
-          P[k + 2] += pouter * plan.part2[j];
+          P[k + 2] += plan.part2[j];
         } else {
           // Four or more intervals: k + 2 .. last - 1 whole, the rest in the last.
-          const double whole = pouter * plan.whole[j];
-          double given = part0 + part1;
+          const double whole = plan.whole[j];
+          double given = plan.part0[j] + plan.part1[j];
           for (std::int32_t m = k + 2; m < last; ++m) {
             P[m] += whole;
             given += whole;
           }
-          P[last] += pouter * pi[j] - given;
+          P[last] += c.p * pi[j] - given;
         }
       };
       // Two halves side by side: their images lie apart, so the additions of one
       // do not wait for those of the other.
-      const int half = (to - from + 1) / 2;
-      for (int j = from; j < from + half; ++j) {
+      const int half = (c.to - c.from + 1) / 2;
+      for (int j = c.from; j < c.from + half; ++j) {
         add(j);
         add(j + half);
       }
-      if ((to - from + 1) % 2 != 0) add(to);
-      w.highest = highest;
-      if (failure) w.failure += pouter * below;
+      if ((c.to - c.from + 1) % 2 != 0) add(c.to);
+      w.highest = static_cast<std::int32_t>(found.highest);
+      if (failure) w.failure += found.below;
     }
-    if (loop.control != nullptr && loop.control->Step(i * loop.progressScale, loop.progressTotal)) {
-      return Cancelled();
-    }
+    if (RowDone(loop, i)) return Cancelled();
   }
   return std::nullopt;
 }
