@@ -102,7 +102,8 @@ TEST(CombinePairs, SplitsTiesExactlyAsThePlainRuleDoes) {
     if (a.P[i] == 0.0) continue;
     for (int j = 1; j <= inner.n; ++j) {
       const double x = outer.x[i] + inner.x[j];
-      ASSERT_FALSE(AddAt(plain, (x - plain.Min) / plain.d, x, a.P[i] * b.P[j], true, IndexContext{}));
+      const double q = (x - plain.Min) / plain.d;
+      ASSERT_FALSE(AddAt(plain, q, x, a.P[i] * b.P[j], true, IndexContext{}));
     }
   }
   EXPECT_TRUE(std::equal(fast.P.begin(), fast.P.end(), plain.P.begin()));
@@ -193,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         SpreadCase{"InsideOneInterval", 2.6, 3.4, {{4, 1.0}}, 0.0},
         SpreadCase{"AcrossTwo", 2.0, 4.0, {{3, 0.25}, {4, 0.5}, {5, 0.25}}, 0.0},
         SpreadCase{"EndsOnBoundaries", 2.5, 4.5, {{4, 0.5}, {5, 0.5}}, 0.0},
-        SpreadCase{"EndsWithinUlpsOfBoundaries", 2.5 + 1e-15, 4.5 - 1e-15, {{4, 0.5}, {5, 0.5}}, 0.0},
+        SpreadCase{"EndsWithinUlpsOfBoundaries", 2.5 + 1e-15, 4.5 - 1e-15, {{4, 0.5}, {5, 0.5}},
+                   0.0},
         // Parts beyond the grid go into its end intervals.
         SpreadCase{"PastTheFirst", -1.5, 0.5, {{1, 1.0}}, 0.75},
         SpreadCase{"PastTheLast", 8.0, 12.0, {{9, 0.125}, {10, 0.875}}, 0.0},
@@ -218,10 +220,12 @@ TEST(SpreadPairs, AddsAsAddSpreadDoesPairByPair) {
     FillPoints(b, inner);
     for (Combination how : {Combination::Product, Combination::Quotient}) {
       Work fast;
+      const Axis axisA{a.Min, a.Max, a.d};
+      const Axis axisB{b.Min, b.Max, b.d};
       if (how == Combination::Product) {
-        ProductSpan(Axis{a.Min, a.Max, a.d}, Axis{b.Min, b.Max, b.d}, fast);
+        ProductSpan(axisA, axisB, fast);
       } else {
-        ASSERT_FALSE(QuotientSpan(Axis{a.Min, a.Max, a.d}, Axis{b.Min, b.Max, b.d}, fast).has_value());
+        ASSERT_FALSE(QuotientSpan(axisA, axisB, fast).has_value());
       }
       fast.d = (fast.Max - fast.Min) / 1000;
       fast.N = 1001;
@@ -233,14 +237,16 @@ TEST(SpreadPairs, AddsAsAddSpreadDoesPairByPair) {
         for (int j = 1; j <= inner.n; ++j) {
           const double p = a.P[i] * b.P[j];
           if (p == 0.0) continue;
+          const bool product = how == Combination::Product;
           const double x0 = outer.x[i] - outer.half;
           const double x1 = outer.x[i] + outer.half;
-          const double y0 = how == Combination::Product ? inner.x[j] - inner.half : 1.0 / (inner.x[j] + inner.half);
-          const double y1 = how == Combination::Product ? inner.x[j] + inner.half : 1.0 / (inner.x[j] - inner.half);
+          const double y0 = product ? inner.x[j] - inner.half : 1.0 / (inner.x[j] + inner.half);
+          const double y1 = product ? inner.x[j] + inner.half : 1.0 / (inner.x[j] - inner.half);
           const double c[] = {x0 * y0, x0 * y1, x1 * y0, x1 * y1};
-          const double value = how == Combination::Product ? outer.x[i] * inner.x[j] : outer.x[i] / inner.x[j];
-          ASSERT_FALSE(AddSpread(plain, *std::min_element(c, c + 4), *std::max_element(c, c + 4), value, p,
-                                 1.0 / plain.d, true, IndexContext{}));
+          const double value = product ? outer.x[i] * inner.x[j] : outer.x[i] / inner.x[j];
+          const double lo = *std::min_element(c, c + 4);
+          const double hi = *std::max_element(c, c + 4);
+          ASSERT_FALSE(AddSpread(plain, lo, hi, value, p, 1.0 / plain.d, true, IndexContext{}));
         }
       }
       // The same shares, added in another order and formed in another way.
@@ -249,7 +255,8 @@ TEST(SpreadPairs, AddsAsAddSpreadDoesPairByPair) {
         EXPECT_NEAR(fast.P[k], plain.P[k], kOrderTolerance) << "interval " << k;
         EXPECT_EQ(fast.P[k] == 0.0, plain.P[k] == 0.0) << "interval " << k;
       }
-      EXPECT_NEAR(static_cast<double>(fast.failure), static_cast<double>(plain.failure), kOrderTolerance);
+      EXPECT_NEAR(static_cast<double>(fast.failure), static_cast<double>(plain.failure),
+                  kOrderTolerance);
       EXPECT_EQ(fast.highest, plain.highest);
     }
   }

@@ -241,12 +241,21 @@ TEST_P(NonlinearOfUniforms, FollowsTheExactDistributionWithoutGaps) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, NonlinearOfUniforms,
     testing::Values(
+        // X Y <= z where X <= z / Y; density ln z, then ln(4 / z).
         NonlinearCase{"Product", kProduct,
-                      [](double z) { return CdfOverUniformY(z, [](double t, double y) { return t / y; }); },
-                      [](double z) { return z <= 2.0 ? std::log(z) : std::log(4.0 / z); }, std::log(2.0)},
+                      [](double z) {
+                        return CdfOverUniformY(z, [](double t, double y) { return t / y; });
+                      },
+                      [](double z) { return z <= 2.0 ? std::log(z) : std::log(4.0 / z); },
+                      std::log(2.0)},
+        // X / Y <= z where X <= z Y; density (4 - 1/z^2) / 2, then (4/z^2 - 1) / 2.
         NonlinearCase{"Quotient", kQuotient,
-                      [](double z) { return CdfOverUniformY(z, [](double t, double y) { return t * y; }); },
-                      [](double z) { return z <= 1.0 ? (4.0 - 1.0 / (z * z)) / 2 : (4.0 / (z * z) - 1.0) / 2; },
+                      [](double z) {
+                        return CdfOverUniformY(z, [](double t, double y) { return t * y; });
+                      },
+                      [](double z) {
+                        return z <= 1.0 ? (4.0 - 1.0 / (z * z)) / 2 : (4.0 / (z * z) - 1.0) / 2;
+                      },
                       1.5}),
     [](const testing::TestParamInfo<NonlinearCase>& info) { return info.param.name; });
 
@@ -256,7 +265,9 @@ TEST(BinaryOperations, QuotientOfBeamResistanceByMomentPeaksWhereItsDensityDoes)
   // mode an artefact (2.05 against a median of 1.83).
   const double s = std::sqrt(std::log(1.0 + (14.0 / 180.0) * (14.0 / 180.0)));
   const double mu = std::log(180.0) - s * s / 2;
-  const auto resistance = [&](double x) { return 0.5 * std::erfc(-(std::log(x) - mu) / (s * std::sqrt(2.0))); };
+  const auto resistance = [&](double x) {
+    return 0.5 * std::erfc(-(std::log(x) - mu) / (s * std::sqrt(2.0)));
+  };
   const double beta = 15.0 * std::sqrt(6.0) / M_PI;
   const double u = 100.0 - 0.5772156649015329 * beta;
   const auto moment = [&](double x) { return std::exp(-std::exp(-(x - u) / beta)); };
@@ -305,8 +316,9 @@ TEST(BinaryOperations, DifferenceWhoseValuesAllFallHalfwayLeavesNoComb) {
   // d = 2): every difference is some x.5, halfway between two result intervals.
   // Each splits evenly, so no second interval is empty; the mean stays and the
   // variance grows by exactly the (1/2)^2 of the split.
-  const Histogram r = test_support::FromCdf(200.0, 456.0, 256, test_support::NormalCdf(330.0, 20.0));
-  const Histogram e = test_support::FromCdf(40.0, 296.0, 128, test_support::NormalCdf(170.0, 25.0));
+  using test_support::NormalCdf;
+  const Histogram r = test_support::FromCdf(200.0, 456.0, 256, NormalCdf(330.0, 20.0));
+  const Histogram e = test_support::FromCdf(40.0, 296.0, 128, NormalCdf(170.0, 25.0));
   const OperationOutcome outcome = RunBinary(kDifference, r, e);
   ASSERT_TRUE(outcome.ok());
   const Histogram& h = outcome.result->histogram;
@@ -318,7 +330,9 @@ TEST(BinaryOperations, DifferenceWhoseValuesAllFallHalfwayLeavesNoComb) {
   // Sums of 32 768 products of probabilities against values of a few hundred.
   constexpr double kMomentTolerance = 1e-9;
   EXPECT_NEAR(m.mean, mr.mean - me.mean, kMomentTolerance);
-  EXPECT_NEAR(m.sigma * m.sigma, mr.sigma * mr.sigma + me.sigma * me.sigma + 0.25, kMomentTolerance);
+  const double split = 0.5 * 0.5;
+  EXPECT_NEAR(m.sigma * m.sigma, mr.sigma * mr.sigma + me.sigma * me.sigma + split,
+              kMomentTolerance);
 }
 
 }  // namespace

@@ -144,7 +144,9 @@ TEST_P(RepeatedSumOfFewValues, IsTheExactConvolution) {
   EXPECT_DOUBLE_EQ(h.d, 1.0);
   // Sums of up to 4^13 products, each rounded once, against values up to 0.2.
   constexpr double kConvolutionTolerance = 1e-15;
-  for (int k = 1; k <= h.N; ++k) EXPECT_NEAR(h.P[k], exact[k - 1], kConvolutionTolerance) << "value " << k - 1;
+  for (int k = 1; k <= h.N; ++k) {
+    EXPECT_NEAR(h.P[k], exact[k - 1], kConvolutionTolerance) << "value " << k - 1;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                      testing::Values(HistogramType::Discrete, HistogramType::PureDiscrete)),
     [](const testing::TestParamInfo<std::tuple<int, HistogramType>>& info) {
       const bool discrete = std::get<1>(info.param) == HistogramType::Discrete;
-      return "N" + std::to_string(std::get<0>(info.param)) + (discrete ? "Discrete" : "PureDiscrete");
+      const std::string type = discrete ? "Discrete" : "PureDiscrete";
+      return "N" + std::to_string(std::get<0>(info.param)) + type;
     });
 
 // Yield strength of S235 steel: LogNormal, mean 280, sigma 22.4, 128 intervals.

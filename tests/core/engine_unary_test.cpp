@@ -101,7 +101,8 @@ TEST(Square, HasTheFailureProbabilityOfThePowerTwo) {
   // both ways (not half of the first interval). A Pure Discrete value exactly 0
   // counts half, both ways.
   const Histogram normal = test_support::FromCdf(-5.0, 5.0, 256, test_support::NormalCdf(0.0, 1.0));
-  const Histogram points = MakeHistogram(HistogramType::PureDiscrete, -1.0, 1.0, {0.1, 0.2, 0.3, 0.4});
+  const Histogram points =
+      MakeHistogram(HistogramType::PureDiscrete, -1.0, 1.0, {0.1, 0.2, 0.3, 0.4});
   for (const Histogram* a : {&normal, &points}) {
     const OperationOutcome square = RunUnary(kSquare, *a);
     const OperationOutcome power = RunUnary(kPower, *a, "2");

@@ -86,7 +86,8 @@ Ends ImageOfPair(const PairEdges& edges, double low, double high, int j) {
   const double c2 = low * edges.innerHigh[j];
   const double c3 = high * edges.innerLow[j];
   const double c4 = high * edges.innerHigh[j];
-  return Ends{std::min(std::min(c1, c2), std::min(c3, c4)), std::max(std::max(c1, c2), std::max(c3, c4))};
+  return Ends{std::min(std::min(c1, c2), std::min(c3, c4)),
+              std::max(std::max(c1, c2), std::max(c3, c4))};
 }
 
 // The plan of pair j from its image [lo, hi] and its probability p.
@@ -239,7 +240,8 @@ template <int W>
 }
 
 #if defined(__x86_64__)
-[[gnu::target("avx2,fma")]] int PlanLanesWide(const RowChunk& c, RowPlan& plan, RowFindings& found) {
+[[gnu::target("avx2,fma")]] int PlanLanesWide(const RowChunk& c, RowPlan& plan,
+                                              RowFindings& found) {
   return PlanLanes<4>(c, c.from, plan, found);
 }
 #endif
@@ -352,7 +354,8 @@ void SetDiscreteRules(Work& w, model::HistogramType type, double top, double mag
   // value that is itself a tie keeps both its neighbours.
   const double q = (top - w.Min) / w.d;
   const double topIndex = std::isfinite(q) ? std::floor(q + 0.5) + 1.0 : 0.0;
-  w.last = static_cast<std::int32_t>(std::clamp(std::max(topIndex, 1.0 * w.N), 1.0, 1.0 * kMaxBins));
+  const double last = std::clamp(std::max(topIndex, 1.0 * w.N), 1.0, 1.0 * kMaxBins);
+  w.last = static_cast<std::int32_t>(last);
   const double scale = (std::fabs(magnitude) + std::fabs(w.Min)) / std::fabs(w.d) + kMaxBins;
   const double tie = kTieUlps * std::numeric_limits<double>::epsilon() * scale;
   w.tie = std::isfinite(tie) ? std::min(tie, kLargestTie) : kLargestTie;

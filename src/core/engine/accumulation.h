@@ -184,7 +184,9 @@ inline Status AddSpread(Work& w, double lo, double hi, double x, double p, doubl
   // Index space: interval k covers k - 1/2 .. k + 1/2.
   const double ulo = (lo - w.Min) * inverse + 1.0;
   const double uhi = (hi - w.Min) * inverse + 1.0;
-  if (!std::isfinite(ulo) || !std::isfinite(uhi)) return IndexError(std::isfinite(ulo) ? uhi : ulo, context);
+  if (!std::isfinite(ulo) || !std::isfinite(uhi)) {
+    return IndexError(std::isfinite(ulo) ? uhi : ulo, context);
+  }
   if (failure) w.failure += p * ShareBelow(lo, hi);
   // An end within the tolerance of a boundary lies on it, so that no sliver of
   // rounding noise lands in the neighbour.

@@ -66,7 +66,8 @@ Status DifferenceGrid(const model::Histogram& a, const model::Histogram& b,
 }
 
 // The largest value of a combination: the grid's last interval holds it.
-double TopValue(Combination how, const model::Histogram& a, const model::Histogram& b, const Work& w) {
+double TopValue(Combination how, const model::Histogram& a, const model::Histogram& b,
+                const Work& w) {
   switch (how) {
     case Combination::Sum:
       return a.Max + b.Max;
@@ -153,10 +154,11 @@ Status Accumulate(Combination how, const Points& outer, const Points& inner, Wor
     edges.innerLow[j] = lo;
     edges.innerHigh[j] = hi;
   }
-  edges.innerPositive = std::all_of(edges.innerLow.begin() + 1, edges.innerLow.begin() + 1 + inner.n,
-                                    [](double lo) { return lo >= 0.0; }) &&
-                        std::equal(edges.innerLow.begin() + 1, edges.innerLow.begin() + 1 + inner.n,
-                                   edges.innerHigh.begin() + 1, [](double lo, double hi) { return lo <= hi; });
+  edges.innerPositive = true;
+  for (int j = 1; j <= inner.n; ++j) {
+    const bool positive = edges.innerLow[j] >= 0.0 && edges.innerLow[j] <= edges.innerHigh[j];
+    edges.innerPositive = edges.innerPositive && positive;
+  }
   return SpreadPairs(edges, w, loop, failure);
 }
 

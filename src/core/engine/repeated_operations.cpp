@@ -116,7 +116,8 @@ Status Doubling(Combination how, std::int32_t n, const Inputs& in, Steps& steps,
   const model::Histogram& a = *in.a;
   // Two copies are the two-input operation itself; the lattice needs every width
   // a power-of-two multiple of A's, so it runs from the first step on or not at all.
-  const bool lattice = how == Combination::Sum && n > 2 && in.type == model::HistogramType::Discrete;
+  const bool lattice =
+      how == Combination::Sum && n > 2 && in.type == model::HistogramType::Discrete;
   model::Histogram power = a;
   std::optional<model::Histogram> sum;
   const auto combine = [&](const model::Histogram& x, const model::Histogram& y,

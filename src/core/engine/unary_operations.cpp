@@ -235,7 +235,9 @@ Status RunPower(const Inputs& in, Work& w) {
   if (auto stop = PowerGrid(in, w)) return stop;
 
   const int exponentN = in.n;
-  const auto power = [exponentN](double lo, double hi, double x) { return PowerImage(lo, hi, x, exponentN); };
+  const auto power = [exponentN](double lo, double hi, double x) {
+    return PowerImage(lo, hi, x, exponentN);
+  };
   SetDiscreteRules(w, in.type, w.Max, LargestImage(points, power));
   return AccumulateValues(in, points, w, power, [&w](double y) { return y / w.d - w.Min / w.d; });
 }
