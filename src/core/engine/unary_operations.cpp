@@ -34,17 +34,40 @@ Image PowerImage(double lo, double hi, double value, int n) {
   return Image{low, std::max(atLo, atHi), y};
 }
 
-// Puts each value of A (probability P'A[i]) through y = f(x): a Discrete result
-// spreads it over the image of its interval, a Pure Discrete one places y by the
-// point rule at q = scaled(y). Every value counts into the failure probability.
+// The image of every interval (value) of A under y = f(x).
+template <class ImageOf>
+std::array<Image, kMaxBins + 1> ImagesOf(const Points& points, ImageOf image) {
+  std::array<Image, kMaxBins + 1> images{};
+  for (int i = 1; i <= points.n; ++i) {
+    images[i] = image(points.x[i] - points.half, points.x[i] + points.half, points.x[i]);
+  }
+  return images;
+}
+
+// The largest |y| of the images, for the tie tolerance.
+double LargestImage(const std::array<Image, kMaxBins + 1>& images, int n) {
+  double largest = 0.0;
+  for (int i = 1; i <= n; ++i) {
+    largest = std::max({largest, std::fabs(images[i].lo), std::fabs(images[i].hi)});
+  }
+  return largest;
+}
+
+// Puts each value of A (probability P'A[i]) through y = f(x): with the grid set,
+// the rules of the result type fixed from the largest value `top`, a Discrete
+// result spreads it over the image of its interval, a Pure Discrete one places y
+// by the point rule at q = scaled(y). Every value counts into the failure
+// probability.
 template <class ImageOf, class Scaled>
 Status AccumulateValues(const Inputs& in, const Points& points, Work& w, ImageOf image,
                         Scaled scaled) {
+  const std::array<Image, kMaxBins + 1> images = ImagesOf(points, image);
+  SetDiscreteRules(w, in.type, w.Max, LargestImage(images, points.n));
   const IndexContext index;
   const double inverse = 1.0 / w.d;
   const bool spread = w.tie >= 0.0;
   for (int i = 1; i <= points.n; ++i) {
-    const Image m = image(points.x[i] - points.half, points.x[i] + points.half, points.x[i]);
+    const Image& m = images[i];
     const double p = (*points.p)[i];
     const Status stop = spread ? AddSpread(w, m.lo, m.hi, m.value, p, inverse, true, index)
                                : AddAt(w, scaled(m.value), m.value, p, true, index);
@@ -53,17 +76,6 @@ Status AccumulateValues(const Inputs& in, const Points& points, Work& w, ImageOf
   }
   KeepHighestInterval(w);
   return std::nullopt;
-}
-
-// The largest |y| of the images, for the tie tolerance.
-template <class ImageOf>
-double LargestImage(const Points& points, ImageOf image) {
-  double largest = 0.0;
-  for (int i = 1; i <= points.n; ++i) {
-    const Image m = image(points.x[i] - points.half, points.x[i] + points.half, points.x[i]);
-    largest = std::max({largest, std::fabs(m.lo), std::fabs(m.hi)});
-  }
-  return largest;
 }
 
 // The grid of A^n: the rule of the result type, except that a span of more than
@@ -142,7 +154,6 @@ Status RunSquare(const Inputs& in, Work& w) {
     const double low = lo < 0.0 && hi > 0.0 ? 0.0 : std::min(atLo, atHi);
     return Image{low, std::max(atLo, atHi), x * x};
   };
-  SetDiscreteRules(w, in.type, w.Max, LargestImage(points, square));
   return AccumulateValues(in, points, w, square, [&w](double y) { return y / w.d - w.Min / w.d; });
 }
 
@@ -191,7 +202,6 @@ Status RunAbsolute(const Inputs& in, Work& w) {
     if (hi <= 0.0) return Image{-hi, -lo, std::fabs(x)};
     return Image{0.0, std::max(-lo, hi), std::fabs(x)};
   };
-  SetDiscreteRules(w, in.type, w.Max, LargestImage(points, absolute));
   return AccumulateValues(in, points, w, absolute, [&w](double y) { return (y - w.Min) / w.d; });
 }
 
@@ -238,7 +248,6 @@ Status RunPower(const Inputs& in, Work& w) {
   const auto power = [exponentN](double lo, double hi, double x) {
     return PowerImage(lo, hi, x, exponentN);
   };
-  SetDiscreteRules(w, in.type, w.Max, LargestImage(points, power));
   return AccumulateValues(in, points, w, power, [&w](double y) { return y / w.d - w.Min / w.d; });
 }
 
