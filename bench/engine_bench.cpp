@@ -1,6 +1,7 @@
 // Speed of the operation engine on the largest inputs: every pair of two
-// 1024-interval histograms, A^n of 1024 intervals, and the n-fold sum, whose time
-// should grow linearly with n.
+// 1024-interval histograms, the one-input operations on 1024 intervals, pairs of
+// coarse inputs whose images spread over many result intervals, and the n-fold
+// sum, whose time grows with the number of binary digits of n.
 
 #include <benchmark/benchmark.h>
 
@@ -49,10 +50,20 @@ void Run(benchmark::State& state, int code, const Histogram& a, const Histogram*
 
 const Histogram kA = Bell(1024, 1.0, 5.0);
 const Histogram kB = Bell(1024, 2.0, 3.0);
+// The size of the bundled examples: each pair's image covers several result intervals.
+const Histogram kCoarseA = Bell(128, 100.0, 300.0);
+const Histogram kCoarseB = Bell(128, 2.0, 3.0);
 
 void BM_Sum(benchmark::State& state) { Run(state, dorvex::engine::kSum, kA, &kB, ""); }
 void BM_Product(benchmark::State& state) { Run(state, dorvex::engine::kProduct, kA, &kB, ""); }
 void BM_Quotient(benchmark::State& state) { Run(state, dorvex::engine::kQuotient, kA, &kB, ""); }
+void BM_ProductOfCoarse(benchmark::State& state) {
+  Run(state, dorvex::engine::kProduct, kCoarseA, &kCoarseB, "");
+}
+void BM_Square(benchmark::State& state) { Run(state, dorvex::engine::kSquare, kA, nullptr, ""); }
+void BM_SquareOfCoarse(benchmark::State& state) {
+  Run(state, dorvex::engine::kSquare, kCoarseA, nullptr, "");
+}
 void BM_Cube(benchmark::State& state) { Run(state, dorvex::engine::kPower, kA, nullptr, "3"); }
 void BM_RepeatedSum(benchmark::State& state) {
   Run(state, dorvex::engine::kRepeatedSum, kA, nullptr, std::to_string(state.range(0)));
@@ -61,7 +72,10 @@ void BM_RepeatedSum(benchmark::State& state) {
 BENCHMARK(BM_Sum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Product)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Quotient)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProductOfCoarse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Square)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SquareOfCoarse)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Cube)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RepeatedSum)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepeatedSum)->Arg(10)->Arg(100)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -54,10 +54,14 @@ expect_code 0 "A - A"
 expect_out '"pf": 0.5' "A - A"
 
 # The multiples scale the inputs before the operation: 2A has values 1, 3 .. 19,
-# B 0.5 .. 9.5, so the sums 1.5 .. 28.5 fall on the unit grid 0 .. 29 and round
-# half to even onto 2 .. 28.
+# B 0.5 .. 9.5, so every sum 1.5 .. 28.5 lies halfway between two intervals of the
+# unit grid 0 .. 29 and splits evenly between them: the result runs 1 .. 29 with
+# the mean 2 * 5 + 5 = 15 and the variance 4 * 8.25 + 8.25 of the inputs plus the
+# 0.5^2 that the split adds.
 run calc add "$work/u.dis" "$work/u.dis" --na 2 --json
-expect_out '"n": 27, "min": 2, "max": 28, "d": 1' "multiple nA"
+expect_out '"n": 29, "min": 1, "max": 29, "d": 1' "multiple nA"
+expect_near mean 15 "multiple nA"
+expect_near variance 41.5 "multiple nA"
 
 # -o writes the result; reading it back gives the same grid.
 run calc add "$work/u.dis" "$work/u.dis" -o "$work/sum.dis"

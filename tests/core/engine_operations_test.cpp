@@ -135,6 +135,7 @@ TEST_P(EveryOperation, GivesANormalisedTrimmedResultOnItsGrid) {
       });
   EXPECT_EQ(r.totalExtended, 1.0L / smallest);
   EXPECT_EQ(h.Total, r.totalExtended);
+  EXPECT_TRUE(r.failureFromOperation);
   // Every input value is positive, so only A - B has values below zero.
   EXPECT_NEAR(r.failureProbability, code == kDifference ? FailureOfDifference(a_, b_) : 0.0,
               kSumTolerance);

@@ -77,13 +77,28 @@ TEST(ProbabilityOfValue, ExcludesTheLowerBoundAndAnswersOneAtTheUpperBound) {
   EXPECT_EQ(top.markedIntervals, 18);
 }
 
-TEST(ProbabilityOfValue, AnswersTheFailureProbabilityAtZeroOfADiscreteResult) {
-  const OperationResult r =
-      MakeResult(HistogramType::Discrete, -1.0, 1.0, {0.2, 0.3, 0.5}, 0.35);
+TEST(ProbabilityOfValue, AnswersTheOperationsFailureProbabilityAtZero) {
+  // The operation found 0.31 below zero from its combined values; the intervals
+  // would interpolate 0.2 + 0.3 / 2 = 0.35.
+  OperationResult r = MakeResult(HistogramType::Discrete, -1.0, 1.0, {0.2, 0.3, 0.5}, 0.31);
+  r.failureFromOperation = true;
   const ValueAnswer answer = ProbabilityOfValue(r, 0.0);
   ASSERT_TRUE(answer.admissible);
   EXPECT_EQ(answer.interval, 2);
-  EXPECT_DOUBLE_EQ(static_cast<double>(answer.cumulative), 0.35);
+  EXPECT_DOUBLE_EQ(static_cast<double>(answer.cumulative), 0.31);
+}
+
+TEST(ProbabilityOfValue, IsContinuousThroughZeroOfAHistogramWithoutOperation) {
+  // A loaded file: at x = 0 the intervals interpolate as at any other x, so
+  // P(X <= x) moves by the density times the step, not by a jump.
+  const OperationResult r = MakeResult(HistogramType::Discrete, -1.3, 1.0, {0.2, 0.3, 0.5}, 0.45);
+  const double density = 0.3 / 1.0;  // interval 2 (-0.8 .. 0.2) holds 0
+  const long double atZero = ProbabilityOfValue(r, 0.0).cumulative;
+  EXPECT_NEAR(static_cast<double>(atZero), 0.2 + 0.3 * 0.8, kTolerance);
+  for (double step : {1e-9, -1e-9}) {
+    const long double near = ProbabilityOfValue(r, step).cumulative;
+    EXPECT_NEAR(static_cast<double>(near - atZero), density * step, kTolerance) << step;
+  }
 }
 
 TEST(ProbabilityOfValue, SumsUpToTheLastPureDiscretePointNotAboveX) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,63 @@ TEST(Square, OfPositiveValuesHasNoFailureProbability) {
   ASSERT_TRUE(outcome.ok());
   EXPECT_DOUBLE_EQ(outcome.result->histogram.Min, 1.0);
   EXPECT_EQ(outcome.result->failureProbability, 0.0);
+}
+
+struct SpreadCase {
+  const char* name;
+  int code;
+  const char* exponent;
+  double lo;  // A uniform on lo .. hi in 128 intervals
+  double hi;
+  double (*exactCdf)(double);
+};
+
+// Each interval of A spread over its image: A^2 of 128 intervals on 100 .. 300
+// fills all 1024 result intervals (the point rule lands 128 values and leaves 896
+// empty) and follows the exact distribution function.
+class SpreadOverImages : public testing::TestWithParam<SpreadCase> {};
+
+TEST_P(SpreadOverImages, FollowsTheExactDistributionWithoutGaps) {
+  const SpreadCase& c = GetParam();
+  const Histogram a = test_support::FromCdf(c.lo, c.hi, 128, test_support::UniformCdf(c.lo, c.hi));
+  const OperationOutcome outcome = RunUnary(c.code, a, c.exponent);
+  ASSERT_TRUE(outcome.ok());
+  const Histogram& h = outcome.result->histogram;
+  EXPECT_EQ(test_support::EmptyIntervalsInside(h), 0);
+  // The uniform spread of an image against the true density inside it.
+  constexpr double kShapeInsideImages = 1e-4;
+  EXPECT_LT(test_support::LargestCdfGap(h, c.exactCdf), kShapeInsideImages);
+  EXPECT_EQ(outcome.result->failureProbability, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpreadOverImages,
+    testing::Values(
+        SpreadCase{"Square", kSquare, "", 100.0, 300.0,
+                   [](double y) { return std::clamp((std::sqrt(y) - 100.0) / 200.0, 0.0, 1.0); }},
+        SpreadCase{"Cube", kPower, "3", 100.0, 300.0,
+                   [](double y) { return std::clamp((std::cbrt(y) - 100.0) / 200.0, 0.0, 1.0); }},
+        // |A| of A on -1 .. 3: twice the density on 0 .. 1.
+        SpreadCase{"Absolute", kAbsolute, "", -1.0, 3.0,
+                   [](double y) { return y <= 1.0 ? y / 2 : std::min((y + 1.0) / 4, 1.0); }}),
+    [](const testing::TestParamInfo<SpreadCase>& info) { return info.param.name; });
+
+TEST(Square, HasTheFailureProbabilityOfThePowerTwo) {
+  // A squared quantity cannot fail: a Discrete Normal(0, 1) of 256 intervals gives 0
+  // both ways (not half of the first interval). A Pure Discrete value exactly 0
+  // counts half, both ways.
+  const Histogram normal = test_support::FromCdf(-5.0, 5.0, 256, test_support::NormalCdf(0.0, 1.0));
+  const Histogram points =
+      MakeHistogram(HistogramType::PureDiscrete, -1.0, 1.0, {0.1, 0.2, 0.3, 0.4});
+  for (const Histogram* a : {&normal, &points}) {
+    const OperationOutcome square = RunUnary(kSquare, *a);
+    const OperationOutcome power = RunUnary(kPower, *a, "2");
+    ASSERT_TRUE(square.ok());
+    ASSERT_TRUE(power.ok());
+    EXPECT_EQ(square.result->failureProbability, power.result->failureProbability);
+  }
+  EXPECT_EQ(RunUnary(kSquare, normal).result->failureProbability, 0.0);
+  EXPECT_NEAR(RunUnary(kSquare, points).result->failureProbability, 0.2 / 2, kSumTolerance);
 }
 
 TEST(Absolute, OfNonPositiveValuesReversesTheIntervals) {

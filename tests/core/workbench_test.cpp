@@ -270,6 +270,10 @@ TEST(Workbench, APlacedResultRangeMovesTheFailureProbabilityWithTheValues) {
   EXPECT_EQ(result->histogram.d, 2.0);
   EXPECT_GT(result->failureProbability, 0.0);
   EXPECT_EQ(result->failureProbability, engine::FailureProbabilityOf(result->histogram));
+  // P(X <= 0) follows the placed values continuously, not the operation's Pf.
+  EXPECT_FALSE(result->failureFromOperation);
+  const double justBelow = bench.AskValue(-1e-9 * result->histogram.d).cumulative;
+  EXPECT_NEAR(bench.AskValue(0.0).cumulative, justBelow, 1e-9);
   EXPECT_TRUE(bench.PlaceResultRange(RangeEnd::Max, -20.0));
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// Inside the engine: the result being built, the index rule that puts a combined
-// value into its result interval, and the pair loop every two-input combination
-// runs. Not for use outside src/core/engine.
+// Inside the engine: the result being built, the rules that put a combined value
+// (or the image of a pair of intervals) into the result intervals, and the pair
+// loops every two-input combination runs. Not for use outside src/core/engine.
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -27,7 +29,9 @@ using Status = std::optional<Stop>;
 // The result grid while an operation fills it: interval k is centred on
 // Min + (k - 1) * d.
 struct Work {
-  ProbabilityArray P{};
+  // P[1..1024] and two spare entries past the last interval, where shares of 0
+  // may be added.
+  std::array<double, kMaxBins + 3> P{};
   std::int32_t N = 0;
   double Min = 0.0;
   double Max = 0.0;
@@ -35,7 +39,21 @@ struct Work {
   double d = 0.0;
   long double failure = 0.0L;  // P(x < 0) + P(x = 0) / 2, summed pair by pair
   std::int32_t highest = 0;    // highest index any combination reached
+  // Discrete results only (see SetDiscreteRules): how far, in widths, a value may
+  // lie from the midpoint between two intervals and still count as a tie there;
+  // negative while ties round half to even.
+  double tie = -1.0;
+  // The interval of the largest value the operation can give; no tie and no
+  // spread image reaches past it.
+  std::int32_t last = kMaxBins;
 };
+
+// After the grid is fixed: for a Discrete result, ties split evenly and `last`
+// is the grid's last interval, or that of `top`, the largest value, when it lies
+// further; `magnitude` bounds |x| of every combined value, so the tie tolerance
+// covers the rounding of (x - Min) / d.
+// A Pure Discrete result keeps half-to-even rounding.
+void SetDiscreteRules(Work& w, model::HistogramType type, double top, double magnitude);
 
 // The caller's progress and cancel callbacks; both may be empty.
 struct Control {
@@ -49,15 +67,21 @@ struct Control {
   }
 };
 
-// Values x[1..n] = Min + (i - 1) * d of a histogram and its probabilities.
+// Values x[1..n] = Min + (i - 1) * d of a histogram and its probabilities; half
+// is d / 2 for a Discrete histogram, whose values stand for whole intervals, and
+// 0 for the exact points of a Pure Discrete one.
 struct Points {
   std::array<double, kMaxBins + 1> x{};
   const ProbabilityArray* p = nullptr;
   int n = 0;
+  double half = 0.0;
 };
 
 // Fills `points` from `h` (n limited to 0..1024).
 void FillPoints(const model::Histogram& h, Points& points);
+
+// The largest |x| of the points.
+double LargestMagnitude(const Points& points);
 
 // Which text an index outside 1..1024 is reported with: message 130, or for the
 // repeated quotient its own text naming the step.
@@ -79,21 +103,113 @@ Stop Cancelled();
 // True when Round(q) + 1 lies in 1..1024 (false for NaN).
 inline bool IndexInRange(double q) { return q >= -0.5 && q < kMaxBins - 0.5; }
 
-// Adds p to the interval of index Round(q) + 1 and, with `failure`, the failure
-// probability of the value x. Stops on an index outside 1..1024.
-inline Status AddAt(Work& w, double q, double x, double p, bool failure,
-                    const IndexContext& context) {
-  if (!IndexInRange(q)) return IndexError(q, context);
-  const auto k = static_cast<std::int32_t>(RoundHalfEven(q)) + 1;
+// The failure probability of a value x with probability p: all of it below 0,
+// half of it at 0.
+inline void AddFailure(Work& w, double x, double p) {
+  if (x < 0.0) {
+    w.failure += p;
+  } else if (x == 0.0) {
+    w.failure += p / 2.0;
+  }
+}
+
+inline void AddToInterval(Work& w, std::int32_t k, double p) {
   w.P[k] += p;
   if (k > w.highest) w.highest = k;
-  if (failure) {
-    if (x < 0.0) {
-      w.failure += p;
-    } else if (x == 0.0) {
-      w.failure += p / 2.0;
-    }
+}
+
+// A tie between intervals lower and lower + 1: half to each, or the whole to the
+// one inside 1..last when the other lies beyond the grid.
+inline void AddTie(Work& w, std::int32_t lower, double p) {
+  if (lower < 1) {
+    AddToInterval(w, 1, p);
+  } else if (lower + 1 > w.last) {
+    AddToInterval(w, lower, p);
+  } else {
+    AddToInterval(w, lower, p / 2.0);
+    AddToInterval(w, lower + 1, p / 2.0);
   }
+}
+
+// True when q is a tie of a Discrete result (w.tie >= 0): it lies within w.tie of
+// the midpoint between the intervals `lower` and lower + 1 (Round(q - 1/2) + 1).
+inline bool FindTie(const Work& w, double q, std::int32_t& lower) {
+  if (!(w.tie >= 0.0 && q >= -1.0 && q < kMaxBins)) return false;
+  const double below = std::nearbyint(q - 0.5);
+  if (!(std::fabs(q - 0.5 - below) <= w.tie)) return false;
+  lower = static_cast<std::int32_t>(below) + 1;
+  return true;
+}
+
+// Adds p to the interval of index Round(q) + 1 and, with `failure`, the failure
+// probability of the value x; a tie of a Discrete result splits (AddTie). Stops
+// on an index outside 1..1024.
+inline Status AddAt(Work& w, double q, double x, double p, bool failure,
+                    const IndexContext& context) {
+  std::int32_t lower = 0;
+  if (FindTie(w, q, lower)) {
+    AddTie(w, lower, p);
+  } else if (IndexInRange(q)) {
+    AddToInterval(w, static_cast<std::int32_t>(RoundHalfEven(q)) + 1, p);
+  } else {
+    return IndexError(q, context);
+  }
+  if (failure) AddFailure(w, x, p);
+  return std::nullopt;
+}
+
+// The image of a value's interval under a nonlinear function, and the value.
+struct Image {
+  double lo;
+  double hi;
+  double value;
+};
+
+// The share of the image [lo, hi] below 0 (of a point image: 1 below 0, 1/2 at 0).
+inline double ShareBelow(double lo, double hi) {
+  if (lo >= 0.0) return hi == 0.0 ? 0.5 : 0.0;
+  if (hi <= 0.0) return 1.0;
+  return -lo / (hi - lo);
+}
+
+// Discrete results of nonlinear operations: the value x with probability p stands
+// for its image [lo, hi]. p is spread uniformly over the image into the intervals
+// it overlaps, in proportion; parts past interval 1 or `last` go into that
+// interval; an image inside one interval falls there; an image of no width is the
+// value x by the point rule. With `failure`, the share of the image below 0 counts.
+// `inverse` is 1 / d.
+inline Status AddSpread(Work& w, double lo, double hi, double x, double p, double inverse,
+                        bool failure, const IndexContext& context) {
+  if (!(lo < hi)) return AddAt(w, (x - w.Min) / w.d, x, p, failure, context);
+  // Index space: interval k covers k - 1/2 .. k + 1/2.
+  const double ulo = (lo - w.Min) * inverse + 1.0;
+  const double uhi = (hi - w.Min) * inverse + 1.0;
+  if (!std::isfinite(ulo) || !std::isfinite(uhi)) {
+    return IndexError(std::isfinite(ulo) ? uhi : ulo, context);
+  }
+  if (failure) w.failure += p * ShareBelow(lo, hi);
+  // An end within the tolerance of a boundary lies on it, so that no sliver of
+  // rounding noise lands in the neighbour.
+  const double top = w.last;
+  const double first = std::clamp(std::floor(ulo + 0.5 + w.tie), 1.0, top);
+  const double end = std::clamp(std::floor(uhi + 0.5 - w.tie), 1.0, top);
+  if (first == end) {
+    AddToInterval(w, static_cast<std::int32_t>(first), p);
+    return std::nullopt;
+  }
+  if (first > end) {  // no wider than the tolerance, on a boundary
+    AddTie(w, static_cast<std::int32_t>(end), p);
+    return std::nullopt;
+  }
+  const double density = p / (uhi - ulo);
+  const auto k0 = static_cast<std::int32_t>(first);
+  const auto k1 = static_cast<std::int32_t>(end);
+  double given = density * (first + 0.5 - ulo);
+  w.P[k0] += given;
+  for (std::int32_t k = k0 + 1; k < k1; ++k) w.P[k] += density;
+  given += density * (k1 - k0 - 1);
+  w.P[k1] += p - given;
+  if (k1 > w.highest) w.highest = k1;
   return std::nullopt;
 }
 
@@ -122,26 +238,31 @@ inline std::int64_t RoundedBits(double q) {
   return std::bit_cast<std::int64_t>(q + kShift) - kShiftBits;
 }
 
+// Reports the end of row i; true when the user asked to stop.
+inline bool RowDone(const PairLoop& loop, int i) {
+  return loop.control != nullptr && loop.control->Step(i * loop.progressScale, loop.progressTotal);
+}
+
 // Every pair (outer i, inner j): x = combine(outer.x[i], inner.x[j]) with
 // p = outer.p[i] * inner.p[j] goes to the interval Round((x - Min) / d) + 1 of w;
 // with Failure, x also counts into the failure probability. Each row first finds
 // all its indices (a loop free of dependencies, so the divisions overlap) and then
 // adds its probabilities, holding the running interval's sum in a register: the
-// additions are the same, in the same order, as adding to P directly.
+// additions are the same, in the same order, as adding to P directly. A row that
+// holds a tie of a Discrete result (w.tie >= 0) goes pair by pair through AddAt.
 template <bool Failure, class Combine>
 Status CombinePairs(const Points& outer, const Points& inner, Work& w, const PairLoop& loop,
                     Combine combine) {
   const double min = w.Min;
   const double d = w.d;
-  double* const P = w.P.data();
   const ProbabilityArray& po = *outer.p;
   const ProbabilityArray& pi = *inner.p;
   const double* const bx = inner.x.data();
   const int n = inner.n;
+  const bool ties = w.tie >= 0.0;
+  const double tie = ties ? w.tie : 0.0;
   std::array<std::int32_t, kMaxBins + 1> index;
   std::array<double, kMaxBins + 1> value;
-  std::int32_t highest = w.highest;
-  long double failure = w.failure;
   for (int i = 1; i <= outer.n; ++i) {
     const double xi = outer.x[i];
     const double pouter = po[i];
@@ -149,48 +270,76 @@ Status CombinePairs(const Points& outer, const Points& inner, Work& w, const Pai
     // of a running Pure Discrete result), where they must not stop the run.
     if (pouter != 0.0 && n > 0) {
       std::int64_t outside = 0;
+      std::int64_t tied = 0;
       for (int j = 1; j <= n; ++j) {
         const double x = combine(xi, bx[j]);
         value[j] = x;
-        const std::int64_t rounded = RoundedBits((x - min) / d);
+        const double q = (x - min) / d;
+        const std::int64_t rounded = RoundedBits(q);
         index[j] = static_cast<std::int32_t>(rounded) + 1;
         outside |= rounded & ~std::int64_t{kMaxBins - 1};
+        // A half between q - tie and q + tie: they round apart.
+        tied |= RoundedBits(q - tie) ^ RoundedBits(q + tie);
       }
-      if (outside != 0) [[unlikely]] {
+      if (outside != 0 || (ties && tied != 0)) [[unlikely]] {
         for (int j = 1; j <= n; ++j) {
           const double q = (value[j] - min) / d;
-          if (!IndexInRange(q)) return IndexError(q, loop.index);
+          if (auto stop = AddAt(w, q, value[j], pouter * pi[j], Failure, loop.index)) return stop;
         }
+      } else {
+        double* const P = w.P.data();
+        std::int32_t highest = w.highest;
+        long double failure = w.failure;
+        std::int32_t current = index[1];
+        double sum = P[current];
+        for (int j = 1; j <= n; ++j) {
+          const std::int32_t k = index[j];
+          const double p = pouter * pi[j];
+          if (k != current) {
+            P[current] = sum;
+            highest = current > highest ? current : highest;
+            current = k;
+            sum = P[k];
+          }
+          sum += p;
+          if constexpr (Failure) {
+            const double x = value[j];
+            if (x <= 0.0) failure += x < 0.0 ? p : p / 2.0;
+          }
+        }
+        P[current] = sum;
+        w.highest = current > highest ? current : highest;
+        w.failure = failure;
       }
-
-      std::int32_t current = index[1];
-      double sum = P[current];
-      for (int j = 1; j <= n; ++j) {
-        const std::int32_t k = index[j];
-        const double p = pouter * pi[j];
-        if (k != current) {
-          P[current] = sum;
-          highest = current > highest ? current : highest;
-          current = k;
-          sum = P[k];
-        }
-        sum += p;
-        if constexpr (Failure) {
-          const double x = value[j];
-          if (x <= 0.0) failure += x < 0.0 ? p : p / 2.0;
-        }
-      }
-      P[current] = sum;
-      highest = current > highest ? current : highest;
     }
-    w.highest = highest;
-    w.failure = failure;
-    if (loop.control != nullptr &&
-        loop.control->Step(i * loop.progressScale, loop.progressTotal)) {
-      return Cancelled();
-    }
+    if (RowDone(loop, i)) return Cancelled();
   }
   return std::nullopt;
 }
+
+// The edges of the intervals of two inputs whose pairs combine by a product or a
+// quotient; a quotient's divisor edges are kept as reciprocals, so that every
+// image runs between corner products.
+struct PairEdges {
+  const Points* outer = nullptr;
+  const Points* inner = nullptr;
+  bool quotient = false;
+  // Every inner interval lies at or above 0, its low edge not above its high one.
+  bool innerPositive = false;
+  std::array<double, kMaxBins + 2> outerLow{};
+  std::array<double, kMaxBins + 2> outerHigh{};
+  std::array<double, kMaxBins + 2> innerLow{};
+  std::array<double, kMaxBins + 2> innerHigh{};
+};
+
+// Every pair (outer i, inner j) of a Discrete result: p = outer.p[i] * inner.p[j]
+// is spread over its image, from the smallest to the largest corner product of
+// the two intervals, as AddSpread does. Each row first finds, for all its pairs,
+// the first interval k of the image and the shares of k, k + 1 and k + 2 (two
+// pairs at a time, without branches); then it adds, holding those three
+// intervals in registers while k stays. An image over four or more intervals
+// adds the rest interval by interval; a row with a tie or an end that is not
+// finite goes pair by pair through AddSpread.
+Status SpreadPairs(const PairEdges& edges, Work& w, const PairLoop& loop, bool failure);
 
 }  // namespace dorvex::engine::detail

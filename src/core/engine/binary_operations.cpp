@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "engine/engine.h"
@@ -36,34 +37,45 @@ double SmallerWidth(const model::Histogram& a, const model::Histogram& b) {
   return a.d < b.d ? a.d : b.d;
 }
 
-Status SumGrid(const Inputs& in, Work& w) {
-  const model::Histogram& a = *in.a;
-  const model::Histogram& b = *in.b;
+Status SumGrid(const model::Histogram& a, const model::Histogram& b, model::HistogramType type,
+               int pointLimit, Work& w) {
   w.Min = a.Min + b.Min;
   w.Max = a.Max + b.Max;
   w.d = SmallerWidth(a, b);
-  if (in.type == model::HistogramType::Discrete) {
+  if (type == model::HistogramType::Discrete) {
     const double top = w.Max;
     WidenByHalfWidths(a, b, w);
     return DiscreteGrid(w, top);
   }
-  return PureDiscreteGrid(w, in.pointLimit);
+  return PureDiscreteGrid(w, pointLimit);
 }
 
-Status DifferenceGrid(const Inputs& in, Work& w) {
-  const model::Histogram& a = *in.a;
-  const model::Histogram& b = *in.b;
+Status DifferenceGrid(const model::Histogram& a, const model::Histogram& b,
+                      model::HistogramType type, int pointLimit, Work& w) {
   w.Min = a.Min - b.Max;
   w.Max = a.Max - b.Min;
   const double top = w.Max;
-  if (in.type == model::HistogramType::Discrete) WidenByHalfWidths(a, b, w);
+  if (type == model::HistogramType::Discrete) WidenByHalfWidths(a, b, w);
   w.d = SmallerWidth(a, b);
   if (w.Min == w.Max) {
     w.Min = std::min(a.Min, b.Min);
     w.Max = std::max(a.Max, b.Max);
   }
   if (w.Min > w.Max) std::swap(w.Min, w.Max);
-  return GridOfType(w, in.type, in.pointLimit, std::max(top, w.Max));
+  return GridOfType(w, type, pointLimit, std::max(top, w.Max));
+}
+
+// The largest value of a combination: the grid's last interval holds it.
+double TopValue(Combination how, const model::Histogram& a, const model::Histogram& b,
+                const Work& w) {
+  switch (how) {
+    case Combination::Sum:
+      return a.Max + b.Max;
+    case Combination::Difference:
+      return a.Max - b.Min;
+    default:
+      return w.Max;  // the largest corner
+  }
 }
 
 }  // namespace
@@ -114,35 +126,79 @@ Status CombineAll(Combination how, const Points& outer, const Points& inner, Wor
   return std::nullopt;
 }
 
-Status RunBinaryOperation(int code, const Inputs& in, Work& w) {
-  const model::Histogram& a = *in.a;
-  const model::Histogram& b = *in.b;
-  Combination how = Combination::Sum;
-  Status stop;
-  switch (code) {
-    case kSum:
-      stop = SumGrid(in, w);
-      break;
-    case kDifference:
-      how = Combination::Difference;
-      stop = DifferenceGrid(in, w);
-      break;
-    case kProduct:
-      how = Combination::Product;
-      ProductSpan(AxisOf(a), AxisOf(b), w);
-      stop = GridOfType(w, in.type, in.pointLimit);
-      break;
-    case kQuotient:
-      how = Combination::Quotient;
-      if (TouchesZero(AxisOf(b))) return Failure(kDivisorTouchesZeroCode);
-      stop = QuotientSpan(AxisOf(a), AxisOf(b), w);
-      if (!stop) stop = GridOfType(w, in.type, in.pointLimit);
-      break;
-    default:
-      return std::nullopt;
-  }
-  if (stop) return stop;
+Status Accumulate(Combination how, const Points& outer, const Points& inner, Work& w,
+                  const PairLoop& loop, bool failure) {
+  const bool nonlinear = how == Combination::Product || how == Combination::Quotient;
+  const bool spread = nonlinear && w.tie >= 0.0 && (outer.half > 0.0 || inner.half > 0.0);
+  if (!spread) return CombineAll(how, outer, inner, w, loop, failure);
 
+  // A divisor interval that reaches zero has no bounded image: its value stands
+  // for it as an exact point.
+  PairEdges edges;
+  edges.outer = &outer;
+  edges.inner = &inner;
+  edges.quotient = how == Combination::Quotient;
+  for (int i = 1; i <= outer.n; ++i) {
+    edges.outerLow[i] = outer.x[i] - outer.half;
+    edges.outerHigh[i] = outer.x[i] + outer.half;
+  }
+  for (int j = 1; j <= inner.n; ++j) {
+    double lo = inner.x[j] - inner.half;
+    double hi = inner.x[j] + inner.half;
+    if (edges.quotient) {
+      if (lo <= 0.0 && hi >= 0.0) lo = hi = inner.x[j];
+      const double reciprocalOfHigh = 1.0 / hi;
+      hi = 1.0 / lo;
+      lo = reciprocalOfHigh;
+    }
+    edges.innerLow[j] = lo;
+    edges.innerHigh[j] = hi;
+  }
+  edges.innerPositive = true;
+  for (int j = 1; j <= inner.n; ++j) {
+    const bool positive = edges.innerLow[j] >= 0.0 && edges.innerLow[j] <= edges.innerHigh[j];
+    edges.innerPositive = edges.innerPositive && positive;
+  }
+  return SpreadPairs(edges, w, loop, failure);
+}
+
+double LargestCombined(Combination how, const Points& outer, const Points& inner) {
+  const double a = LargestMagnitude(outer);
+  const double b = LargestMagnitude(inner);
+  switch (how) {
+    case Combination::Sum:
+    case Combination::Difference:
+      return a + b;
+    case Combination::Product:
+      return a * b;
+    case Combination::Quotient: {
+      double smallest = std::numeric_limits<double>::infinity();
+      for (int j = 1; j <= inner.n; ++j) smallest = std::min(smallest, std::fabs(inner.x[j]));
+      return a / smallest;
+    }
+  }
+  return 0.0;
+}
+
+Status OperationGrid(Combination how, const model::Histogram& a, const model::Histogram& b,
+                     model::HistogramType type, int pointLimit, Work& w) {
+  switch (how) {
+    case Combination::Sum:
+      return SumGrid(a, b, type, pointLimit, w);
+    case Combination::Difference:
+      return DifferenceGrid(a, b, type, pointLimit, w);
+    case Combination::Product:
+      ProductSpan(AxisOf(a), AxisOf(b), w);
+      return GridOfType(w, type, pointLimit);
+    case Combination::Quotient:
+      if (auto stop = QuotientSpan(AxisOf(a), AxisOf(b), w)) return stop;
+      return GridOfType(w, type, pointLimit);
+  }
+  return std::nullopt;
+}
+
+Status CombineOnGrid(Combination how, const model::Histogram& a, const model::Histogram& b,
+                     model::HistogramType type, const StepControl& step, Work& w) {
   Points outer;
   Points inner;
   FillPoints(a, outer);
@@ -152,14 +208,44 @@ Status RunBinaryOperation(int code, const Inputs& in, Work& w) {
       if (inner.x[j] == 0.0) return Failure(kDivisionByZeroInOperationCode);
     }
   }
+  SetDiscreteRules(w, type, TopValue(how, a, b, w), LargestCombined(how, outer, inner));
   PairLoop loop;
-  loop.control = &in.control;
-  loop.progressScale = inner.n;
-  loop.progressTotal = static_cast<std::int64_t>(outer.n) * inner.n;
-  stop = CombineAll(how, outer, inner, w, loop, true);
-  if (stop) return stop;
+  loop.control = step.control;
+  loop.index = step.index;
+  if (step.reportPairs) {
+    loop.progressScale = inner.n;
+    loop.progressTotal = static_cast<std::int64_t>(outer.n) * inner.n;
+  }
+  if (auto stop = Accumulate(how, outer, inner, w, loop, step.failure)) return stop;
   KeepHighestInterval(w);
   return std::nullopt;
+}
+
+Status RunBinaryOperation(int code, const Inputs& in, Work& w) {
+  const model::Histogram& a = *in.a;
+  const model::Histogram& b = *in.b;
+  Combination how = Combination::Sum;
+  switch (code) {
+    case kSum:
+      break;
+    case kDifference:
+      how = Combination::Difference;
+      break;
+    case kProduct:
+      how = Combination::Product;
+      break;
+    case kQuotient:
+      how = Combination::Quotient;
+      if (TouchesZero(AxisOf(b))) return Failure(kDivisorTouchesZeroCode);
+      break;
+    default:
+      return std::nullopt;
+  }
+  if (auto stop = OperationGrid(how, a, b, in.type, in.pointLimit, w)) return stop;
+  StepControl step;
+  step.control = &in.control;
+  step.reportPairs = true;
+  return CombineOnGrid(how, a, b, in.type, step, w);
 }
 
 }  // namespace dorvex::engine::detail

@@ -63,7 +63,7 @@ OperationOutcome Finish(const OperationRequest& request, Work& w) {
   model::Histogram& h = result.histogram;
   h.Type = ResultType(request);
   h.N = w.N;
-  h.P = w.P;
+  std::copy(w.P.begin(), w.P.begin() + h.P.size(), h.P.begin());
   h.Min = w.Min;
   h.d = w.d;
   // Interval N's value, also when no trimming follows: a Discrete grid's Max was
@@ -82,7 +82,9 @@ OperationOutcome Finish(const OperationRequest& request, Work& w) {
   result.totalExtended = 1.0L / smallest;
   result.total = static_cast<double>(result.totalExtended);
   h.Total = result.totalExtended;
-  result.failureProbability = static_cast<double>(w.failure);
+  // Rounding of the pair sums must not lift it above what the result holds.
+  result.failureProbability = static_cast<double>(std::clamp(w.failure, 0.0L, sum));
+  result.failureFromOperation = true;
   result.label = OperationLabel(request.code);
 
   OperationOutcome outcome;

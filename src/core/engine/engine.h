@@ -57,8 +57,13 @@ struct OperationRequest {
 // equal to `totalExtended`.
 struct OperationResult {
   model::Histogram histogram;
-  // P(AB < 0) plus half of P(AB = 0).
+  // P(AB < 0) plus half of P(AB = 0), accumulated from the combined values (for a
+  // Discrete result of a nonlinear operation, the share of each image below 0);
+  // never above probabilitySum.
   double failureProbability = 0.0;
+  // True when failureProbability comes from the operation: P(X <= 0) then answers
+  // it. A histogram standing in for a result (a loaded file) leaves it false.
+  bool failureFromOperation = false;
   // 1 / the smallest non-zero probability, so that it has frequency 1.
   double total = 0.0;
   long double totalExtended = 0.0L;

@@ -29,9 +29,42 @@ struct Axis {
 // How two values combine.
 enum class Combination { Sum, Difference, Product, Quotient };
 
-// Every pair of `outer` and `inner` combined into w (see CombinePairs).
+// Every pair of `outer` and `inner` combined into w by the point rule (see
+// CombinePairs).
 Status CombineAll(Combination how, const Points& outer, const Points& inner, Work& w,
                   const PairLoop& loop, bool failure);
+
+// Every pair combined into w: a product or quotient of a Discrete result spreads
+// each pair over its image (SpreadPairs); sums, differences and Pure Discrete
+// results take the point rule (CombineAll). A divisor interval that reaches zero
+// has no bounded image: its value stands for it as an exact point.
+Status Accumulate(Combination how, const Points& outer, const Points& inner, Work& w,
+                  const PairLoop& loop, bool failure);
+
+// The largest |x| that combining values of `outer` and `inner` can give, for the
+// tie tolerance.
+double LargestCombined(Combination how, const Points& outer, const Points& inner);
+
+// The span and grid of the two-input operation `how` on a and b (for a quotient,
+// b is clear of zero).
+Status OperationGrid(Combination how, const model::Histogram& a, const model::Histogram& b,
+                     model::HistogramType type, int pointLimit, Work& w);
+
+// How one combination runs: the row-by-row cancel check, progress over all pairs
+// when reportPairs, the text of an index outside the grid, and whether the values
+// count into the failure probability.
+struct StepControl {
+  const Control* control = nullptr;
+  bool reportPairs = false;
+  IndexContext index;
+  bool failure = true;
+};
+
+// Every pair of a and b combined into w, whose grid is set: a zero divisor stops
+// with code 52; then the rules of `type` (SetDiscreteRules), Accumulate and
+// KeepHighestInterval.
+Status CombineOnGrid(Combination how, const model::Histogram& a, const model::Histogram& b,
+                     model::HistogramType type, const StepControl& step, Work& w);
 
 // Span of a product: the extreme corner products; when they coincide, the smaller
 // Min and the larger Max of the two factors. d = da * db.
@@ -48,13 +81,15 @@ void CopyInput(const model::Histogram& a, Work& w);
 
 // Operations 1..4.
 Status RunBinaryOperation(int code, const Inputs& in, Work& w);
-// Operation 5, A^2.
+// Operations 5..7, A^2, abs(A) and A^n (n != 0): a Discrete result spreads each
+// interval of A over its image, a Pure Discrete one places each value; every
+// value counts into the failure probability.
 Status RunSquare(const Inputs& in, Work& w);
-// Operation 6, abs(A).
 Status RunAbsolute(const Inputs& in, Work& w);
-// Operation 7, A^n (n != 0).
 Status RunPower(const Inputs& in, Work& w);
-// Operations 8..10 (n >= 1), including the clearing of tiny probabilities.
+// Operations 8..10 (n >= 1): the n-fold sum and product by doubling (each partial
+// result cleared of tiny probabilities and trimmed before it is combined again),
+// the n-fold quotient as A divided by the product of the other n - 1 copies.
 Status RunRepeated(int code, const Inputs& in, Work& w);
 
 }  // namespace dorvex::engine::detail

@@ -36,8 +36,9 @@ ValueAnswer ProbabilityOfValue(const OperationResult& result, double x) {
     for (int i = 1; i < k; ++i) below += h.P[i];
     answer.interval = k;
     answer.probability = h.P[k];
-    answer.cumulative = x == 0.0 ? static_cast<long double>(result.failureProbability)
-                                 : below + h.P[k] * static_cast<long double>(x - intervalStart) / h.d;
+    answer.cumulative = x == 0.0 && result.failureFromOperation
+                            ? static_cast<long double>(result.failureProbability)
+                            : below + h.P[k] * static_cast<long double>(x - intervalStart) / h.d;
   } else {
     int k = 1;
     while (k < h.N && h.Min + k * h.d <= x) ++k;

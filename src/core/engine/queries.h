@@ -24,9 +24,9 @@ struct ValueAnswer {
   int markedIntervals = 0;         // intervals 1..k-1 go into the marker series
 };
 
-// The answer for x: Discrete results interpolate linearly inside interval k and
-// answer the failure probability at x = 0; Pure Discrete results sum up to the
-// last point not above x.
+// The answer for x: Discrete results interpolate linearly inside interval k (at
+// x = 0 a result whose failure probability comes from its operation answers that
+// instead); Pure Discrete results sum up to the last point not above x.
 ValueAnswer ProbabilityOfValue(const OperationResult& result, double x);
 
 // The value Qp with P(X <= Qp) = p.

@@ -1,6 +1,11 @@
+#include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/engine.h"
+#include "engine/fp_faults.h"
 #include "engine/grid.h"
 #include "engine/operations.h"
 
@@ -11,43 +16,7 @@ namespace {
 // Sums of reciprocal probabilities are brought below the largest 64-bit integer.
 constexpr long double kLargestInt64 = 9223372036854775807.0L;
 
-Axis AxisOf(const Work& w) { return Axis{w.Min, w.Max, w.d}; }
 Axis AxisOf(const model::Histogram& h) { return Axis{h.Min, h.Max, h.d}; }
-
-// Span and grid of one step combining the running result r with A'.
-Status StepGrid(int code, const Inputs& in, const Work& r, Work& w) {
-  const model::Histogram& a = *in.a;
-  switch (code) {
-    case kRepeatedSum:
-      w.Min = r.Min + a.Min;
-      w.Max = r.Max + a.Max;
-      w.d = r.d;
-      if (a.Type == model::HistogramType::Discrete) {
-        const double top = r.Min + (r.N - 1) * r.d + a.Max;
-        w.Min = w.Min - r.d / 2 - a.d / 2;
-        w.Max = w.Max + r.d / 2 + a.d / 2;
-        return DiscreteGrid(w, top);
-      }
-      return PureDiscreteGrid(w, in.pointLimit);
-    case kRepeatedProduct:
-      ProductSpan(AxisOf(r), AxisOf(a), w);
-      return GridOfType(w, in.type, in.pointLimit);
-    default:
-      if (auto stop = QuotientSpan(AxisOf(r), AxisOf(a), w)) return stop;
-      return GridOfType(w, in.type, in.pointLimit);
-  }
-}
-
-Combination CombinationOf(int code) {
-  switch (code) {
-    case kRepeatedSum:
-      return Combination::Sum;
-    case kRepeatedProduct:
-      return Combination::Product;
-    default:
-      return Combination::Quotient;
-  }
-}
 
 // Drops probabilities too small to get a frequency of at least 1/2 against the sum
 // of all reciprocals (brought into the 64-bit range).
@@ -63,6 +32,120 @@ void ClearTinyProbabilities(Work& w) {
   }
 }
 
+// A finished combination as the input of the next one: only the span that
+// carries probability, so that spans grow with the spread, not with n.
+model::Histogram PartialOf(const Work& w, model::HistogramType type) {
+  model::Histogram h;
+  h.Type = type;
+  h.N = w.N;
+  std::copy(w.P.begin(), w.P.begin() + h.P.size(), h.P.begin());
+  h.Min = w.Min;
+  h.d = w.d;
+  h.Max = w.N >= 1 ? w.Min + (w.N - 1) * w.d : w.Max;
+  h.Range = h.Max - h.Min;
+  model::TrimZeroEnds(h);
+  return h;
+}
+
+// The grid of a Discrete partial sum x + y. Every partial width is A's width times
+// a power of two, so the sums lie on a lattice of the smaller width L. The result
+// width is L * 2^j with the smallest j that holds every sum in 1024 intervals, and
+// the centres lie on the lattice (j = 0) or halfway between two of its points
+// (j > 0): no sum is a tie and every interval gathers as many lattice points as
+// its neighbours, so coarsening the grid leaves no comb. The span is that of the
+// sums, widened once by the half width of the result's intervals.
+Status LatticeSumGrid(const model::Histogram& x, const model::Histogram& y, Work& w) {
+  const double lattice = std::min(x.d, y.d);
+  const double low = x.Min + y.Min;
+  const double steps = std::nearbyint((x.Max + y.Max - low) / lattice);
+  if (!std::isfinite(steps) || steps < 0.0) return Failure(NonFiniteFault(steps));
+  double width = lattice;
+  double offset = 0.0;  // of the first centre below the lowest sum, in lattice steps
+  double count = steps + 1.0;
+  while (count > kMaxBins) {
+    width *= 2.0;
+    offset = 0.5;
+    count = std::nearbyint((steps + offset) / (width / lattice)) + 1.0;
+  }
+  w.d = width;
+  w.Min = low - offset * lattice;
+  w.N = static_cast<std::int32_t>(count);
+  w.Max = w.Min + (w.N - 1) * w.d;
+  w.Range = w.Max - w.Min;
+  return std::nullopt;
+}
+
+// Counts the combinations of a run and asks for cancellation after each.
+class Steps {
+ public:
+  Steps(const Control& control, std::int64_t total) : control_(control), total_(total) {}
+  bool IsLast() const { return done_ + 1 == total_; }
+  // True when the user asked to stop.
+  bool Done() { return control_.Step(++done_, total_); }
+
+ private:
+  const Control& control_;
+  std::int64_t total_;
+  std::int64_t done_ = 0;
+};
+
+// Combinations that n copies take by doubling: one per binary digit above the
+// lowest, one per further digit 1.
+std::int64_t DoublingSteps(std::int32_t n) {
+  const auto digits = static_cast<std::uint32_t>(n);
+  return std::bit_width(digits) - 1 + std::popcount(digits) - 1;
+}
+
+// One combination x o y of two independent partial results into w.
+Status CombineStep(Combination how, const model::Histogram& x, const model::Histogram& y,
+                   const Inputs& in, bool lattice, const StepControl& step, Work& w) {
+  w = Work{};
+  const Status grid = lattice ? LatticeSumGrid(x, y, w)
+                              : OperationGrid(how, x, y, in.type, in.pointLimit, w);
+  if (grid) return grid;
+  if (auto stop = CombineOnGrid(how, x, y, in.type, step, w)) return stop;
+  ClearTinyProbabilities(w);
+  return std::nullopt;
+}
+
+// The sum or product of n >= 2 independent copies of A by doubling: A, A o A,
+// (A o A) o (A o A), ... taken for each binary digit 1 of n. The last combination
+// is left in w with its failure probability; `result` is its trimmed partial.
+Status Doubling(Combination how, std::int32_t n, const Inputs& in, Steps& steps, Work& w,
+                model::Histogram& result) {
+  const model::Histogram& a = *in.a;
+  // Two copies are the two-input operation itself; the lattice needs every width
+  // a power-of-two multiple of A's, so it runs from the first step on or not at all.
+  const bool lattice =
+      how == Combination::Sum && n > 2 && in.type == model::HistogramType::Discrete;
+  model::Histogram power = a;
+  std::optional<model::Histogram> sum;
+  const auto combine = [&](const model::Histogram& x, const model::Histogram& y,
+                           model::Histogram& into) -> Status {
+    StepControl step;
+    step.control = &in.control;
+    step.failure = steps.IsLast();
+    if (auto stop = CombineStep(how, x, y, in, lattice, step, w)) return stop;
+    into = PartialOf(w, in.type);
+    if (steps.Done()) return Cancelled();
+    return std::nullopt;
+  };
+  for (auto rest = static_cast<std::uint32_t>(n); rest != 0; rest >>= 1) {
+    if ((rest & 1U) != 0) {
+      if (!sum) {
+        sum = power;
+      } else if (auto stop = combine(*sum, power, *sum)) {
+        return stop;
+      }
+    }
+    if ((rest >> 1) != 0) {
+      if (auto stop = combine(power, power, power)) return stop;
+    }
+  }
+  result = *sum;
+  return std::nullopt;
+}
+
 }  // namespace
 
 Status RunRepeated(int code, const Inputs& in, Work& w) {
@@ -71,34 +154,29 @@ Status RunRepeated(int code, const Inputs& in, Work& w) {
     CopyInput(a, w);
     return std::nullopt;
   }
-  Work running;
-  CopyInput(a, running);
-  Points base;
-  FillPoints(a, base);
-  Points outer;
-
-  PairLoop loop;
-  loop.control = &in.control;
-  const std::int64_t steps = static_cast<std::int64_t>(in.n) - 1;
-  for (std::int32_t q = 2; q <= in.n; ++q) {
-    w.P.fill(0.0);
-    w.failure = 0.0L;
-    w.highest = 0;
-    if (auto stop = StepGrid(code, in, running, w)) return stop;
-
-    outer.n = running.N;
-    outer.p = &running.P;
-    for (int i = 1; i <= outer.n; ++i) outer.x[i] = running.Min + (i - 1) * running.d;
-    loop.index.repeatedQuotientStep = code == kRepeatedQuotient ? q : 0;
-    // Only the last step's values are values of the result.
-    const bool last = q == in.n;
-    if (auto stop = CombineAll(CombinationOf(code), outer, base, w, loop, last)) return stop;
-    KeepHighestInterval(w);
-    running = w;
-    if (in.control.Step(q - 1, steps)) return Cancelled();
-    if (last) break;  // q + 1 would overflow at the largest count
+  model::Histogram result;
+  if (code == kRepeatedSum || code == kRepeatedProduct) {
+    Steps steps(in.control, DoublingSteps(in.n));
+    return Doubling(code == kRepeatedSum ? Combination::Sum : Combination::Product, in.n, in,
+                    steps, w, result);
   }
+
+  // A divided by the product of the other n - 1 copies.
+  const std::int32_t others = in.n - 1;
+  Steps steps(in.control, (others > 1 ? DoublingSteps(others) : 0) + 1);
+  model::Histogram divisor = a;
+  if (others > 1) {
+    if (auto stop = Doubling(Combination::Product, others, in, steps, w, divisor)) return stop;
+  }
+  w = Work{};
+  if (auto stop = QuotientSpan(AxisOf(a), AxisOf(divisor), w)) return stop;
+  if (auto stop = GridOfType(w, in.type, in.pointLimit)) return stop;
+  StepControl step;
+  step.control = &in.control;
+  step.index.repeatedQuotientStep = in.n;
+  if (auto stop = CombineOnGrid(Combination::Quotient, a, divisor, in.type, step, w)) return stop;
   ClearTinyProbabilities(w);
+  if (steps.Done()) return Cancelled();
   return std::nullopt;
 }
 

@@ -19,13 +19,62 @@ constexpr double kLargestPowerCount = 2147483647.0;
 
 bool IsDiscrete(model::HistogramType type) { return type == model::HistogramType::Discrete; }
 
-// Half of the first interval when that interval is centred on zero: a square or an
-// absolute value is never below zero, so only the interval around zero can hold
-// a share of "not above zero".
-void HalfOfIntervalAtZero(Work& w) { w.failure = w.Min == 0.0 ? w.P[1] / 2.0L : 0.0L; }
+// The image of a value's interval [lo, hi] under y = x^n (n != 0); an interval
+// on which 1/x^|n| is unbounded has the value's own point as image.
+Image PowerImage(double lo, double hi, double value, int n) {
+  const double exponent = n;
+  const double y = std::pow(value, exponent);
+  if (!(lo < hi)) return Image{y, y, y};
+  const bool straddles = lo < 0.0 && hi > 0.0;
+  if (n < 0 && (straddles || lo == 0.0 || hi == 0.0)) return Image{y, y, y};
+  const double atLo = std::pow(lo, exponent);
+  const double atHi = std::pow(hi, exponent);
+  // An even power is smallest at 0 when the interval holds it.
+  const double low = n % 2 == 0 && straddles ? 0.0 : std::min(atLo, atHi);
+  return Image{low, std::max(atLo, atHi), y};
+}
 
-Status ReportStep(const Control& control, int i, int n) {
-  if (control.Step(i, n)) return Cancelled();
+// The image of every interval (value) of A under y = f(x).
+template <class ImageOf>
+std::array<Image, kMaxBins + 1> ImagesOf(const Points& points, ImageOf image) {
+  std::array<Image, kMaxBins + 1> images{};
+  for (int i = 1; i <= points.n; ++i) {
+    images[i] = image(points.x[i] - points.half, points.x[i] + points.half, points.x[i]);
+  }
+  return images;
+}
+
+// The largest |y| of the images, for the tie tolerance.
+double LargestImage(const std::array<Image, kMaxBins + 1>& images, int n) {
+  double largest = 0.0;
+  for (int i = 1; i <= n; ++i) {
+    largest = std::max({largest, std::fabs(images[i].lo), std::fabs(images[i].hi)});
+  }
+  return largest;
+}
+
+// Puts each value of A (probability P'A[i]) through y = f(x): with the grid set,
+// the rules of the result type fixed from the largest value `top`, a Discrete
+// result spreads it over the image of its interval, a Pure Discrete one places y
+// by the point rule at q = scaled(y). Every value counts into the failure
+// probability.
+template <class ImageOf, class Scaled>
+Status AccumulateValues(const Inputs& in, const Points& points, Work& w, ImageOf image,
+                        Scaled scaled) {
+  const std::array<Image, kMaxBins + 1> images = ImagesOf(points, image);
+  SetDiscreteRules(w, in.type, w.Max, LargestImage(images, points.n));
+  const IndexContext index;
+  const double inverse = 1.0 / w.d;
+  const bool spread = w.tie >= 0.0;
+  for (int i = 1; i <= points.n; ++i) {
+    const Image& m = images[i];
+    const double p = (*points.p)[i];
+    const Status stop = spread ? AddSpread(w, m.lo, m.hi, m.value, p, inverse, true, index)
+                               : AddAt(w, scaled(m.value), m.value, p, true, index);
+    if (stop) return stop;
+    if (in.control.Step(i, points.n)) return Cancelled();
+  }
+  KeepHighestInterval(w);
   return std::nullopt;
 }
 
@@ -99,15 +148,13 @@ Status RunSquare(const Inputs& in, Work& w) {
 
   Points points;
   FillPoints(a, points);
-  const IndexContext index;
-  for (int i = 1; i <= points.n; ++i) {
-    const double y = points.x[i] * points.x[i];
-    if (auto stop = AddAt(w, y / w.d - w.Min / w.d, y, a.P[i], false, index)) return stop;
-    if (auto stop = ReportStep(in.control, i, points.n)) return stop;
-  }
-  KeepHighestInterval(w);
-  HalfOfIntervalAtZero(w);
-  return std::nullopt;
+  const auto square = [](double lo, double hi, double x) {
+    const double atLo = lo * lo;
+    const double atHi = hi * hi;
+    const double low = lo < 0.0 && hi > 0.0 ? 0.0 : std::min(atLo, atHi);
+    return Image{low, std::max(atLo, atHi), x * x};
+  };
+  return AccumulateValues(in, points, w, square, [&w](double y) { return y / w.d - w.Min / w.d; });
 }
 
 Status RunAbsolute(const Inputs& in, Work& w) {
@@ -150,15 +197,12 @@ Status RunAbsolute(const Inputs& in, Work& w) {
     LimitPoints(w, count, in.pointLimit);
   }
 
-  const IndexContext index;
-  for (int i = 1; i <= n; ++i) {
-    const double y = std::fabs(points.x[i]);
-    if (auto stop = AddAt(w, (y - w.Min) / w.d, y, a.P[i], false, index)) return stop;
-    if (auto stop = ReportStep(in.control, i, n)) return stop;
-  }
-  KeepHighestInterval(w);
-  HalfOfIntervalAtZero(w);
-  return std::nullopt;
+  const auto absolute = [](double lo, double hi, double x) {
+    if (lo >= 0.0) return Image{lo, hi, std::fabs(x)};
+    if (hi <= 0.0) return Image{-hi, -lo, std::fabs(x)};
+    return Image{0.0, std::max(-lo, hi), std::fabs(x)};
+  };
+  return AccumulateValues(in, points, w, absolute, [&w](double y) { return (y - w.Min) / w.d; });
 }
 
 Status RunPower(const Inputs& in, Work& w) {
@@ -200,13 +244,11 @@ Status RunPower(const Inputs& in, Work& w) {
   }
   if (auto stop = PowerGrid(in, w)) return stop;
 
-  const IndexContext index;
-  for (int i = 1; i <= n; ++i) {
-    if (auto stop = AddAt(w, y[i] / w.d - w.Min / w.d, y[i], a.P[i], true, index)) return stop;
-    if (auto stop = ReportStep(in.control, i, n)) return stop;
-  }
-  KeepHighestInterval(w);
-  return std::nullopt;
+  const int exponentN = in.n;
+  const auto power = [exponentN](double lo, double hi, double x) {
+    return PowerImage(lo, hi, x, exponentN);
+  };
+  return AccumulateValues(in, points, w, power, [&w](double y) { return y / w.d - w.Min / w.d; });
 }
 
 }  // namespace dorvex::engine::detail

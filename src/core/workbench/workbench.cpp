@@ -257,8 +257,10 @@ void Workbench::TakeAsResult(SlotId slot) {
 std::optional<model::ModelError> Workbench::PlaceResultRange(engine::RangeEnd end, double value) {
   if (!result_) return std::nullopt;
   if (auto refusal = engine::PlaceOnRange(result_->histogram, end, value)) return refusal;
-  // The probabilities now stand on other values: so does the failure probability.
+  // The probabilities now stand on other values: so does the failure probability,
+  // and P(X <= 0) is no longer the operation's own.
   result_->failureProbability = engine::FailureProbabilityOf(result_->histogram);
+  result_->failureFromOperation = false;
   return std::nullopt;
 }
 
