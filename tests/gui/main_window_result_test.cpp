@@ -26,6 +26,7 @@
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "charts/draw_histogram.h"
+#include "settings/chart_colours.h"
 #include "engine/engine.h"
 #include "engine/queries.h"
 #include "main_window_harness.h"
@@ -145,8 +146,8 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid7"), 1, 1), Number(static_cast<double>(value.cumulative)));
     QCOMPARE(dorvex::gui::ChartMarkedBars(chart), value.markedIntervals);
     QCOMPARE(dorvex::gui::ChartBarColour(chart, 0), FromColorRef(0x0000FF));  // the value-x colour
-    QCOMPARE(dorvex::gui::ChartBarColour(chart, 18), FromColorRef(dorvex::engine::kResultBarColour));
-    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::engine::kValueFrameColour));
+    QCOMPARE(dorvex::gui::ChartBarColour(chart, 18), FromColorRef(dorvex::settings::kResultBarColour));
+    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::settings::kValueFrameColour));
     // The listing shades the intervals starting below x.
     auto* listing = Find<QTableWidget>("StringGrid2");
     QCOMPARE(listing->item(2, 1)->background().color(), FromColorRef(0xB0D8FF));
@@ -158,7 +159,7 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid6"), 0, 1), Number(quantile.value));
     QCOMPARE(dorvex::gui::ChartMarkedBars(chart), quantile.markedIntervals);
     QCOMPARE(dorvex::gui::ChartBarColour(chart, 0), FromColorRef(0xFF0000));  // the quantile colour
-    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::engine::kQuantileFrameColour));
+    QCOMPARE(dorvex::gui::ChartFrameColour(chart), FromColorRef(dorvex::settings::kQuantileFrameColour));
     QCOMPARE(listing->item(2, 1)->background().color(), FromColorRef(0xFFC1C1));
     // Without colour highlighting the listing keeps the grid's own painting.
     Find<QAction>("Ne1")->trigger();

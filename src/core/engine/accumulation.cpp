@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/fp_faults.h"
+#include "engine/arithmetic_faults.h"
 
 
 namespace dorvex::engine::detail {
@@ -372,8 +372,8 @@ Stop Failure(int code) {
 Stop Cancelled() { return Stop{model::ModelError{}, true}; }
 
 Stop IndexError(double q, const IndexContext& context) {
-  if (!std::isfinite(q)) return Failure(NonFiniteFault(q));
-  if (auto fault = RaisedFloatingPointFault()) return Failure(*fault);
+  if (!std::isfinite(q)) return Failure(*ArithmeticFaultError(numeric::FaultOf(q)));
+  if (auto fault = ArithmeticFaultError(numeric::RaisedFpFault())) return Failure(*fault);
   model::ModelError error;  // shown directly, not through a code
   if (context.repeatedQuotientStep == 0) {
     error.message = kIndexOutOfRangeMessage;

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "engine/accumulation.h"
-#include "engine/fp_faults.h"
+#include "engine/arithmetic_faults.h"
+#include "engine/operation_table.h"
 #include "engine/operations.h"
 #include "numeric/round.h"
 #include "statvex/conversions.h"
@@ -89,10 +90,10 @@ OperationOutcome Finish(const OperationRequest& request, Work& w) {
 
   OperationOutcome outcome;
   if (auto value = FirstNonFinite(result)) {
-    outcome.error = NonFiniteFault(*value);
+    outcome.error = ArithmeticFaultError(numeric::FaultOf(*value));
     return outcome;
   }
-  if (auto fault = RaisedFloatingPointFault()) {
+  if (auto fault = ArithmeticFaultError(numeric::RaisedFpFault())) {
     outcome.error = *fault;
     return outcome;
   }
@@ -136,23 +137,12 @@ model::HistogramType ResultType(const OperationRequest& request) {
 }
 
 std::string OperationLabel(int code) {
-  switch (code) {
-    case kSum: return "(A + B) * nAB";
-    case kDifference: return "(A - B) * nAB";
-    case kProduct: return "(A * B) * nAB";
-    case kQuotient: return "(A / B) * nAB";
-    case kSquare: return "A^2 * nAB";
-    case kAbsolute: return "abs(A) * nAB";
-    case kPower: return "A^n * nAB";
-    case kRepeatedSum: return "(A+A+A+ ... +A) + nAB";
-    case kRepeatedProduct: return "(A*A*A* ... *A) * nAB";
-    case kRepeatedQuotient: return "(A/A/A/ ... /A) + nAB";
-    default: return "";
-  }
+  const OperationEntry* entry = FindOperation(code);
+  return entry != nullptr ? entry->label : "";
 }
 
 OperationOutcome RunOperation(const OperationRequest& request) {
-  ClearFloatingPointFaults();
+  numeric::ClearFpFaults();
   OperationOutcome outcome;
   const int code = request.code;
   if (IsBinaryOperation(code) && (request.a == nullptr || request.b == nullptr)) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/fp_faults.h"
+#include "engine/arithmetic_faults.h"
 #include "numeric/round.h"
 
 namespace dorvex::engine::detail {
@@ -22,7 +22,7 @@ int ClampPointLimit(int limit) { return std::clamp(limit, 2, kLargestPointLimit)
 
 Status CountOfWidths(double range, double d, long double& count) {
   const double ratio = range / d;
-  if (!std::isfinite(ratio)) return Failure(NonFiniteFault(ratio));
+  if (!std::isfinite(ratio)) return Failure(*ArithmeticFaultError(numeric::FaultOf(ratio)));
   if (ratio < 0.0) {
     count = 0.0L;
   } else if (ratio < kLargestRoundedCount) {

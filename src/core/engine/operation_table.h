@@ -23,7 +23,7 @@ struct OperationEntry {
   const char* command;  // word of dorvex-cli calc: "add"
   const char* english;  // item of the operation list: " A + B"
   const char* czech;
-  const char* label;    // result label, as OperationLabel(code)
+  const char* label;    // the result label OperationLabel(code) gives
   Arity arity;
 };
 

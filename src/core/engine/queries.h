@@ -6,12 +6,6 @@
 
 namespace dorvex::engine {
 
-// Colours of the query display (0x00BBGGRR): the result's bars, and the chart
-// frame while a value or a quantile is shown.
-inline constexpr unsigned kResultBarColour = 0xE6A264;
-inline constexpr unsigned kValueFrameColour = 9211135;      // red 255, green 140, blue 140
-inline constexpr unsigned kQuantileFrameColour = 16747660;  // red 140, green 140, blue 255
-
 // P(x) and P(X <= x) for a value x of the result.
 struct ValueAnswer {
   // False when x lies outside the result (Discrete: Min - d/2 < x <= Max + d/2,

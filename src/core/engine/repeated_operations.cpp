@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "engine/engine.h"
-#include "engine/fp_faults.h"
+#include "engine/arithmetic_faults.h"
 #include "engine/grid.h"
 #include "engine/operations.h"
 
@@ -58,7 +58,7 @@ Status LatticeSumGrid(const model::Histogram& x, const model::Histogram& y, Work
   const double lattice = std::min(x.d, y.d);
   const double low = x.Min + y.Min;
   const double steps = std::nearbyint((x.Max + y.Max - low) / lattice);
-  if (!std::isfinite(steps) || steps < 0.0) return Failure(NonFiniteFault(steps));
+  if (!std::isfinite(steps) || steps < 0.0) return Failure(*ArithmeticFaultError(numeric::FaultOf(steps)));
   double width = lattice;
   double offset = 0.0;  // of the first centre below the lowest sum, in lattice steps
   double count = steps + 1.0;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "engine/engine.h"
-#include "engine/fp_faults.h"
+#include "engine/arithmetic_faults.h"
 #include "engine/grid.h"
 #include "engine/operations.h"
 
@@ -83,7 +83,7 @@ Status AccumulateValues(const Inputs& in, const Points& points, Work& w, ImageOf
 Status PowerGrid(const Inputs& in, Work& w) {
   w.Range = w.Max - w.Min;
   const double ratio = w.Range / w.d;
-  if (!std::isfinite(ratio)) return Failure(NonFiniteFault(ratio));
+  if (!std::isfinite(ratio)) return Failure(*ArithmeticFaultError(numeric::FaultOf(ratio)));
   if (IsDiscrete(in.type)) {
     if (ratio > kLargestPowerCount) {
       w.N = kMaxBins;

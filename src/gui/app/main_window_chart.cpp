@@ -19,6 +19,7 @@
 #include "app/qt_text.h"
 #include "charts/chart_export.h"
 #include "charts/draw_histogram.h"
+#include "settings/chart_colours.h"
 #include "engine/queries.h"
 #include "analysis/chart_texts.h"
 #include "texts/main_window_texts.h"
@@ -49,12 +50,12 @@ void MainWindow::DrawResultPicture(const model::Histogram& h, const std::string&
   picture.language = language_;
   picture.barClicked = [this] { ToggleResultZoom(); };
   if (marked < 0) {
-    picture.frame = FromColorRef(engine::kResultBarColour);
+    picture.frame = FromColorRef(settings::kResultBarColour);
     picture.bar = FromColorRef(resultBarColour_);
   } else {
     // During a question the bars from the questioned one on take the result colour.
     picture.frame = FromColorRef(frameColour);
-    picture.bar = FromColorRef(engine::kResultBarColour);
+    picture.bar = FromColorRef(settings::kResultBarColour);
     picture.marked = marked;
     picture.markedBar = FromColorRef(barColour);
     if (const std::optional<double> at = bench_.QueryPosition()) picture.queryAt = *at;
@@ -72,14 +73,14 @@ void MainWindow::DrawResult() {
 
 void MainWindow::DrawValueQuery(int marked) {
   if (const engine::OperationResult* result = bench_.Result()) {
-    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, valueColour_, engine::kValueFrameColour);
+    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, valueColour_, settings::kValueFrameColour);
   }
 }
 
 void MainWindow::DrawQuantileQuery(int marked) {
   if (const engine::OperationResult* result = bench_.Result()) {
     DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, quantileColour_,
-                      engine::kQuantileFrameColour);
+                      settings::kQuantileFrameColour);
   }
 }
 
