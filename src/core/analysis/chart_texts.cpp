@@ -1,7 +1,9 @@
 #include "analysis/chart_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "statvex/number_text.h"
 
@@ -13,6 +15,18 @@ std::string BarLabelText(bool valueLabels, double min, double d, int i) {
   std::string text = statvex::AxisLabelText(x);
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+int LabelStep(int count, double labelWidth, double plotWidth) {
+  if (count <= 1 || !(plotWidth > 0.0) || !(labelWidth > 0.0)) return 1;
+  const double barWidth = plotWidth / count;
+  const double room = labelWidth * (1.0 + kLabelSeparationPercent / 100.0);
+  return std::clamp(static_cast<int>(std::ceil(room / barWidth)), 1, count);
+}
+
+double TurnedWidth(double width, double height, int angle) {
+  const double radians = angle * std::numbers::pi / 180.0;
+  return std::fabs(std::cos(radians)) * width + std::fabs(std::sin(radians)) * height;
 }
 
 std::string MarkValueText(double p) {

@@ -10,6 +10,19 @@ namespace dorvex::analysis {
 // labels keep the values the listings show.
 std::string BarLabelText(bool valueLabels, double min, double d, int i);
 
+// Free room between two neighbouring labels of a chart, in percent of a label's width.
+inline constexpr double kLabelSeparationPercent = 30.0;
+
+// Every how many bars a label (a bottom-axis label or a data mark) is shown, so
+// that labels `labelWidth` wide keep kLabelSeparationPercent of free room between
+// them on a plot `plotWidth` wide holding `count` bars side by side. At least 1;
+// every bar for a plot with no width yet.
+int LabelStep(int count, double labelWidth, double plotWidth);
+
+// The width along the bottom axis of a text `width` long and `height` high, turned
+// by `angle` degrees.
+double TurnedWidth(double width, double height, int angle);
+
 // A probability in the marks' value format "#.### E-": the mantissa with up to three
 // decimals, a blank, "E" and the exponent, whose sign shows only when negative
 // ("2.5 E-1", "1 E0"); 0 gives "0".
