@@ -32,11 +32,11 @@ TEST(LabelStep, LabelsKeepThirtyPercentOfTheirWidthFreeBetweenThem) {
     int step;
   };
   const Case cases[] = {
-      {"every bar when the labels fit", 10, 20.0, 400.0, 1},       // bar 40 >= 26
-      {"a label with its room just inside its bar", 10, 30.0, 400.0, 1},  // 39 < 40
-      {"every second bar", 10, 40.0, 400.0, 2},                   // 52 needs two bars of 40
-      {"1024 bars on a narrow plot", 1024, 40.0, 400.0, 134},     // 52 / 0.390625 = 133.1
-      {"never beyond the last bar", 3, 500.0, 100.0, 3},
+      {"every bar when the labels fit", 10, 20.0, 400.0, 1},  // rooms of 26: 15 fit
+      {"one room stays free for the ends", 10, 30.0, 400.0, 2},  // 11 rooms of 39 need 429
+      {"every second bar", 10, 40.0, 400.0, 2},                 // rooms of 52: 7 fit, 6 labels
+      {"1024 bars on a narrow plot", 1024, 40.0, 400.0, 171},   // 6 labels: ceil(1024 / 6)
+      {"one label when none fits", 3, 500.0, 100.0, 3},
       {"a plot not laid out yet", 100, 40.0, 0.0, 1},
       {"one bar", 1, 500.0, 10.0, 1},
   };

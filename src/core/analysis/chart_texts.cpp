@@ -19,9 +19,9 @@ std::string BarLabelText(bool valueLabels, double min, double d, int i) {
 
 int LabelStep(int count, double labelWidth, double plotWidth) {
   if (count <= 1 || !(plotWidth > 0.0) || !(labelWidth > 0.0)) return 1;
-  const double barWidth = plotWidth / count;
   const double room = labelWidth * (1.0 + kLabelSeparationPercent / 100.0);
-  return std::clamp(static_cast<int>(std::ceil(room / barWidth)), 1, count);
+  const int fitting = std::max(1, static_cast<int>(plotWidth / room) - 1);
+  return (count + fitting - 1) / fitting;
 }
 
 double TurnedWidth(double width, double height, int angle) {

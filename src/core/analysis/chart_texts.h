@@ -15,8 +15,10 @@ inline constexpr double kLabelSeparationPercent = 30.0;
 
 // Every how many bars a label (a bottom-axis label or a data mark) is shown, so
 // that labels `labelWidth` wide keep kLabelSeparationPercent of free room between
-// them on a plot `plotWidth` wide holding `count` bars side by side. At least 1;
-// every bar for a plot with no width yet.
+// them on a plot `plotWidth` wide holding `count` bars side by side: the labels
+// shown and one more, for the half labels at the two ends, each have a room of
+// the label's width and its free part. At least 1; every bar for a plot with no
+// width yet.
 int LabelStep(int count, double labelWidth, double plotWidth);
 
 // The width along the bottom axis of a text `width` long and `height` high, turned

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/chart_texts.h"
+
 namespace dorvex::gui {
 
 namespace {
@@ -42,6 +44,12 @@ void ChartMarks::SetAngle(int angle) {
   Place();
 }
 
+QStringList ChartMarks::ShownTexts() const {
+  QStringList shown;
+  for (int i = 0; i < texts_.size(); i += step_) shown << texts_.at(i);
+  return shown;
+}
+
 ChartMarks* ChartMarks::Of(const QChart* chart) {
   return chart->findChild<ChartMarks*>(QString::fromLatin1(kMarksName), Qt::FindDirectChildrenOnly);
 }
@@ -56,8 +64,17 @@ void ChartMarks::RemoveFrom(QChart* chart) {
 void ChartMarks::Place() {
   if (series_.isNull()) return;
   const double radians = angle_ * std::numbers::pi / 180.0;
+  // Marks wider than their bars are thinned as the axis labels are.
+  double widest = 0.0;
+  for (const QGraphicsSimpleTextItem* item : items_) {
+    const QRectF box = item->boundingRect();
+    widest = std::max(widest, analysis::TurnedWidth(box.width(), box.height(), angle_));
+  }
+  const double plotWidth = chart_->plotArea().width();
+  step_ = analysis::LabelStep(static_cast<int>(items_.size()), widest, plotWidth);
   for (int i = 0; i < items_.size(); ++i) {
     QGraphicsSimpleTextItem* item = items_.at(i);
+    item->setVisible(i % step_ == 0);
     const QRectF box = item->boundingRect();
     // The turned text stands on the bar's top, centred over it.
     const double rise = (std::fabs(std::sin(radians)) * box.width() + std::fabs(std::cos(radians)) * box.height()) / 2;

@@ -29,6 +29,8 @@ class ChartMarks : public QObject {
   void SetAngle(int angle);
   int Angle() const { return angle_; }
   const QStringList& Texts() const { return texts_; }
+  // The texts shown: every bar's while they fit over their bars, else every step-th.
+  QStringList ShownTexts() const;
 
   // The marks of `chart`, or nullptr when it has none.
   static ChartMarks* Of(const QChart* chart);
@@ -44,6 +46,7 @@ class ChartMarks : public QObject {
   QStringList texts_;
   QList<QGraphicsSimpleTextItem*> items_;
   int angle_;
+  int step_ = 1;
 };
 
 }  // namespace dorvex::gui
