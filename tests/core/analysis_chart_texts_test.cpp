@@ -6,6 +6,7 @@
 #include "analysis/chart_texts.h"
 #include "statvex/number_text.h"
 
+using dorvex::analysis::AxisTopLeavingRoom;
 using dorvex::analysis::BarLabelText;
 using dorvex::analysis::LabelStep;
 using dorvex::analysis::TurnedWidth;
@@ -49,6 +50,15 @@ TEST(TurnedWidth, AnUprightTextTakesItsHeightALyingOneItsWidth) {
   EXPECT_NEAR(TurnedWidth(60.0, 10.0, 90), 10.0, kTight);
   EXPECT_NEAR(TurnedWidth(60.0, 10.0, 180), 60.0, kTight);
   EXPECT_NEAR(TurnedWidth(60.0, 10.0, 45), 70.0 / std::sqrt(2.0), kTight);
+}
+
+TEST(AxisTopLeavingRoom, TheBarStandsWhereItsMarkStillFitsUnderTheTop) {
+  constexpr double kTight = 1e-15;  // one product and one quotient
+  // 0.03 at 200 of 300 pixels leaves 100 free: the top is 0.045.
+  EXPECT_NEAR(AxisTopLeavingRoom(0.03, 100.0, 300.0), 0.045, kTight);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 0.0, 300.0), 0.03);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 300.0, 300.0), 0.0);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 10.0, 0.0), 0.0);
 }
 
 TEST(MarkValueText, WritesUpToThreeDecimalsAndANegativeExponentSignOnly) {

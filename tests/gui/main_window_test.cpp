@@ -291,7 +291,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(Find<QToolButton>("VstupB"), Qt::LeftButton);
 
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages.first().text, QStringLiteral("Input error in file reading") + missing);
+    QCOMPARE(platform_->messages.first().text, QStringLiteral("Input error in file reading\r\n\r\nFile: ") + missing);
     QVERIFY(form.Bench().Slot(SlotId::B).loaded);
     QCOMPARE(Find<QLineEdit>("Edit_NameB")->text(), QStringLiteral("discrete_ten"));
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_B")), 10);

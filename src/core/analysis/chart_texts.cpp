@@ -29,6 +29,11 @@ double TurnedWidth(double width, double height, int angle) {
   return std::fabs(std::cos(radians)) * width + std::fabs(std::sin(radians)) * height;
 }
 
+double AxisTopLeavingRoom(double value, double room, double plotHeight) {
+  if (!(plotHeight > room)) return 0.0;
+  return value * plotHeight / (plotHeight - room);
+}
+
 std::string MarkValueText(double p) {
   if (p == 0.0 || !std::isfinite(p)) return p == 0.0 ? "0" : statvex::AxisLabelText(p);
   // %.3e rounds the mantissa; the exponent follows that rounding (9.9996 -> 1.000e+01).

@@ -25,6 +25,14 @@ int LabelStep(int count, double labelWidth, double plotWidth);
 // by `angle` degrees.
 double TurnedWidth(double width, double height, int angle);
 
+// The top of a value axis under which a bar `value` high keeps `room` pixels free
+// above it on a plot `plotHeight` pixels high (for its mark): value scaled to
+// plotHeight - room. 0 when the plot is not higher than the room.
+double AxisTopLeavingRoom(double value, double room, double plotHeight);
+// How far the value axis may be raised for marks, in multiples of the highest bar:
+// the bars keep half the plot's height; a mark that does not fit then is not shown.
+inline constexpr double kMostAxisRiseForMarks = 2.0;
+
 // A probability in the marks' value format "#.### E-": the mantissa with up to three
 // decimals, a blank, "E" and the exponent, whose sign shows only when negative
 // ("2.5 E-1", "1 E0"); 0 gives "0".

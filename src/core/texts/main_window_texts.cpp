@@ -253,7 +253,7 @@ std::vector<std::string> MainWindowGridLabels(std::string_view objectName, Langu
   }
   if (objectName == "StringGrid5") {
     if (czech) return {"Typ", "Min", "Max", "Počet intervalů", "Suma pravděpodobností", "Suma četností"};
-    return {"Type", "Min", "Max", "Number of intervals", "sum of probabilities", "sum of frequencies"};
+    return {"Type", "Min", "Max", "Number of intervals", "Sum of probabilities", "Sum of frequencies"};
   }
   if (objectName == "StringGrid7") return {"P(x)", "P(X<=x)"};
   if (objectName == "StringGrid6") return {"Qp"};

@@ -130,7 +130,10 @@ OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlLi
   opened.listing = std::move(read.listing);
   if (!read.ok()) {
     opened.error = read.error;
-    opened.refusal = model::ComposeReportError(*read.error, language);
+    // The file is named on a line of its own, not glued to the message.
+    model::ModelError shown = *read.error;
+    if (shown.append == path) shown.append.clear();
+    opened.refusal = model::ComposeReportError(shown, language);
     opened.refusal.text = texts::NamingTheFile(opened.refusal.text, path, language);
     return opened;
   }

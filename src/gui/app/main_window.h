@@ -160,7 +160,8 @@ class MainWindow : public QMainWindow {
   void ReportError(const model::ModelError& error);
   // Beep and the error box of `text`.
   void ReportErrorText(const model::ErrorText& text);
-  // A note in the status bar's hint panel, until the mouse shows another hint.
+  // A note in the status bar's hint panel, until the mouse shows another hint or
+  // an answered question takes it away.
   void ShowStatusNote(const std::string& text);
   // An error with a code goes through ReportError; one without is only shown.
   void ShowModelError(const model::ModelError& error);

@@ -185,6 +185,7 @@ void MainWindow::LeaveValueField() {
     PaintResultListing();
     return;
   }
+  ShowStatusNote({});
   SetCell(valueAnswerGrid, kProbabilityRow, kAnswerColumn, Number(answer.probability));
   SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(static_cast<double>(answer.cumulative)));
   DrawValueQuery(answer.markedIntervals);
@@ -228,6 +229,7 @@ void MainWindow::LeaveProbabilityField() {
     PaintResultListing();
     return;
   }
+  ShowStatusNote({});
   if (answer.probabilityIsOne) probabilityField->setText(QStringLiteral("1"));
   SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(answer.value));
   DrawQuantileQuery(answer.markedIntervals);

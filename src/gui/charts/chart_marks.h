@@ -29,7 +29,8 @@ class ChartMarks : public QObject {
   void SetAngle(int angle);
   int Angle() const { return angle_; }
   const QStringList& Texts() const { return texts_; }
-  // The texts shown: every bar's while they fit over their bars, else every step-th.
+  // The texts shown: every bar's while they fit over their bars, else every step-th;
+  // none that would reach over the plot.
   QStringList ShownTexts() const;
 
   // The marks of `chart`, or nullptr when it has none.
@@ -39,6 +40,8 @@ class ChartMarks : public QObject {
 
  private:
   void Place();
+  // Lifts the top of the value axis until every mark shown fits under it.
+  void RaiseAxisOverMarks();
 
   QChart* chart_;
   QPointer<QAbstractSeries> series_;
