@@ -52,6 +52,10 @@ dis s.dis "Pure Discrete" 0 4 1 4 6 4 1
 run calc sub "$work/s.dis" "$work/s.dis" --json
 expect_code 0 "A - A"
 expect_out '"pf": 0.5' "A - A"
+# The report gives that failure probability after the characteristics.
+run calc sub "$work/s.dis" "$work/s.dis" --report "$work/pf.txt"
+expect_code 0 "report of A - A"
+grep -qa $'^Failure probability P(X<0) *\t *0.5\r$' "$work/pf.txt" || fail "report lacks Pf = 0.5"
 
 # The multiples scale the inputs before the operation: 2A has values 1, 3 .. 19,
 # B 0.5 .. 9.5, so every sum 1.5 .. 28.5 lies halfway between two intervals of the
@@ -62,6 +66,10 @@ run calc add "$work/u.dis" "$work/u.dis" --na 2 --json
 expect_out '"n": 29, "min": 1, "max": 29, "d": 1' "multiple nA"
 expect_near mean 15 "multiple nA"
 expect_near variance 41.5 "multiple nA"
+# A multiple that would carry Max beyond the range of a double is refused as an overflow.
+run calc add "$work/u.dis" "$work/u.dis" --nb 1e308
+expect_code 1 "multiple nB of 1e308"
+expect_err "Real number  o v e r f l o w !" "multiple nB of 1e308"
 
 # -o writes the result; reading it back gives the same grid.
 run calc add "$work/u.dis" "$work/u.dis" -o "$work/sum.dis"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -230,6 +231,37 @@ TEST(CharacteristicsText, FiftyIntervalsIndentTheCountByEighteenBlanks) {
       CharacteristicsText("T", h.P, h.N, h.Min, h.Max, h.Total, h.Type, Language::English).text);
   ASSERT_GT(lines.size(), 7u);
   EXPECT_EQ(lines[7], "Number of intervals              \t" + std::string(8 + 10, ' ') + "50");
+}
+
+TEST(FixedPitchText, PutsEveryValueRightAlignedInOneColumnAfterTheWidestLabel) {
+  const std::string text = "Title\r\n\r\nMin\t\t-4\r\nPočet intervalů\t      12\r\n\t M e d i a n \t0.5\r\n";
+  const std::vector<std::string> expected = {
+      "Title",
+      "",
+      "Min                    -4",
+      "Počet intervalů        12",  // the two letters with accents take one column each
+      "         M e d i a n  0.5",
+  };
+  EXPECT_EQ(SplitLines(FixedPitchText(text)), expected);
+}
+
+TEST(FixedPitchText, LinesUpTheCharacteristicsReportInBothLanguages) {
+  const model::Histogram h = WorkedExample(HistogramType::Discrete);
+  for (Language language : {Language::English, Language::Czech}) {
+    const auto lines = SplitLines(
+        FixedPitchText(CharacteristicsText("T", h.P, h.N, h.Min, h.Max, h.Total, h.Type, language).text));
+    // Min to kurtosis, and median and mode: all values end in one column.
+    std::vector<std::size_t> ends;
+    for (std::size_t i : {5u, 6u, 7u, 9u, 10u, 16u, 20u, 21u}) {
+      ASSERT_LT(i, lines.size());
+      const std::string& line = lines[i];
+      ends.push_back(static_cast<std::size_t>(std::count_if(
+          line.begin(), line.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; })));
+      EXPECT_EQ(line.find('\t'), std::string::npos) << line;
+    }
+    for (std::size_t end : ends) EXPECT_EQ(end, ends.front());
+    EXPECT_NE(lines[9].find("1.75"), std::string::npos);
+  }
 }
 
 TEST(CharacteristicsText, FewerThanThreeIntervalsGiveMessage215Only) {

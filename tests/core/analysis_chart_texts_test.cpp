@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "analysis/chart_texts.h"
 #include "statvex/number_text.h"
 
+using dorvex::analysis::AxisTopLeavingRoom;
 using dorvex::analysis::BarLabelText;
+using dorvex::analysis::LabelStep;
+using dorvex::analysis::TurnedWidth;
 using dorvex::analysis::MarkStyle;
 using dorvex::analysis::MarkStyleOfItem;
 using dorvex::analysis::MarkText;
@@ -19,6 +23,42 @@ TEST(BarLabelText, IndexModeCountsFromZeroAndValueModeShowsTheBarsValue) {
   // Bar 2 of a histogram starting at 0.5 with width 1 stands at 2.5.
   EXPECT_EQ(BarLabelText(true, 0.5, 1.0, 2), dorvex::statvex::NumberText(2.5));
   EXPECT_EQ(BarLabelText(true, -1.5, 1.0, 1), dorvex::statvex::NumberText(-0.5));
+}
+
+TEST(LabelStep, LabelsKeepThirtyPercentOfTheirWidthFreeBetweenThem) {
+  struct Case {
+    const char* name;
+    int count;
+    double labelWidth, plotWidth;
+    int step;
+  };
+  const Case cases[] = {
+      {"every bar when the labels fit", 10, 20.0, 400.0, 1},  // rooms of 26: 15 fit
+      {"one room stays free for the ends", 10, 30.0, 400.0, 2},  // 11 rooms of 39 need 429
+      {"every second bar", 10, 40.0, 400.0, 2},                 // rooms of 52: 7 fit, 6 labels
+      {"1024 bars on a narrow plot", 1024, 40.0, 400.0, 171},   // 6 labels: ceil(1024 / 6)
+      {"one label when none fits", 3, 500.0, 100.0, 3},
+      {"a plot not laid out yet", 100, 40.0, 0.0, 1},
+      {"one bar", 1, 500.0, 10.0, 1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LabelStep(c.count, c.labelWidth, c.plotWidth), c.step) << c.name;
+}
+
+TEST(TurnedWidth, AnUprightTextTakesItsHeightALyingOneItsWidth) {
+  constexpr double kTight = 1e-12;  // one sine and cosine
+  EXPECT_NEAR(TurnedWidth(60.0, 10.0, 0), 60.0, kTight);
+  EXPECT_NEAR(TurnedWidth(60.0, 10.0, 90), 10.0, kTight);
+  EXPECT_NEAR(TurnedWidth(60.0, 10.0, 180), 60.0, kTight);
+  EXPECT_NEAR(TurnedWidth(60.0, 10.0, 45), 70.0 / std::sqrt(2.0), kTight);
+}
+
+TEST(AxisTopLeavingRoom, TheBarStandsWhereItsMarkStillFitsUnderTheTop) {
+  constexpr double kTight = 1e-15;  // one product and one quotient
+  // 0.03 at 200 of 300 pixels leaves 100 free: the top is 0.045.
+  EXPECT_NEAR(AxisTopLeavingRoom(0.03, 100.0, 300.0), 0.045, kTight);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 0.0, 300.0), 0.03);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 300.0, 300.0), 0.0);
+  EXPECT_EQ(AxisTopLeavingRoom(0.03, 10.0, 0.0), 0.0);
 }
 
 TEST(MarkValueText, WritesUpToThreeDecimalsAndANegativeExponentSignOnly) {

@@ -8,6 +8,7 @@
 
 using dorvex::settings::CreateMissingDocumentFolders;
 using dorvex::settings::MakeDocumentFolders;
+using dorvex::settings::OpenDialogFolder;
 
 namespace {
 
@@ -50,6 +51,39 @@ TEST(CreateMissingDocumentFolders, MakesEveryDataFolderOnAFreshHomeAndKeepsWhatI
   std::ofstream(folders.rawData) << "in the way";
   EXPECT_EQ(CreateMissingDocumentFolders(folders), std::vector<std::string>{folders.rawData});
   fs::remove_all(home);
+}
+
+struct DialogFolderCase {
+  const char* name;
+  bool makeFolders;       // the data folders exist
+  const char* file;       // a file put under the histograms folder; empty for none
+  bool examplesKnown;     // the bundled examples were found
+  bool startsInExamples;  // else in the histograms folder
+};
+
+const DialogFolderCase kDialogFolderCases[] = {
+    {"no histograms folder yet", false, "", true, true},
+    {"a fresh, empty histograms folder", true, "", true, true},
+    {"only other files", true, "notes.txt", true, true},
+    {"a histogram of the user's", true, "loads.dis", true, false},
+    {"a saved result in a sub-folder, any letter case", true, "Calculated/result.DIS", true, false},
+    {"no examples to offer", true, "", false, false},
+};
+
+TEST(OpenDialogFolder, StartsInTheExamplesUntilTheHistogramsFolderHoldsAHistogram) {
+  namespace fs = std::filesystem;
+  for (const DialogFolderCase& c : kDialogFolderCases) {
+    const fs::path home = fs::temp_directory_path() / "dorvex_dialog_home";
+    fs::remove_all(home);
+    const auto folders = MakeDocumentFolders("/opt/Dorvex", (home / "Documents").string(), "/opt/Dorvex");
+    if (c.makeFolders) {
+      ASSERT_TRUE(CreateMissingDocumentFolders(folders).empty()) << c.name;
+    }
+    if (*c.file != '\0') std::ofstream(fs::path(folders.histograms) / c.file) << "x";
+    const std::string examples = c.examplesKnown ? "/opt/Dorvex/examples/Histograms" : "";
+    EXPECT_EQ(OpenDialogFolder(folders, examples), c.startsInExamples ? examples : folders.histograms) << c.name;
+    fs::remove_all(home);
+  }
 }
 
 TEST(MakeDocumentFolders, ViewerPathsCutTheStartFolderBeforeDorvexWithoutAddingASeparator) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,21 @@ TEST(MainWindowControlTexts, CaptionsFollowTheLanguage) {
   EXPECT_FALSE(Find(english, "VstupA")->caption);
 }
 
+TEST(MainWindowControlTexts, TheEnglishWindowShowsNoCzechText) {
+  for (const ControlText& text : MainWindowControlTexts(Language::English)) {
+    for (const std::optional<std::string>& shown : {text.caption, text.hint}) {
+      if (!shown) continue;
+      const bool ascii = std::all_of(shown->begin(), shown->end(), [](char c) { return (c & 0x80) == 0; });
+      EXPECT_TRUE(ascii) << text.objectName << ": " << *shown;
+    }
+  }
+  for (const char* grid : {"StringGrid3", "StringGrid5", "StringGrid7"}) {
+    for (const std::string& label : MainWindowGridLabels(grid, Language::English)) {
+      EXPECT_TRUE(std::all_of(label.begin(), label.end(), [](char c) { return (c & 0x80) == 0; })) << label;
+    }
+  }
+}
+
 TEST(MainWindowControlTexts, ButtonsAndItemsOfOneActionShareTheHint) {
   const auto texts = MainWindowControlTexts(Language::English);
   EXPECT_EQ(Find(texts, "BitBtn13")->hint, Find(texts, "Konec1")->hint);
@@ -70,6 +86,8 @@ TEST(MainWindowGridLabels, RowLabelsOfTheSummaryGrids) {
   EXPECT_EQ(MainWindowGridLabels("StringGrid3", Language::Czech),
             (std::vector<std::string>{"Typ", "Počet intervalů", "Suma četností"}));
   EXPECT_EQ(MainWindowGridLabels("StringGrid4", Language::English), MainWindowGridLabels("StringGrid3", Language::English));
+  // The input's third row totals its frequencies, in both languages.
+  EXPECT_EQ(MainWindowGridLabels("StringGrid3", Language::English).back(), "Sum of frequencies");
   EXPECT_EQ(MainWindowGridLabels("StringGrid5", Language::English).size(), 6u);
   EXPECT_EQ(MainWindowGridLabels("StringGrid6", Language::Czech), (std::vector<std::string>{"Qp"}));
   EXPECT_TRUE(MainWindowGridLabels("StringGrid2", Language::English).empty());
@@ -102,6 +120,36 @@ TEST(MainWindowTexts, TitleWarningQuestionAndDialogs) {
   EXPECT_EQ(picture.title, "Graf ...");
   EXPECT_EQ(picture.filters.front(), "Distributions Files (*.jpg)");
   EXPECT_EQ(picture.defaultSuffix, "jpg");
+}
+
+TEST(NamingTheFile, PutsThePathOnALineOfItsOwnUnlessTheTextNamesIt) {
+  struct Case {
+    const char* name;
+    const char* text;
+    Language language;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"English", "Number of intervals < 2 !", Language::English, "Number of intervals < 2 !\r\n\r\nFile: /d/a.dis"},
+      {"Czech", "Počet intervalů < 2 !", Language::Czech, "Počet intervalů < 2 !\r\n\r\nSoubor: /d/a.dis"},
+      {"already named", "Input error in file reading/d/a.dis", Language::English,
+       "Input error in file reading/d/a.dis"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NamingTheFile(c.text, "/d/a.dis", c.language), c.expected) << c.name;
+}
+
+TEST(MainWindowTexts, NotesOfTheStatusBarAndTheStartInBothLanguages) {
+  EXPECT_EQ(ValueOutsideResultText("0.5", "19.5", false, Language::English),
+            "No answer: x lies outside the result, which answers for 0.5 < x <= 19.5");
+  EXPECT_EQ(ValueOutsideResultText("-1.5", "0.5", true, Language::Czech),
+            "Bez odpovědi: x leží mimo výsledný histogram, odpověď je pro -1.5 <= x <= 0.5");
+  for (Language language : {Language::English, Language::Czech}) {
+    EXPECT_NE(ProbabilityOutsideText(language).find("0 < p <= 1"), std::string::npos);
+    EXPECT_NE(ChartCopiedText(language), WindowCopiedText(language));
+    const std::string folders = FoldersNotMadeText({"/d/Histograms", "/d/Raw data"}, language);
+    EXPECT_NE(folders.find("\r\n/d/Histograms\r\n/d/Raw data\r\n"), std::string::npos) << folders;
+  }
+  EXPECT_NE(ChartCopiedText(Language::English), ChartCopiedText(Language::Czech));
 }
 
 }  // namespace

@@ -30,6 +30,30 @@ TEST(FilterNumberKey, NumberCharactersPassCommaAndSmallEAreReplacedTheRestRefuse
   }
 }
 
+TEST(FilterExponentKey, DigitsSignsAndEPassSmallEBecomesEAndTheRestIsRefused) {
+  struct Case {
+    char32_t typed;
+    KeyAction action;
+    char replacement;
+  };
+  const Case cases[] = {
+      {U'0', KeyAction::Pass, 0},   {U'7', KeyAction::Pass, 0},      {U'+', KeyAction::Pass, 0},
+      {U'-', KeyAction::Pass, 0},   {U'E', KeyAction::Pass, 0},      {U'e', KeyAction::Replace, 'E'},
+      {U'.', KeyAction::Refuse, 0}, {U',', KeyAction::Refuse, 0},    {U'x', KeyAction::Refuse, 0},
+  };
+  for (const Case& c : cases) {
+    const FieldKey key = FilterExponentKey(c.typed);
+    EXPECT_EQ(key.action, c.action) << static_cast<unsigned>(c.typed);
+    EXPECT_EQ(key.replacement, c.replacement) << static_cast<unsigned>(c.typed);
+  }
+}
+
+TEST(InForceText, TheValueInForceOrNothing) {
+  EXPECT_EQ(InForceText(10.5), "10.5");
+  EXPECT_EQ(InForceText(0.001), "0.001");
+  EXPECT_EQ(InForceText(std::nullopt), "");
+}
+
 TEST(ReadFieldNumber, ReadsNumbersAndRefusesTheRest) {
   struct Case {
     const char* text;
@@ -38,6 +62,7 @@ TEST(ReadFieldNumber, ReadsNumbersAndRefusesTheRest) {
   const Case cases[] = {
       {"2.5", 2.5},   {" -1,5E2 ", -150.0}, {"1E-3", 0.001}, {"E5", std::nullopt}, {"e5", std::nullopt},
       {"", std::nullopt}, {"-", std::nullopt}, {"1-2", std::nullopt}, {"0..5", std::nullopt},
+      {"-.", std::nullopt}, {"1E999", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadFieldNumber(c.text), c.value) << c.text;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,8 @@
 #include "model/histogram.h"
 #include "analysis/listing_rows.h"
 #include "statvex/number_text.h"
+#include "texts/main_window_texts.h"
+#include "texts/messages.h"
 #include "workbench/workbench.h"
 
 namespace dorvex::workbench {
@@ -81,6 +85,62 @@ TEST(Workbench, ARefusedFileLeavesTheSlotAsItWasAndListsWhatWasRead) {
   EXPECT_EQ(listed.listing.back().index, "  Celkem");
 }
 
+// A file written for one test into the temporary folder.
+std::string WriteTemporary(const char* name, const char* text) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path.string();
+}
+
+struct RefusedFileCase {
+  const char* name;
+  const char* file;  // written into the temporary folder; nullptr: a file that is not there
+  const char* text;
+  int code;
+};
+
+const RefusedFileCase kRefusedFiles[] = {
+    {"one interval", "dorvex_one_bin.dis",
+     "[Parameters]\r\nMin=0\r\nMax=1\r\nBins=1\r\nTotal=1\r\n[Bins]\r\n1\r\n", 39},
+    {"not a distribution file", "dorvex_garbage.dis", "\x89PNG garbage\r\nno keys here\r\n", 0},
+    {"missing", nullptr, nullptr, 1},
+};
+
+TEST(Workbench, ARefusedFileLeavesSlotMultipleAndResultAsTheyWereAndNamesTheFile) {
+  for (const RefusedFileCase& c : kRefusedFiles) {
+    Workbench bench = Loaded(kDiscreteTen, kDiscreteTen);
+    ASSERT_FALSE(bench.SetMultiple(SlotId::A, 2.0).error);
+    ASSERT_TRUE(bench.Run(Request(engine::kDifference)).outcome.ok());
+    const model::Histogram scaledBefore = bench.Slot(SlotId::A).scaled;
+    const double resultMinBefore = bench.Result()->histogram.Min;
+    const std::size_t listedBefore = bench.ReOpenList().Entries().size();
+
+    const std::string path = c.file != nullptr ? WriteTemporary(c.file, c.text)
+                                               : (std::filesystem::temp_directory_path() / "dorvex_none.dis").string();
+    const OpenOutcome refused = bench.Open(SlotId::A, path, false, Language::English);
+    ASSERT_TRUE(refused.error) << c.name;
+    if (c.code != 0) {
+      EXPECT_EQ(refused.error->code, c.code) << c.name;
+    }
+    // The file on a line of its own.
+    EXPECT_NE(refused.refusal.text.find("\r\n\r\nFile: " + path), std::string::npos)
+        << c.name << ": " << refused.refusal.text;
+    EXPECT_EQ(refused.refusal.title, texts::MessageText(texts::kTitleError, Language::English));
+
+    const model::HistogramSlot& a = bench.Slot(SlotId::A);
+    EXPECT_TRUE(a.loaded) << c.name;
+    EXPECT_EQ(a.sourcePath, kDiscreteTen) << c.name;
+    EXPECT_EQ(a.multiple, 2.0) << c.name;
+    EXPECT_EQ(bench.MultipleText(SlotId::A), "2") << c.name;
+    EXPECT_EQ(a.scaled.Min, scaledBefore.Min) << c.name;
+    EXPECT_EQ(a.scaled.N, scaledBefore.N) << c.name;
+    ASSERT_NE(bench.Result(), nullptr) << c.name;
+    EXPECT_EQ(bench.Result()->histogram.Min, resultMinBefore) << c.name;
+    EXPECT_EQ(bench.ReOpenList().Entries().size(), listedBefore) << c.name;
+    if (c.file != nullptr) std::filesystem::remove(path);
+  }
+}
+
 TEST(Workbench, ClearingASlotKeepsItsTypeAndTheHandOverGoesThere) {
   Workbench bench = Loaded(kPureDiscrete, kDiscreteTen);
   bench.ClearSlot(SlotId::A);
@@ -149,6 +209,28 @@ TEST(Workbench, AnEmptySlotTakesItsMultipleAsForADiscreteHistogram) {
   EXPECT_EQ(outcome.inForce, 1.5);
   EXPECT_FALSE(outcome.rescaled);
   EXPECT_EQ(bench.MultipleText(SlotId::B), "1.5");
+}
+
+TEST(Workbench, AMultipleThatWouldOverflowTheSpanIsRefusedAndChangesNothing) {
+  Workbench bench = Summed();
+  ASSERT_FALSE(bench.SetMultiple(SlotId::B, 2.0).error);
+  ASSERT_TRUE(bench.Run(Request(engine::kSum)).outcome.ok());
+  for (double n : {1E308, -1E308, 5E307}) {  // B's Max 9.5 times n passes DBL_MAX
+    const MultipleOutcome outcome = bench.SetMultiple(SlotId::B, n);
+    ASSERT_TRUE(outcome.error) << n;
+    EXPECT_EQ(outcome.error->code, 44) << n;
+    EXPECT_EQ(model::ComposeReportError(*outcome.error, Language::English).text,
+              texts::MessageText(188, Language::English));
+    EXPECT_FALSE(outcome.rescaled);
+    EXPECT_EQ(outcome.inForce, 2.0);
+    EXPECT_EQ(bench.MultipleText(SlotId::B), "2");
+    EXPECT_EQ(bench.Slot(SlotId::B).scaled.Max, 19.0);
+    EXPECT_NE(bench.Result(), nullptr);
+  }
+  // A large multiple whose span stays finite is taken.
+  EXPECT_FALSE(bench.SetMultiple(SlotId::B, 1E300).error);
+  // An empty slot has no span to overflow yet.
+  EXPECT_FALSE(Workbench().SetMultiple(SlotId::A, 1E308).error);
 }
 
 TEST(Workbench, APlacedInputRangeClearsTheResultARefusedOneKeepsIt) {
@@ -247,6 +329,38 @@ TEST(Workbench, AnsweredQuestionsAreRememberedRefusedOnesAreNot) {
   EXPECT_FALSE(bench.AskValue(10.5).admissible);
 }
 
+TEST(Workbench, TheAnswersInForceAreWhatARefusedTextReturnsTo) {
+  Workbench bench = Summed();
+  EXPECT_FALSE(bench.AnsweredValue());
+  bench.AskValue(10.5);
+  bench.AskQuantile(0.25);
+  EXPECT_EQ(bench.AnsweredValue(), 10.5);
+  EXPECT_EQ(bench.AnsweredProbability(), 0.25);
+  // A question without an answer empties its field: nothing of it stays in force.
+  EXPECT_FALSE(bench.AskValue(100.0).admissible);
+  EXPECT_FALSE(bench.AnsweredValue());
+  EXPECT_EQ(bench.AnsweredProbability(), 0.25);
+  bench.WithdrawQuestion(QueryKind::Quantile);
+  EXPECT_FALSE(bench.AnsweredProbability());
+  bench.AskValue(3.0);
+  bench.ClearResult();
+  EXPECT_FALSE(bench.AnsweredValue());
+}
+
+TEST(Workbench, AQuestionWithoutAnAnswerSaysWhy) {
+  // The sums 1 .. 19 of width 1: x is answered for 0.5 < x <= 19.5.
+  const Workbench summed = Summed();
+  EXPECT_EQ(summed.UnansweredValueText(Language::English),
+            texts::ValueOutsideResultText("0.5", "19.5", false, Language::English));
+  // Points -1.5 .. 0.5: for -1.5 <= x <= 0.5.
+  Workbench points = Loaded(kPureDiscrete);
+  points.TakeAsResult(SlotId::A);
+  EXPECT_EQ(points.UnansweredValueText(Language::Czech),
+            texts::ValueOutsideResultText("-1.5", "0.5", true, Language::Czech));
+  EXPECT_EQ(Workbench::UnansweredProbabilityText(Language::English), texts::ProbabilityOutsideText(Language::English));
+  EXPECT_EQ(Workbench().UnansweredValueText(Language::English), "");
+}
+
 TEST(Workbench, TheListingIsShadedByTheLastQuestionWhileItsFieldHoldsText) {
   Workbench bench = Summed();
   using Q = analysis::ListingQuery;
@@ -331,6 +445,9 @@ TEST(Workbench, TheReportNamesTheInputsAndTheMultiples) {
   EXPECT_EQ(input.multipleB, "");
   EXPECT_EQ(input.resultTotal, bench.Result()->totalExtended);
   EXPECT_EQ(input.date, "1.2.2024");
+  EXPECT_EQ(input.failureProbability, bench.Result()->failureProbability);
+  // Without a result there is no failure probability to report.
+  EXPECT_FALSE(Workbench().ReportInput("", "", "").failureProbability);
 }
 
 TEST(Workbench, ASavedResultEntersTheReOpenList) {

@@ -11,16 +11,24 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
+#include <QSet>
 #include <QSpinBox>
 #include <QStackedBarSeries>
 #include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "analysis/characteristics.h"
 #include "app/color_ref.h"
@@ -30,15 +38,18 @@
 #include "engine/engine.h"
 #include "engine/queries.h"
 #include "main_window_harness.h"
+#include "app/main_window.h"
 #include "analysis/chart_texts.h"
 #include "model/distribution_file_reader.h"
 #include "model/report_error.h"
 #include "statvex/number_text.h"
+#include "texts/main_window_texts.h"
 #include "texts/messages.h"
 #include "workbench/workbench.h"
 
 using dorvex::gui::Cell;
 using dorvex::gui::FromColorRef;
+using dorvex::gui::MainWindow;
 using dorvex::gui::testing::MainWindowHarness;
 using dorvex::model::SlotId;
 
@@ -50,8 +61,14 @@ const QString kDiscreteTen = kFixtures + QStringLiteral("/discrete_ten.dis");
 // Pure Discrete, after trimming 3 points -1.5, -0.5, 0.5 (d = 1): it holds 0.
 const QString kPureDiscrete = kFixtures + QStringLiteral("/pure_discrete_trim.dis");
 
+// The beam examples: the resistance of an IPE 300 and the bending moment of a live load.
+const QString kExamples = QStringLiteral(DORVEX_EXAMPLES) + QStringLiteral("/Histograms");
+const QString kResistance = kExamples + QStringLiteral("/Solidity and material characterics/Bending_resistance_IPE300.dis");
+const QString kMoment = kExamples + QStringLiteral("/Loads/Bending_moment_live_load.dis");
+
 // Operation items: the list holds code i + 1 at item i.
 constexpr int kSum = dorvex::engine::kSum - 1;
+constexpr int kDifference = dorvex::engine::kDifference - 1;
 constexpr int kQuotient = dorvex::engine::kQuotient - 1;
 constexpr int kSquare = dorvex::engine::kSquare - 1;
 constexpr int kPower = dorvex::engine::kPower - 1;
@@ -80,6 +97,22 @@ QByteArray Head(const QString& path, int bytes) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.read(bytes);
+}
+
+// The texts the chart's scene shows, and where: axis labels and titles (rich text
+// items) and the data marks (simple text items) that are visible.
+struct SceneTexts {
+  QStringList labels;
+  QList<QRectF> marks;
+};
+SceneTexts TextsOf(QChartView* view) {
+  SceneTexts texts;
+  for (QGraphicsItem* item : view->scene()->items()) {
+    if (!item->isVisible()) continue;
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) texts.labels << text->toPlainText();
+    if (dynamic_cast<QGraphicsSimpleTextItem*>(item) != nullptr) texts.marks << item->sceneBoundingRect();
+  }
+  return texts;
 }
 
 // Where bar i of a chart is, for a click.
@@ -197,7 +230,19 @@ class MainWindowResultTest : public QObject {
     const dorvex::analysis::Characteristics c = dorvex::analysis::ComputeCharacteristics(*result);
     Find<QToolButton>("BChar")->click();
     QVERIFY(!platform.messages.isEmpty());
-    QVERIFY(platform.messages.last().text.contains(QString::fromStdString(dorvex::statvex::NumberText(c.mean))));
+    const QString shown = platform.messages.last().text;
+    QVERIFY(shown.contains(QString::fromStdString(dorvex::statvex::NumberText(c.mean))));
+    // In its fixed-pitch box every value ends in one column.
+    QVERIFY(platform.messages.last().fixedPitch);
+    QVERIFY(!shown.contains(QLatin1Char('\t')));
+    QSet<qsizetype> ends;
+    for (const QString& line : shown.split(QStringLiteral("\r\n"))) {
+      if (line.startsWith(QLatin1String("Min")) || line.startsWith(QLatin1String("Average")) ||
+          line.trimmed().startsWith(QLatin1String("M e d i a n"))) {
+        ends.insert(line.size());
+      }
+    }
+    QCOMPARE(ends.size(), 1);
 
     // The description table of the Discrete result: bounds between the intervals.
     Find<QToolButton>("PopisAB")->click();
@@ -280,6 +325,7 @@ class MainWindowResultTest : public QObject {
   void aRefusedFieldIsReportedAndReset_data() {
     QTest::addColumn<QString>("inputs");  // fixture of A and B, A + B computed
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");  // a text the field takes first; empty for none
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");  // the box shown; empty for none
     QTest::addColumn<int>("beeps");
@@ -288,45 +334,56 @@ class MainWindowResultTest : public QObject {
     const QString discrete = kDiscreteTen;
     const QString pure = kPureDiscrete;
     const QString none;
-    QTest::newRow("value not a number") << discrete << "Edit_P" << "1-2" << Message(20) + "1-2" << 1 << "1-2";
-    QTest::newRow("value outside the result") << discrete << "Edit_P" << "0.5" << none << 0 << "";
-    QTest::newRow("probability only a minus") << discrete << "Edit_AB" << "-" << none << 1 << "";
-    QTest::newRow("probability not a number") << discrete << "Edit_AB" << "0..5" << Message(136) << 1 << "0..5";
-    QTest::newRow("probability above 1") << discrete << "Edit_AB" << "1.5" << none << 0 << "";
-    QTest::newRow("multiple not a number") << discrete << "Edit_NasA" << "2-" << Message(136) << 1 << "1";
-    QTest::newRow("multiple zero") << discrete << "Edit_NasA" << "0" << Message(23) << 1 << "1";
-    QTest::newRow("multiple of A below 0.01") << discrete << "Edit_NasA" << "0.005" << Message(150) << 1 << "0.01";
-    QTest::newRow("multiple of B below 0.01") << discrete << "Edit_NasB" << "-0.001" << Message(151) << 1 << "0.01";
+    QTest::newRow("value not a number") << discrete << "Edit_P" << "" << "1-2" << Message(20) + "1-2" << 1 << "";
+    QTest::newRow("value not a number back to the value in force")
+        << discrete << "Edit_P" << "5" << "-." << Message(20) + "-." << 1 << "5";
+    QTest::newRow("value beyond a double") << discrete << "Edit_P" << "7.5" << "1E999" << Message(20) + "1E999" << 1
+                                           << "7.5";
+    QTest::newRow("value outside the result") << discrete << "Edit_P" << "" << "0.5" << none << 0 << "";
+    QTest::newRow("probability only a minus") << discrete << "Edit_AB" << "" << "-" << none << 1 << "";
+    QTest::newRow("probability not a number") << discrete << "Edit_AB" << "" << "0..5" << Message(136) << 1 << "";
+    QTest::newRow("probability not a number back to the one in force")
+        << discrete << "Edit_AB" << "0.25" << "0..5" << Message(136) << 1 << "0.25";
+    QTest::newRow("probability above 1") << discrete << "Edit_AB" << "" << "1.5" << none << 0 << "";
+    QTest::newRow("multiple not a number") << discrete << "Edit_NasA" << "" << "2-" << Message(136) << 1 << "1";
+    QTest::newRow("multiple zero") << discrete << "Edit_NasA" << "" << "0" << Message(23) << 1 << "1";
+    QTest::newRow("multiple overflowing the span keeps the one in force")
+        << discrete << "Edit_NasA" << "2" << "1E308" << Message(188) << 1 << "2";
+    QTest::newRow("multiple of A below 0.01") << discrete << "Edit_NasA" << "" << "0.005" << Message(150) << 1 << "0.01";
+    QTest::newRow("multiple of B below 0.01") << discrete << "Edit_NasB" << "" << "-0.001" << Message(151) << 1 << "0.01";
     QTest::newRow("fractional multiple of a Pure Discrete slot")
-        << pure << "Edit_NasB" << "1.5" << Message(180) << 1 << "1";
-    QTest::newRow("input Min not a number") << discrete << "Edit_MinA" << "1-" << Message(20) + "1-" << 0 << Number(0.5);
-    QTest::newRow("input Min above Max") << discrete << "Edit_MinA" << "20" << Message(31) << 0 << Number(0.5);
-    QTest::newRow("input Max below Min") << discrete << "Edit_MaxA" << "0" << Message(30) << 0 << Number(9.5);
+        << pure << "Edit_NasB" << "" << "1.5" << Message(180) << 1 << "1";
+    QTest::newRow("input Min not a number") << discrete << "Edit_MinA" << "" << "1-" << Message(20) + "1-" << 0 << Number(0.5);
+    QTest::newRow("input Min above Max") << discrete << "Edit_MinA" << "" << "20" << Message(31) << 0 << Number(0.5);
+    QTest::newRow("input Max below Min") << discrete << "Edit_MaxA" << "" << "0" << Message(30) << 0 << Number(9.5);
     QTest::newRow("fractional Min of a Pure Discrete slot")
-        << pure << "Edit_MinB" << "-1.2" << Message(181) << 1 << Number(-1.5);
+        << pure << "Edit_MinB" << "" << "-1.2" << Message(181) << 1 << Number(-1.5);
     QTest::newRow("fractional Max of a Pure Discrete slot")
-        << pure << "Edit_MaxB" << "0.7" << Message(182) << 1 << Number(0.5);
-    QTest::newRow("result Min not a number") << discrete << "EdXMin" << "1-" << Message(20) + "1-" << 0 << Number(1.0);
-    QTest::newRow("result Min above Max") << discrete << "EdXMin" << "30" << Message(31) << 0 << Number(1.0);
-    QTest::newRow("result Max below Min") << discrete << "EdXMax" << "0" << Message(30) << 0 << Number(19.0);
+        << pure << "Edit_MaxB" << "" << "0.7" << Message(182) << 1 << Number(0.5);
+    QTest::newRow("result Min not a number") << discrete << "EdXMin" << "" << "1-" << Message(20) + "1-" << 0 << Number(1.0);
+    QTest::newRow("result Min above Max") << discrete << "EdXMin" << "" << "30" << Message(31) << 0 << Number(1.0);
+    QTest::newRow("result Max below Min") << discrete << "EdXMax" << "" << "0" << Message(30) << 0 << Number(19.0);
     QTest::newRow("fractional result Min of a Pure Discrete result")
-        << pure << "EdXMin" << "-2.5" << Message(181) << 1 << Number(-3.0);
+        << pure << "EdXMin" << "" << "-2.5" << Message(181) << 1 << Number(-3.0);
     QTest::newRow("result multiple not a number")
-        << discrete << "EdNasob" << "2-" << Message(20) + "2-" << 0 << "1.00";
-    QTest::newRow("result multiple zero") << discrete << "EdNasob" << "0" << Message(23) << 0 << "1";
+        << discrete << "EdNasob" << "" << "2-" << Message(20) + "2-" << 0 << "1.00";
+    QTest::newRow("result multiple zero") << discrete << "EdNasob" << "" << "0" << Message(23) << 0 << "1";
     QTest::newRow("fractional result multiple of a Pure Discrete result")
-        << pure << "EdNasob" << "1.5" << Message(180) << 1 << "1";
+        << pure << "EdNasob" << "" << "1.5" << Message(180) << 1 << "1";
   }
 
   void aRefusedFieldIsReportedAndReset() {
     QFETCH(QString, inputs);
     QFETCH(QString, field);
+    QFETCH(QString, before);
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(int, beeps);
     QFETCH(QString, shown);
     SumOf(inputs);
     const QByteArray name = field.toLatin1();
+    if (!before.isEmpty()) ui_->TypeAndLeave(name.constData(), before);
+    QCOMPARE(ui_->platform().messages.size(), 0);
     ui_->TypeAndLeave(name.constData(), typed);
 
     const auto& messages = ui_->platform().messages;
@@ -352,6 +409,7 @@ class MainWindowResultTest : public QObject {
     QTest::newRow("value field") << "Edit_P" << "-1,5E2" << "-1.5E2" << 0 << "Edit_AB";
     QTest::newRow("result range field") << "EdXMax" << "7;" << "7" << 1 << "Edit_AB";
     QTest::newRow("probability field") << "Edit_AB" << "0,25" << "0.25" << 0 << "Edit_P";
+    QTest::newRow("exponent field") << "EdMocnitel" << "+2e1,x" << "+2E1" << 2 << "EdMocnitel";
   }
 
   void theKeyFiltersMakeNumberCharactersAndBeepAtOthers() {
@@ -372,6 +430,62 @@ class MainWindowResultTest : public QObject {
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(QApplication::focusWidget()->objectName(), focusAfterEnter);
+  }
+
+  void aQuestionWithoutAnAnswerSaysWhyInTheStatusBar_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("value");  // the value question; else the probability question
+    QTest::newRow("x below the result") << "Edit_P" << "0.5" << true;
+    QTest::newRow("x above the result") << "Edit_P" << "20" << true;
+    QTest::newRow("p above 1") << "Edit_AB" << "1.5" << false;
+    QTest::newRow("p of 0") << "Edit_AB" << "0" << false;
+  }
+
+  void aQuestionWithoutAnAnswerSaysWhyInTheStatusBar() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, value);
+    SumOf(kDiscreteTen);
+    const QByteArray name = field.toLatin1();
+    ui_->TypeAndEnter(name.constData(), typed);
+    QCOMPARE(Text(name.constData()), QString());
+    QCOMPARE(ui_->platform().messages.size(), 0);
+    const std::string why = value ? ui_->form().Bench().UnansweredValueText(kEnglish)
+                                  : dorvex::workbench::Workbench::UnansweredProbabilityText(kEnglish);
+    QCOMPARE(Find<QLabel>("StatusPanel1")->text(), QString::fromStdString(why));
+    // An answered question takes the note away.
+    ui_->TypeAndEnter(name.constData(), value ? QStringLiteral("5") : QStringLiteral("0.5"));
+    QCOMPARE(Find<QLabel>("StatusPanel1")->text(), QString());
+  }
+
+  void ctrlAAndCtrlBOpenWhereverTheFocusIs_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("slotA");  // Ctrl+A; else Ctrl+B
+    QTest::newRow("value field after OK, Ctrl+A") << "Edit_P" << true;
+    QTest::newRow("value field, Ctrl+B") << "Edit_P" << false;
+    QTest::newRow("multiple of B, Ctrl+A") << "Edit_NasB" << true;
+    QTest::newRow("exponent field, Ctrl+A") << "EdMocnitel" << true;
+  }
+
+  void ctrlAAndCtrlBOpenWhereverTheFocusIs() {
+    QFETCH(QString, focus);
+    QFETCH(bool, slotA);
+    SumOf(kDiscreteTen);
+    const QByteArray name = focus.toLatin1();
+    auto* field = Find<QLineEdit>(name.constData());
+    if (focus != QLatin1String("Edit_P")) QTest::mouseClick(field, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), field);
+    const QString before = field->text();
+    ui_->platform().QueueOpenFile(kPureDiscrete);
+    QTest::keyClick(field, slotA ? Qt::Key_A : Qt::Key_B, Qt::ControlModifier);
+    MainWindowHarness::Settle();
+
+    QCOMPARE(ui_->platform().openRequests.size(), 3);
+    QCOMPARE(ui_->platform().openRequests.last().title, slotA ? QStringLiteral("Histogram A") : QStringLiteral("Histogram B"));
+    QCOMPARE(ui_->form().Bench().Slot(slotA ? SlotId::A : SlotId::B).name, std::string("pure_discrete_trim"));
+    QCOMPARE(field->text(), before);
+    QCOMPARE(ui_->platform().messages.size(), 0);
   }
 
   void aRefusedOperationIsReportedAndLeavesNoResult_data() {
@@ -408,6 +522,7 @@ class MainWindowResultTest : public QObject {
     QVERIFY(!Find<QToolButton>("UlozGraf")->isEnabled());
     QVERIFY(!Find<QLineEdit>("Edit_P")->isEnabled());
     QVERIFY(Find<QLineEdit>("EdXMin")->isHidden());
+    QVERIFY(Find<QProgressBar>("ProgressBar1")->isHidden());
   }
 
   void theResultChartZoomsOnAClickAndShowsItsMarksAndLabels() {
@@ -441,46 +556,96 @@ class MainWindowResultTest : public QObject {
     QCOMPARE(Find<QComboBox>("CBValInd")->currentIndex(), 0);
   }
 
+  void theLabelsOfANarrowChartAreThinnedNotCut_data() {
+    QTest::addColumn<bool>("smallest");  // the window at its minimum size; else large
+    QTest::addColumn<int>("fewestMarks");
+    QTest::newRow("large window") << false << 2;
+    // Too low a chart for upright marks over its bars: they may all be left out.
+    QTest::newRow("smallest window") << true << 0;
+  }
+
+  void theLabelsOfANarrowChartAreThinnedNotCut() {
+    QFETCH(bool, smallest);
+    QFETCH(int, fewestMarks);
+    MainWindow& form = ui_->form();
+    form.resize(smallest ? form.minimumSize() : QSize(1600, 1000));
+    ui_->Open(SlotId::A, kResistance);
+    ui_->Open(SlotId::B, kMoment);
+    ui_->Compute(kDifference);
+    QVERIFY(form.Bench().Result() != nullptr);
+    QTest::mouseClick(Find<QCheckBox>("CheckBox1"), Qt::LeftButton);
+    QTest::qWait(20);
+    auto* chart = Find<QChartView>("Chart_AB");
+
+    const SceneTexts shown = TextsOf(chart);
+    QVERIFY(!shown.labels.isEmpty());
+    // Qt Charts cuts a label that does not fit with an ellipsis.
+    for (const QString& label : shown.labels) {
+      QVERIFY2(!label.contains(QChar(0x2026)) && !label.contains(QLatin1String("...")), qPrintable(label));
+    }
+    // Hundreds of bars: only some marks fit, and those stand apart, under the plot's top.
+    const int bars = dorvex::gui::ChartBarCount(chart);
+    QVERIFY(bars > 100);
+    QCOMPARE(shown.marks.size(), dorvex::gui::ChartShownMarkTexts(chart).size());
+    QVERIFY(shown.marks.size() >= fewestMarks);
+    QVERIFY(shown.marks.size() < bars);
+    const QRectF plot = chart->chart()->mapRectToScene(chart->chart()->plotArea());
+    for (const QRectF& mark : shown.marks) QVERIFY(mark.top() >= plot.top() - 1.0);
+    QList<QRectF> marks = shown.marks;
+    std::sort(marks.begin(), marks.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+    for (int i = 1; i < marks.size(); ++i) QVERIFY(marks.at(i - 1).right() <= marks.at(i).left());
+  }
+
   void theResultChartIsExportedToEveryTarget() {
     SumOf(kDiscreteTen);
     auto& platform = ui_->platform();
     auto* exportButton = Find<QToolButton>("UlozGraf");
 
-    // Clipboard, the target at start.
+    // Clipboard, the target at start; the status bar says so.
     QApplication::clipboard()->clear();
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QVERIFY(!QApplication::clipboard()->image().isNull());
+    QCOMPARE(Find<QLabel>("StatusPanel1")->text(), QString::fromStdString(dorvex::texts::ChartCopiedText(kEnglish)));
     const QStringList title = dorvex::gui::ChartTitleLines(Find<QChartView>("Chart_AB"));
     QCOMPARE(title.size(), 1);
     QVERIFY(title.first().startsWith(QStringLiteral("Histogram : (A + B) * nAB   ( ")));
 
+    // Each file is written in the format its extension names; the target only offers
+    // its suffix and decides for a file whose extension names no picture format.
     struct Target {
       const char* item;
+      const char* suffix;  // the save dialog's default suffix
       const char* file;
+      QByteArray signature;
     };
-    for (const Target& target : {Target{"JpgFile", "chart.jpg"}, Target{"Bitmapa1", "chart.bmp"},
-                                 Target{"Metafile1", "chart.svg"}}) {
-      Find<QAction>(target.item)->trigger();
+    const QByteArray bmp("BM");
+    const QByteArray png("\x89PNG\r\n\x1a\n");
+    const QByteArray jpeg("\xFF\xD8\xFF");
+    const QByteArray svg("<?xml");
+    const Target targets[] = {
+        {"JpgFile", "jpg", "chart.jpg", jpeg},     {"Bitmapa1", "bmp", "chart.bmp", bmp},
+        {"Metafile1", "svg", "chart.svg", svg},    {"PNG1", "png", "chart.png", png},
+        {"Bitmapa1", "bmp", "named.png", png},     {"PNG1", "png", "named.jpeg", jpeg},
+        {"JpgFile", "jpg", "named.BMP", bmp},      {"PNG1", "png", "no_picture_extension.txt", png},
+    };
+    for (const Target& target : targets) {
+      if (!Find<QAction>(target.item)->isChecked()) Find<QAction>(target.item)->trigger();
       const QString path = ui_->folder().filePath(QString::fromLatin1(target.file));
       platform.QueueSaveFile(path);
       QTest::mouseClick(exportButton, Qt::LeftButton);
-      QVERIFY2(QFile::exists(path), target.file);
+      QCOMPARE(platform.saveRequests.last().defaultSuffix, QString::fromLatin1(target.suffix));
+      QCOMPARE(platform.saveRequests.last().initialFolder, QString::fromStdString(ui_->form().Folders().graphs));
+      QVERIFY2(Head(path, target.signature.size()) == target.signature, target.file);
     }
-    QCOMPARE(platform.saveRequests.size(), 3);
-    QCOMPARE(platform.saveRequests.at(0).defaultSuffix, QStringLiteral("jpg"));
     QCOMPARE(platform.saveRequests.at(1).filters.first(), QStringLiteral("Distributions Files (*.bmp)"));
-    QCOMPARE(platform.saveRequests.at(2).initialFolder, QString::fromStdString(ui_->form().Folders().graphs));
-
-    const QString jpeg = ui_->folder().filePath(QStringLiteral("chart.jpg"));
-    QCOMPARE(Head(jpeg, 3), QByteArray("\xFF\xD8\xFF"));
-    QVERIFY(!QImage(jpeg, "JPG").isNull());
-    const QString bitmap = ui_->folder().filePath(QStringLiteral("chart.bmp"));
-    QCOMPARE(Head(bitmap, 2), QByteArray("BM"));
-    QCOMPARE(QImage(bitmap, "BMP").size(), Find<QChartView>("Chart_AB")->size());
+    QCOMPARE(QImage(ui_->folder().filePath(QStringLiteral("chart.bmp")), "BMP").size(),
+             Find<QChartView>("Chart_AB")->size());
+    QVERIFY(!QImage(ui_->folder().filePath(QStringLiteral("chart.png")), "PNG").isNull());
     QVERIFY(QSvgRenderer(ui_->folder().filePath(QStringLiteral("chart.svg"))).isValid());
     QCOMPARE(platform.messages.size(), 0);
 
     // An existing file is overwritten only after a Yes.
+    const QString bitmap = ui_->folder().filePath(QStringLiteral("chart.bmp"));
     QFile::resize(bitmap, 10);
     platform.QueueSaveFile(bitmap);
     platform.QueueMessageAnswer(dorvex::gui::kResultNo);
@@ -489,6 +654,7 @@ class MainWindowResultTest : public QObject {
     QVERIFY(Find<QAction>("Schranka1")->isChecked());
     Find<QAction>("Bitmapa1")->trigger();
     QVERIFY(!Find<QAction>("Schranka1")->isChecked());
+    QVERIFY(!Find<QAction>("PNG1")->isChecked());
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().text,
@@ -497,7 +663,7 @@ class MainWindowResultTest : public QObject {
     platform.QueueSaveFile(bitmap);
     platform.QueueMessageAnswer(dorvex::gui::kResultYes);
     QTest::mouseClick(exportButton, Qt::LeftButton);
-    QCOMPARE(Head(bitmap, 2), QByteArray("BM"));
+    QCOMPARE(Head(bitmap, 2), bmp);
   }
 
   void copyingTheWindowPutsItsPictureOnTheClipboard() {
@@ -505,6 +671,7 @@ class MainWindowResultTest : public QObject {
     QApplication::clipboard()->clear();
     QTest::mouseClick(Find<QToolButton>("UlozOkno"), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->image().size(), ui_->form().size());
+    QCOMPARE(Find<QLabel>("StatusPanel1")->text(), QString::fromStdString(dorvex::texts::WindowCopiedText(kEnglish)));
   }
 };
 

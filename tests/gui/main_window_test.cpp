@@ -2,9 +2,13 @@
 // dialogs answered by the scripted platform.
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,8 +21,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <memory>
 
@@ -30,6 +36,7 @@
 #include "settings/document_folders.h"
 #include "settings/settings_file.h"
 #include "statvex/number_text.h"
+#include "texts/main_window_texts.h"
 
 using dorvex::gui::Cell;
 using dorvex::gui::MainWindow;
@@ -69,18 +76,21 @@ class MainWindowTest : public QObject {
 
   QString SettingsPath() const { return folder_->filePath(QStringLiteral("Dorvex.INI")); }
 
+  QString DocumentsPath() const { return folder_->filePath(QStringLiteral("Documents")); }
+
   // A main window on the settings file as it is on disk now.
-  MainWindow& Start(bool splash = false) {
+  MainWindow& Start(bool splash = false, const QString& examples = QString()) {
     settings_ = std::make_unique<SettingsFile>(SettingsPath().toStdString());
     settings_->Load();
     dorvex::gui::StartupOptions options;
     options.showSplash = splash;
+    options.examplesFolder = examples;
     const auto folders = dorvex::settings::MakeDocumentFolders(
-        folder_->path().toStdString(), folder_->filePath(QStringLiteral("Documents")).toStdString(),
-        folder_->path().toStdString());
+        folder_->path().toStdString(), DocumentsPath().toStdString(), folder_->path().toStdString());
     form_ = std::make_unique<MainWindow>(platform_->Services(), settings_.get(), folders, options);
     form_->show();
     if (!QTest::qWaitForWindowActive(form_.get())) qWarning("main window not active");
+    QCoreApplication::processEvents();
     return *form_;
   }
 
@@ -89,6 +99,13 @@ class MainWindowTest : public QObject {
     T* control = form_->findChild<T*>(QString::fromLatin1(name));
     if (control == nullptr) qFatal("no control %s", name);
     return control;
+  }
+
+  // The window system's close, as the title bar's button sends it.
+  void CloseFromTitleBar() {
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    QCoreApplication::sendEvent(form_->windowHandle(), &close);
   }
 
   QString WriteFile(const char* name, const QByteArray& text) const {
@@ -226,11 +243,21 @@ class MainWindowTest : public QObject {
     QVERIFY(Find<QLineEdit>("Edit_NameA")->text().isEmpty());
   }
 
-  void aRefusedFileIsReportedAndLeavesSlotACleared() {
+  void aRefusedFileKeepsWhatTheUserHadAndNamesTheFile() {
     MainWindow& form = Start();
     platform_->QueueOpenFile(kDiscreteTen);
     QTest::mouseClick(Find<QToolButton>("VstupA"), Qt::LeftButton);
-    QVERIFY(form.Bench().Slot(SlotId::A).loaded);
+    platform_->QueueOpenFile(kDiscreteTen);
+    QTest::mouseClick(Find<QToolButton>("VstupB"), Qt::LeftButton);
+    auto* multiple = Find<QLineEdit>("Edit_NasA");
+    QTest::mouseClick(multiple, Qt::LeftButton);
+    multiple->selectAll();
+    QTest::keyClicks(multiple, QStringLiteral("2"));
+    QTest::mouseClick(Find<QPushButton>("Button_Proved_Operaci"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(form.Bench().Result() != nullptr);
+    const QString minBefore = Find<QLineEdit>("Edit_MinA")->text();
+    const int resultBars = dorvex::gui::ChartBarCount(Find<QChartView>("Chart_AB"));
 
     const QString refused =
         WriteFile("one_bin.dis", "[Parameters]\r\nMin=0\r\nMax=1\r\nBins=1\r\nTotal=1\r\n[Bins]\r\n1\r\n");
@@ -241,18 +268,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(platform_->messages.size(), 1);
     const auto& shown = platform_->messages.first();
     QCOMPARE(shown.caption, QStringLiteral("E r r o r"));
-    QCOMPARE(shown.text, QStringLiteral("Number of intervals < 2 !"));  // message 152, code 39
+    // Message 152 (code 39), then the file.
+    QCOMPARE(shown.text, QStringLiteral("Number of intervals < 2 !\r\n\r\nFile: ") + refused);
     QCOMPARE(shown.kind, dorvex::gui::MessageKind::Error);
-    QCOMPARE(shown.buttons, dorvex::gui::MessageButtons::Ok);
 
-    QVERIFY(!form.Bench().Slot(SlotId::A).loaded);
-    QVERIFY(Find<QLineEdit>("Edit_NameA")->text().isEmpty());
-    QVERIFY(Find<QLineEdit>("Edit_MinA")->text().isEmpty());
-    QVERIFY(Find<QLineEdit>("Edit_MaxA")->text().isEmpty());
-    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 1, 1), QStringLiteral(" 0"));
-    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 2, 1), QStringLiteral(" 0"));
-    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_A")), 0);
-    QVERIFY(!Find<QToolButton>("PopisA")->isEnabled());
+    QCOMPARE(Find<QLineEdit>("Edit_NameA")->text(), QStringLiteral("discrete_ten"));
+    QCOMPARE(Find<QLineEdit>("Edit_NasA")->text(), QStringLiteral("2"));
+    QCOMPARE(Find<QLineEdit>("Edit_MinA")->text(), minBefore);
+    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_A")), 10);
+    QVERIFY(Find<QToolButton>("PopisA")->isEnabled());
+    QVERIFY(form.Bench().Result() != nullptr);
+    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_AB")), resultBars);
+    QVERIFY(Find<QToolButton>("UlozGraf")->isEnabled());
   }
 
   void aFileThatCannotBeOpenedIsReportedAndChangesNothing() {
@@ -264,10 +291,64 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(Find<QToolButton>("VstupB"), Qt::LeftButton);
 
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages.first().text, QStringLiteral("Input error in file reading") + missing);
+    QCOMPARE(platform_->messages.first().text, QStringLiteral("Input error in file reading\r\n\r\nFile: ") + missing);
     QVERIFY(form.Bench().Slot(SlotId::B).loaded);
     QCOMPARE(Find<QLineEdit>("Edit_NameB")->text(), QStringLiteral("discrete_ten"));
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart_B")), 10);
+  }
+
+  void theDataFoldersAreMadeAtStartAndAFailureIsToldOnce_data() {
+    QTest::addColumn<bool>("blocked");  // a file stands where the documents root should be
+    QTest::newRow("fresh documents folder") << false;
+    QTest::newRow("the root cannot be made") << true;
+  }
+
+  void theDataFoldersAreMadeAtStartAndAFailureIsToldOnce() {
+    QFETCH(bool, blocked);
+    if (blocked) {
+      QVERIFY(QDir().mkpath(DocumentsPath()));
+      WriteFile("Documents/Probability", "in the way");
+    }
+    MainWindow& form = Start();
+    const dorvex::settings::DocumentFolders& folders = form.Folders();
+    for (const std::string& folder : {folders.histograms, folders.calculated, folders.graphs, folders.rawData}) {
+      QCOMPARE(QFileInfo(QString::fromStdString(folder)).isDir(), !blocked);
+    }
+    if (!blocked) {
+      QCOMPARE(platform_->messages.size(), 0);
+      return;
+    }
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages.first().kind, dorvex::gui::MessageKind::Warning);
+    QCOMPARE(platform_->messages.first().text,
+             QString::fromStdString(dorvex::texts::FoldersNotMadeText(
+                 {folders.histograms, folders.calculated, folders.graphs, folders.rawData},
+                 dorvex::texts::Language::English)));
+  }
+
+  void theOpenDialogsStartInTheExamplesUntilTheUserHasAHistogram() {
+    const QString examples = folder_->filePath(QStringLiteral("examples"));
+    QVERIFY(QDir().mkpath(examples));
+    MainWindow& form = Start(false, examples);
+    platform_->QueueOpenFile(QString());
+    QTest::mouseClick(Find<QToolButton>("VstupA"), Qt::LeftButton);
+    QCOMPARE(platform_->openRequests.last().initialFolder, examples);
+
+    const QString histograms = QString::fromStdString(form.Folders().histograms);
+    QVERIFY(QFile::copy(kDiscreteTen, histograms + QStringLiteral("/loads.dis")));
+    platform_->QueueOpenFile(QString());
+    QTest::mouseClick(Find<QToolButton>("VstupB"), Qt::LeftButton);
+    QCOMPARE(platform_->openRequests.last().initialFolder, histograms);
+  }
+
+  void theEnglishWindowSaysWhatItsRowsAndItemsHold() {
+    Start();
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 2, 0), QStringLiteral("Sum of frequencies"));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid4"), 2, 0), QStringLiteral("Sum of frequencies"));
+    QCOMPARE(Find<QAction>("Vslhistogramu1")->text(), QStringLiteral("Description &result histogram"));
+    Find<QAction>("Cestina")->trigger();
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 2, 0), QStringLiteral("Suma četností"));
+    QCOMPARE(Find<QAction>("Vslhistogramu1")->text(), QStringLiteral("&Výsl.histogramu"));
   }
 
   void exitAsksFirstAndClosingWritesTheSettingsFile() {
@@ -284,10 +365,21 @@ class MainWindowTest : public QObject {
     QVERIFY(form.isVisible());
     QVERIFY(!QFile::exists(SettingsPath()));
 
-    platform_->QueueMessageAnswer(dorvex::gui::kResultYes);
+    // The menu item and the title bar's close ask the same question.
+    platform_->QueueMessageAnswer(dorvex::gui::kResultNo);
     Find<QAction>("Konec1")->trigger();
+    platform_->QueueMessageAnswer(dorvex::gui::kResultNo);
+    CloseFromTitleBar();
+    QCOMPARE(platform_->messages.size(), 3);
+    for (const auto& asked : platform_->messages) QCOMPARE(asked.text, QStringLiteral("C l o s e  D o r v e x ?"));
+    QVERIFY(form.isVisible());
+    QVERIFY(!QFile::exists(SettingsPath()));
+
+    platform_->QueueMessageAnswer(dorvex::gui::kResultYes);
+    CloseFromTitleBar();
     QVERIFY(!form.isVisible());
     QVERIFY(QFile::exists(SettingsPath()));
+    QCOMPARE(platform_->messages.size(), 4);
 
     SettingsFile written(SettingsPath().toStdString());
     QVERIFY(!written.Load());

@@ -1,9 +1,11 @@
 #include "analysis/characteristics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
@@ -196,6 +198,75 @@ CharacteristicsReport CharacteristicsText(const std::string& title, const Probab
 CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h,
                                          texts::Language language) {
   return CharacteristicsText(title, h.P, h.N, h.Min, h.Max, h.Total, h.Type, language);
+}
+
+namespace {
+
+// Characters of a UTF-8 text: its bytes that do not continue a character.
+std::size_t Characters(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string TabsExpanded(std::string_view text) {
+  constexpr std::size_t kTabStop = 8;
+  std::string out;
+  for (const char c : text) {
+    if (c == '\t') {
+      out.append(kTabStop - Characters(out) % kTabStop, ' ');
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FixedPitchText(std::string_view text) {
+  struct Line {
+    std::string label;
+    std::string value;
+    bool pair = false;
+  };
+  std::vector<Line> lines;
+  std::size_t labelWidth = 0;
+  std::size_t valueWidth = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(kLineEnd, start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view content = text.substr(start, end - start);
+    start = end + std::string_view(kLineEnd).size();
+    const std::size_t lastTab = content.rfind('\t');
+    if (lastTab == std::string_view::npos) {
+      lines.push_back({std::string(content), {}, false});
+      continue;
+    }
+    std::string_view label = content.substr(0, lastTab);
+    while (!label.empty() && label.back() == '\t') label.remove_suffix(1);
+    Line line{TabsExpanded(label), std::string(Trim(content.substr(lastTab + 1))), true};
+    line.label.erase(line.label.find_last_not_of(' ') + 1);
+    labelWidth = std::max(labelWidth, Characters(line.label));
+    valueWidth = std::max(valueWidth, Characters(line.value));
+    lines.push_back(std::move(line));
+  }
+  constexpr std::size_t kColumnGap = 2;
+  std::string out;
+  for (const Line& line : lines) {
+    out += line.label;
+    if (line.pair) {
+      out.append(labelWidth - Characters(line.label) + kColumnGap + valueWidth - Characters(line.value), ' ');
+      out += line.value;
+    }
+    out += kLineEnd;
+  }
+  return out;
 }
 
 }  // namespace dorvex::analysis

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/engine.h"
 #include "model/histogram.h"
@@ -81,5 +82,11 @@ CharacteristicsReport CharacteristicsText(const std::string& title, const Probab
 // The same for a histogram with its own Total, in the current language.
 CharacteristicsReport CharacteristicsText(const std::string& title, const model::Histogram& h,
                                          texts::Language language);
+
+// A report's text for a box in a fixed-pitch font: every line with a tab becomes its
+// label (the part before its last tabs, inner tabs at stops of 8) and its value
+// right-aligned in one column after the widest label; the other lines stay.
+// Widths count characters, not bytes.
+std::string FixedPitchText(std::string_view text);
 
 }  // namespace dorvex::analysis

@@ -1,7 +1,9 @@
 #include "analysis/chart_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "statvex/number_text.h"
 
@@ -13,6 +15,23 @@ std::string BarLabelText(bool valueLabels, double min, double d, int i) {
   std::string text = statvex::AxisLabelText(x);
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+int LabelStep(int count, double labelWidth, double plotWidth) {
+  if (count <= 1 || !(plotWidth > 0.0) || !(labelWidth > 0.0)) return 1;
+  const double room = labelWidth * (1.0 + kLabelSeparationPercent / 100.0);
+  const int fitting = std::max(1, static_cast<int>(plotWidth / room) - 1);
+  return (count + fitting - 1) / fitting;
+}
+
+double TurnedWidth(double width, double height, int angle) {
+  const double radians = angle * std::numbers::pi / 180.0;
+  return std::fabs(std::cos(radians)) * width + std::fabs(std::sin(radians)) * height;
+}
+
+double AxisTopLeavingRoom(double value, double room, double plotHeight) {
+  if (!(plotHeight > room)) return 0.0;
+  return value * plotHeight / (plotHeight - room);
 }
 
 std::string MarkValueText(double p) {

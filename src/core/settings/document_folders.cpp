@@ -1,5 +1,7 @@
 #include "settings/document_folders.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -17,6 +19,13 @@ std::string SiblingProgram(std::string_view startFolder, std::string_view progra
 std::string WithoutTrailingSlash(std::string_view folder) {
   while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
   return std::string(folder);
+}
+
+bool IsDistributionFile(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".dis";
 }
 
 }  // namespace
@@ -47,6 +56,22 @@ std::vector<std::string> CreateMissingDocumentFolders(const DocumentFolders& fol
     if (error || !std::filesystem::is_directory(*folder, error)) failed.push_back(*folder);
   }
   return failed;
+}
+
+bool HoldsHistogram(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+  for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    std::error_code unreadable;
+    if (IsDistributionFile(it->path()) && it->is_regular_file(unreadable)) return true;
+  }
+  return false;
+}
+
+std::string OpenDialogFolder(const DocumentFolders& folders, const std::string& examplesFolder) {
+  if (examplesFolder.empty() || HoldsHistogram(folders.histograms)) return folders.histograms;
+  return examplesFolder;
 }
 
 }  // namespace dorvex::settings

@@ -31,4 +31,13 @@ DocumentFolders MakeDocumentFolders(std::string_view startFolder, std::string_vi
 // that could not be made; nothing is made when the documents folder is unknown.
 std::vector<std::string> CreateMissingDocumentFolders(const DocumentFolders& folders);
 
+// True when `folder` or a folder inside it holds a distribution file (".dis", any
+// letter case); false for a folder that is missing or cannot be read.
+bool HoldsHistogram(const std::string& folder);
+
+// Where the open dialogs for A and B start: the histograms folder once it holds a
+// histogram; before that the bundled examples (when given), so that a new user
+// finds something to open.
+std::string OpenDialogFolder(const DocumentFolders& folders, const std::string& examplesFolder);
+
 }  // namespace dorvex::settings

@@ -36,8 +36,8 @@ constexpr Entry kControlTexts[] = {
      "Save results|Save the report of the result (right button: text or Word)",
      "Uložit výsledky|Uložit protokol výsledku (pravé tlačítko: text nebo Word)"},
     {"UlozGraf1", "&Graph ...", "&Graf ...",
-     "Save graph|Export the result chart (right button: clipboard, bitmap, metafile, JPEG)",
-     "Uložit graf|Export grafu výsledku (pravé tlačítko: schránka, bitmapa, metafile, JPEG)"},
+     "Save graph|Export the result chart (right button: clipboard, bitmap, metafile, JPEG, PNG)",
+     "Uložit graf|Export grafu výsledku (pravé tlačítko: schránka, bitmapa, metafile, JPEG, PNG)"},
     {"UlozOkno1", "&Window", "&Okno", "Copy window|Copy the active window to the clipboard as a picture",
      "Kopírovat okno|Zkopírovat aktivní okno do schránky jako obrázek"},
     {"Kivkatrvnzaten1", "Distribution function", "Distribuční funkce", nullptr, nullptr},
@@ -54,7 +54,7 @@ constexpr Entry kControlTexts[] = {
      "Histogram B|Výpis uloženého souboru histogramu B"},
     {"VypisVstHistB", "Description hi&stogram B", "Výpis vst.hi&stogramu B",
      "Description B|Description table of input histogram B", "Popis B|Tabulka vstupního histogramu B"},
-    {"Vslhistogramu1", "&Výsl.histogramu", "&Výsl.histogramu",
+    {"Vslhistogramu1", "Description &result histogram", "&Výsl.histogramu",
      "Description AB|Description table of the result histogram", "Popis AB|Tabulka výsledného histogramu"},
     {"Nastaveni1", "&Set up", "N&astavení", nullptr, nullptr},
     {"Barvy1", "&Colours", "&Barvy", "Colours|Colours of the charts, panels and texts",
@@ -107,6 +107,7 @@ constexpr Entry kControlTexts[] = {
     {"Bitmapa1", "&Bitmap", "&Bitmapy", nullptr, nullptr},
     {"Metafile1", "&MetaFile", "&MetaFile", nullptr, nullptr},
     {"JpgFile", "&JPGFile", "&JPGFile", nullptr, nullptr},
+    {"PNG1", "&PNG file", "&PNG souboru", nullptr, nullptr},
     // Tool-bar buttons with hints of their own.
     {"VstupA", nullptr, nullptr, "Histogram A|Open a distribution file (.dis) as histogram A",
      "Histogram A|Otevřít soubor rozdělení (.dis) jako histogram A"},
@@ -248,11 +249,11 @@ std::vector<std::string> MainWindowGridLabels(std::string_view objectName, Langu
   const bool czech = InCzech(language);
   if (objectName == "StringGrid3" || objectName == "StringGrid4") {
     if (czech) return {"Typ", "Počet intervalů", "Suma četností"};
-    return {"Type", "Number of intervals", "Probability summation"};
+    return {"Type", "Number of intervals", "Sum of frequencies"};
   }
   if (objectName == "StringGrid5") {
     if (czech) return {"Typ", "Min", "Max", "Počet intervalů", "Suma pravděpodobností", "Suma četností"};
-    return {"Type", "Min", "Max", "Number of intervals", "sum of probabilities", "sum of frequencies"};
+    return {"Type", "Min", "Max", "Number of intervals", "Sum of probabilities", "Sum of frequencies"};
   }
   if (objectName == "StringGrid7") return {"P(x)", "P(X<=x)"};
   if (objectName == "StringGrid6") return {"Qp"};
@@ -284,6 +285,46 @@ std::string ScreenWidthWarning(int width, Language language) {
 
 std::string OverwriteQuestion(std::string_view path, Language language) {
   return InsertText(MessageText(kOverwriteMessage, language), path);
+}
+
+std::string ValueOutsideResultText(std::string_view lower, std::string_view upper, bool lowerIncluded,
+                                   Language language) {
+  std::string text = InCzech(language) ? "Bez odpovědi: x leží mimo výsledný histogram, odpověď je pro "
+                                       : "No answer: x lies outside the result, which answers for ";
+  text += lower;
+  text += lowerIncluded ? " <= x <= " : " < x <= ";
+  text += upper;
+  return text;
+}
+
+std::string ProbabilityOutsideText(Language language) {
+  return InCzech(language) ? "Bez odpovědi: pravděpodobnost p musí ležet v rozmezí 0 < p <= 1"
+                           : "No answer: the probability p must lie in 0 < p <= 1";
+}
+
+std::string ChartCopiedText(Language language) {
+  return InCzech(language) ? "Graf výsledku je ve schránce." : "The result chart was copied to the clipboard.";
+}
+
+std::string WindowCopiedText(Language language) {
+  return InCzech(language) ? "Obrázek okna je ve schránce." : "The window was copied to the clipboard.";
+}
+
+std::string FoldersNotMadeText(const std::vector<std::string>& folders, Language language) {
+  std::string text = InCzech(language) ? "Tyto datové adresáře se nepodařilo vytvořit:\r\n"
+                                       : "These data folders could not be made:\r\n";
+  for (const std::string& folder : folders) text += "\r\n" + folder;
+  text += InCzech(language) ? "\r\n\r\nDo nich nelze ukládat; zvolte při ukládání jiný adresář."
+                            : "\r\n\r\nNothing can be saved there; choose another folder when saving.";
+  return text;
+}
+
+std::string NamingTheFile(std::string_view text, std::string_view path, Language language) {
+  std::string named(text);
+  if (path.empty() || text.find(path) != std::string_view::npos) return named;
+  named += InCzech(language) ? "\r\n\r\nSoubor: " : "\r\n\r\nFile: ";
+  named += path;
+  return named;
 }
 
 FileDialogTexts DistributionOpenDialog(char slotLetter) {

@@ -52,6 +52,24 @@ std::string ScreenWidthWarning(int width, Language language);
 // Message 21, the question whether the file at `path` may be overwritten.
 std::string OverwriteQuestion(std::string_view path, Language language);
 
+// Why a value question got no answer (the field is emptied): x lies outside the
+// result, which answers for `lower` < x <= `upper` (with `lowerIncluded`, lower <= x).
+std::string ValueOutsideResultText(std::string_view lower, std::string_view upper, bool lowerIncluded,
+                                   Language language);
+// Why a probability question got no answer: p lies outside 0 < p <= 1.
+std::string ProbabilityOutsideText(Language language);
+
+// Status-bar notes that a picture went to the clipboard: of the result chart, of a window.
+std::string ChartCopiedText(Language language);
+std::string WindowCopiedText(Language language);
+
+// The one note at start that the data folders `folders` could not be made.
+std::string FoldersNotMadeText(const std::vector<std::string>& folders, Language language);
+
+// The text of a refused file's error with the file named on a line of its own;
+// unchanged when the text names it already.
+std::string NamingTheFile(std::string_view text, std::string_view path, Language language);
+
 // What a file dialog of the main window shows.
 struct FileDialogTexts {
   std::string title;

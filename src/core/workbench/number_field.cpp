@@ -3,6 +3,7 @@
 #include <string>
 
 #include "statvex/conversions.h"
+#include "statvex/number_text.h"
 
 namespace dorvex::workbench {
 
@@ -29,6 +30,18 @@ FieldKey FilterNumberKey(char32_t typed) {
   if (typed == U',') return {KeyAction::Replace, '.'};
   if (typed == U'e') return {KeyAction::Replace, 'E'};
   return {KeyAction::Refuse, 0};
+}
+
+FieldKey FilterExponentKey(char32_t typed) {
+  if ((typed >= U'0' && typed <= U'9') || typed == U'+' || typed == U'-' || typed == U'E') {
+    return {KeyAction::Pass, 0};
+  }
+  if (typed == U'e') return {KeyAction::Replace, 'E'};
+  return {KeyAction::Refuse, 0};
+}
+
+std::string InForceText(const std::optional<double>& value) {
+  return value ? statvex::NumberText(*value) : std::string();
 }
 
 std::optional<double> ReadFieldNumber(std::string_view text) {

@@ -4,6 +4,7 @@
 // text gives.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/report_error.h"
@@ -25,6 +26,13 @@ struct FieldKey {
 // Digits, "-", "." and "E" pass; "," becomes "." and "e" becomes "E"; every other
 // printable character is refused.
 FieldKey FilterNumberKey(char32_t typed);
+// The key filter of the exponent field (the integer n): digits, "+", "-" and "E"
+// pass, "e" becomes "E"; every other printable character is refused.
+FieldKey FilterExponentKey(char32_t typed);
+
+// The text a number field returns to after a refused text: the value in force, or
+// nothing when there is none.
+std::string InForceText(const std::optional<double>& value);
 
 // The number of a field's text, surrounding blanks ignored, "," read as "."; empty
 // when the text does not convert or begins with "E" (or "e").

@@ -1,8 +1,11 @@
 #include "workbench/workbench.h"
 
+#include <cmath>
+
 #include "engine/multiples.h"
 #include "workbench/slot_texts.h"
 #include "statvex/number_text.h"
+#include "texts/main_window_texts.h"
 #include "texts/messages.h"
 
 namespace dorvex::workbench {
@@ -17,11 +20,17 @@ constexpr int kEmptyResultTitleMessage = 153;
 constexpr int kMultipleOfABelowMinimumCode = 37;
 constexpr int kMultipleOfBBelowMinimumCode = 38;
 constexpr double kSmallestMultiple = 0.01;
+constexpr int kOverflowCode = 44;
 
 int Index(SlotId slot) { return slot == SlotId::A ? 0 : 1; }
 
 // The summary grid's counts carry a leading blank in slot A only.
 std::string CountPrefix(SlotId slot) { return slot == SlotId::A ? " " : ""; }
+
+// A scaled histogram whose span still lies in the range of a double.
+bool FiniteSpan(const model::Histogram& h) {
+  return std::isfinite(h.Min) && std::isfinite(h.Max) && std::isfinite(h.d) && std::isfinite(h.Range);
+}
 
 std::string TypeTextOf(SlotId slot, model::HistogramType type) {
   const std::string text = model::TypeText(type);
@@ -121,6 +130,11 @@ OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlLi
   opened.listing = std::move(read.listing);
   if (!read.ok()) {
     opened.error = read.error;
+    // The file is named on a line of its own, not glued to the message.
+    model::ModelError shown = *read.error;
+    if (shown.append == path) shown.append.clear();
+    opened.refusal = model::ComposeReportError(shown, language);
+    opened.refusal.text = texts::NamingTheFile(opened.refusal.text, path, language);
     return opened;
   }
   reOpenList_.Add(path, kDefaultMultipleText, std::to_string(read.record.histogram.N));
@@ -147,6 +161,11 @@ MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
   // An empty slot has no type yet; its multiple is checked when a histogram comes.
   const model::HistogramType type = s.loaded ? s.base.Type : model::HistogramType::Discrete;
   outcome.error = engine::CheckInputMultiple(n, type, slot);
+  if (!outcome.error && s.loaded && !FiniteSpan(model::ApplyMultiple(s.base, n))) {
+    outcome.error = model::ModelError{kOverflowCode, {}, {}, 0};
+    outcome.inForce = s.multiple;
+    return outcome;
+  }
   if (outcome.error) {
     const int code = outcome.error->code;
     n = code == kMultipleOfABelowMinimumCode || code == kMultipleOfBBelowMinimumCode ? kSmallestMultiple : 1.0;
@@ -199,6 +218,8 @@ void Workbench::ClearResult() {
   resultMultiple_ = 1.0;
   resultMultipleText_ = kDefaultMultipleText;
   lastQuery_ = LastQuery{};
+  answeredValue_.reset();
+  answeredProbability_.reset();
 }
 
 RunOutcome Workbench::Start(const RunRequest& request, engine::OperationRequest& engineRequest) {
@@ -269,15 +290,44 @@ std::optional<model::ModelError> Workbench::PlaceResultRange(engine::RangeEnd en
 engine::ValueAnswer Workbench::AskValue(double x) {
   if (!result_) return {};
   const engine::ValueAnswer answer = engine::ProbabilityOfValue(*result_, x);
-  if (answer.admissible) lastQuery_ = {QueryKind::Value, x};
+  if (answer.admissible) {
+    lastQuery_ = {QueryKind::Value, x};
+    answeredValue_ = x;
+  } else {
+    answeredValue_.reset();
+  }
   return answer;
 }
 
 engine::QuantileAnswer Workbench::AskQuantile(double p) {
   if (!result_) return {};
   const engine::QuantileAnswer answer = engine::QuantileOfProbability(*result_, p);
-  if (answer.admissible) lastQuery_ = {QueryKind::Quantile, answer.value};
+  if (answer.admissible) {
+    lastQuery_ = {QueryKind::Quantile, answer.value};
+    answeredProbability_ = p;
+  } else {
+    answeredProbability_.reset();
+  }
   return answer;
+}
+
+void Workbench::WithdrawQuestion(QueryKind kind) {
+  if (kind == QueryKind::Value) answeredValue_.reset();
+  if (kind == QueryKind::Quantile) answeredProbability_.reset();
+}
+
+std::string Workbench::UnansweredValueText(texts::Language language) const {
+  if (!result_) return {};
+  const model::Histogram& h = result_->histogram;
+  // The span ProbabilityOfValue answers for.
+  const bool discrete = h.Type == model::HistogramType::Discrete;
+  const double lower = discrete ? h.Min - h.d / 2 : h.Min;
+  const double upper = discrete ? h.Max + h.d / 2 : h.Max;
+  return texts::ValueOutsideResultText(statvex::NumberText(lower), statvex::NumberText(upper), !discrete, language);
+}
+
+std::string Workbench::UnansweredProbabilityText(texts::Language language) {
+  return texts::ProbabilityOutsideText(language);
 }
 
 std::optional<double> Workbench::QueryPosition() const {
@@ -337,6 +387,7 @@ analysis::ResultReportInput Workbench::ReportInput(const std::string& date, cons
   if (result_) {
     input.result = result_->histogram;
     input.resultTotal = result_->totalExtended;
+    input.failureProbability = result_->failureProbability;
   }
   input.label = ResultLabel();
   const model::HistogramSlot& a = Slot(SlotId::A);

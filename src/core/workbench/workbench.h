@@ -65,7 +65,9 @@ struct MultipleOutcome {
   double inForce = 1.0;  // the multiple the slot has now
   // Why the asked multiple was not taken: 0 (code 25), a fraction on a Pure Discrete
   // slot (code 40), |n| < 0.01 (codes 37, 38); `inForce` is then 0.01 after 37
-  // and 38, else 1.
+  // and 38, else 1. A multiple that would carry the slot's Min, Max or class width
+  // beyond the range of a double is refused as an overflow (code 44) and changes
+  // nothing: the multiple in force stays, and so do the slot and the result.
   std::optional<model::ModelError> error;
   // The slot holds a histogram and was scaled anew; the result is gone.
   bool rescaled = false;
@@ -73,8 +75,10 @@ struct MultipleOutcome {
 
 // What opening a distribution file gives.
 struct OpenOutcome {
-  // The reader's refusal; the slot is then as it was.
+  // The reader's refusal; the slot, its multiple and the result are then as they were.
   std::optional<model::ModelError> error;
+  // The error box of the refusal: the reader's message with the file named.
+  model::ErrorText refusal;
   // The control listing, when asked for: what was read, also of a refused file.
   std::vector<model::ControlListingRow> listing;
 };
@@ -126,7 +130,8 @@ class Workbench {
   void ClearSlot(SlotId slot);
   // Reads `path` into the slot. On success the slot is cleared and filled (multiple
   // 1), and the file enters the re-open list with "1.00" and its interval count;
-  // the listing rows are in `language`. A refused file changes nothing.
+  // the listing rows are in `language`. A refused file changes nothing: neither the
+  // slot nor its multiple, the result or the re-open list.
   OpenOutcome Open(SlotId slot, const std::string& path, bool controlListing, texts::Language language);
   // Takes a generator's histogram into the buffer's target slot (Type Discrete,
   // scaled by the slot's multiple) and clears the result.
@@ -175,6 +180,18 @@ class Workbench {
   // Qp for p; an admissible answer becomes the last question.
   engine::QuantileAnswer AskQuantile(double p);
   const LastQuery& LastQuestion() const { return lastQuery_; }
+  // The x and the p last answered, while the result stands: what a refused text in
+  // their fields returns to. Empty after a question without an answer, after
+  // WithdrawQuestion and without a result.
+  std::optional<double> AnsweredValue() const { return answeredValue_; }
+  std::optional<double> AnsweredProbability() const { return answeredProbability_; }
+  // The field of a question was emptied: its answer no longer stands.
+  void WithdrawQuestion(QueryKind kind);
+  // Why the last value or probability question got no answer, in `language`: x
+  // outside the span the result answers for, p outside 0 < p <= 1. Empty without a
+  // result.
+  std::string UnansweredValueText(texts::Language language) const;
+  static std::string UnansweredProbabilityText(texts::Language language);
   // Where the last question stands on the result chart, in bars from the first;
   // empty without a question or a class width.
   std::optional<double> QueryPosition() const;
@@ -190,7 +207,8 @@ class Workbench {
   // The description table of an input or of the result; no histogram when the slot
   // is empty or there is no result.
   Description Describe(Listed listed, texts::Language language) const;
-  // What the text report of the result shows besides `date`, `time` and `version`.
+  // What the text report of the result shows besides `date`, `time` and `version`,
+  // the result's failure probability included.
   analysis::ResultReportInput ReportInput(const std::string& date, const std::string& time,
                                        const std::string& version) const;
 
@@ -214,6 +232,8 @@ class Workbench {
   double resultMultiple_ = 1.0;
   std::string resultMultipleText_;
   LastQuery lastQuery_;
+  std::optional<double> answeredValue_;
+  std::optional<double> answeredProbability_;
 
   settings::ReOpenList reOpenList_;
 };

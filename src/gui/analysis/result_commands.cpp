@@ -36,7 +36,7 @@ void ShowReport(const PlatformServices& services, const analysis::Characteristic
     ShowModelError(services, *report.error, language);
     return;
   }
-  services.messages->ShowReport(Message(kCharacteristicsTitle, language), ToQt(report.text));
+  services.messages->ShowReport(Message(kCharacteristicsTitle, language), ToQt(analysis::FixedPitchText(report.text)));
 }
 
 FileDialogRequest SaveRequest(const QString& initialFolder, const QString& fileName, const SavedType& type) {

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,8 +50,6 @@ constexpr int kMinimumHeight = 575;
 constexpr int kMinimumScreenWidth = 1024;
 
 constexpr int kExitQuestionMessage = 33;
-// The reader's code for a file that could not be opened: nothing was changed.
-constexpr int kCannotOpenCode = 1;
 
 QStringList ToQt(const std::vector<std::string>& texts) {
   QStringList list;
@@ -110,6 +107,8 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   QToolTip::setPalette(tips);
   UpdateClock();
   clockTimer->start();
+  // Said over the window once it shows.
+  QMetaObject::invokeMethod(this, &MainWindow::CreateDataFolders, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -175,7 +174,20 @@ void MainWindow::EndProgram() {
   close();
 }
 
+void MainWindow::CreateDataFolders() {
+  const std::vector<std::string> failed = settings::CreateMissingDocumentFolders(folders_);
+  if (failed.empty()) return;
+  services_.messages->DefMessageDlg(Message(texts::kTitleWarning, language_),
+                                    gui::ToQt(texts::FoldersNotMadeText(failed, language_)), MessageKind::Warning,
+                                    MessageButtons::Ok, kResultOk);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The title bar's close asks as Exit does; the program's own closing has asked already.
+  if (event->spontaneous() && !settingsWritten_ && !ConfirmExit()) {
+    event->ignore();
+    return;
+  }
   if (!settingsWritten_) {
     settingsWritten_ = true;
     WriteSettings();
@@ -192,11 +204,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::ExitClick() {
   reopenGrid->hide();
-  const int answer =
-      services_.messages->DefMessageDlg(Message(texts::kTitleConfirmation, language_),
-                                        Message(kExitQuestionMessage, language_), MessageKind::Confirmation,
-                                        MessageButtons::YesNo, kResultYes);
-  if (answer == kResultYes) close();
+  if (ConfirmExit()) close();
+}
+
+bool MainWindow::ConfirmExit() {
+  return services_.messages->DefMessageDlg(Message(texts::kTitleConfirmation, language_),
+                                           Message(kExitQuestionMessage, language_), MessageKind::Confirmation,
+                                           MessageButtons::YesNo, kResultYes) == kResultYes;
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -326,23 +340,22 @@ void MainWindow::ShowRangeEditors(bool on) {
   }
 }
 
-void MainWindow::ReportError(const model::ModelError& error, Cleanup cleanup) {
-  const model::ErrorText text = model::ComposeReportError(error, language_);
-  services_.sound->Beep();
-  services_.messages->DefMessageDlg(gui::ToQt(text.title), gui::ToQt(text.text), MessageKind::Error,
-                                    MessageButtons::Ok, kResultOk);
-  // A failed load leaves its slot cleared, never half filled.
-  if (cleanup == Cleanup::SlotA) ClearSlot(SlotId::A);
-  if (cleanup == Cleanup::SlotB) {
-    ClearSlot(SlotId::B);
-    inputB.chart->update();
-  }
+void MainWindow::ReportError(const model::ModelError& error) {
+  ReportErrorText(model::ComposeReportError(error, language_));
   if (model::ClearsResult(error.code)) ClearResult();
 }
 
+void MainWindow::ReportErrorText(const model::ErrorText& text) {
+  services_.sound->Beep();
+  services_.messages->DefMessageDlg(gui::ToQt(text.title), gui::ToQt(text.text), MessageKind::Error,
+                                    MessageButtons::Ok, kResultOk);
+}
+
+void MainWindow::ShowStatusNote(const std::string& text) { hintPanel->setText(gui::ToQt(text)); }
+
 void MainWindow::ShowModelError(const model::ModelError& error) {
   if (error.code != 0) {
-    ReportError(error, Cleanup::None);
+    ReportError(error);
     return;
   }
   const model::ErrorText text = model::ComposeReportError(error, language_);
@@ -362,10 +375,7 @@ void MainWindow::OpenDistributionFile(SlotId slot) {
   const texts::FileDialogTexts dialog = texts::DistributionOpenDialog(a ? 'A' : 'B');
   FileDialogRequest request;
   request.title = gui::ToQt(dialog.title);
-  request.initialFolder = gui::ToQt(folders_.histograms);
-  if (!QDir(request.initialFolder).exists() && !options_.examplesFolder.isEmpty()) {
-    request.initialFolder = options_.examplesFolder;
-  }
+  request.initialFolder = gui::ToQt(settings::OpenDialogFolder(folders_, ToStd(options_.examplesFolder)));
   request.defaultSuffix = gui::ToQt(dialog.defaultSuffix);
   request.filters = ToQt(dialog.filters);
   request.filterIndex = 0;
@@ -376,11 +386,8 @@ void MainWindow::OpenDistributionFile(SlotId slot) {
   const workbench::OpenOutcome opened = bench_.Open(slot, ToStd(path), traceRead, language_);
   // The trace shows what was read, also when the file is refused.
   if (traceRead) ShowReadTrace(opened.listing);
-  if (opened.error) {
-    const bool changedNothing = opened.error->code == kCannotOpenCode;
-    ReportError(*opened.error, changedNothing ? Cleanup::None : (a ? Cleanup::SlotA : Cleanup::SlotB));
-    return;
-  }
+  // A refused file leaves what the user had.
+  if (opened.error) return ReportErrorText(opened.refusal);
   settings::WriteLastFile(*settings_, a ? settings::LastFile::InputA : settings::LastFile::InputB, ToStd(path));
   ShowEmptySlot(slot);
   ShowEmptyResult();

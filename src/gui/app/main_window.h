@@ -27,6 +27,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -48,8 +49,8 @@ class ChartToolBar;
 // What the start-up is told from outside the window.
 struct StartupOptions {
   bool showSplash = true;
-  // Folder of bundled example histograms; the open dialogs start there when the
-  // histograms folder does not exist.
+  // Folder of bundled example histograms; the open dialogs start there while the
+  // histograms folder holds no histogram.
   QString examplesFolder;
 };
 
@@ -80,8 +81,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // What ReportError clears after the message: nothing, or the slot being loaded.
-  enum class Cleanup { None, SlotA, SlotB };
   // Which questions an edit field belongs to, for its keys and its leaving.
   enum class FieldRole { Input, ValueGroup, Probability };
 
@@ -134,7 +133,11 @@ class MainWindow : public QMainWindow {
   // The width check of the screen; shows message 7 and ends the program when it fails.
   bool ScreenCheck();
   void EndProgram();
+  // Makes the data folders that are missing; says once which could not be made.
+  void CreateDataFolders();
   void ExitClick();
+  // The exit question; true for Yes.
+  bool ConfirmExit();
   void UpdateClock();
   // Shows the chart tool bar over the result chart when the option is on and the
   // window is maximised (or as wide as the screen).
@@ -153,14 +156,20 @@ class MainWindow : public QMainWindow {
   static void FillColumn(QTableWidget* grid, const std::vector<std::string>& texts);
   void OpenDistributionFile(model::SlotId slot);
   void DrawSlot(model::SlotId slot);
-  // Beep, error box, then the clean-up; codes 49..55 also clear the result.
-  void ReportError(const model::ModelError& error, Cleanup cleanup);
+  // Beep and error box; codes 49..55 also clear the result.
+  void ReportError(const model::ModelError& error);
+  // Beep and the error box of `text`.
+  void ReportErrorText(const model::ErrorText& text);
+  // A note in the status bar's hint panel, until the mouse shows another hint or
+  // an answered question takes it away.
+  void ShowStatusNote(const std::string& text);
   // An error with a code goes through ReportError; one without is only shown.
   void ShowModelError(const model::ModelError& error);
 
   // ---- the edit fields: main_window_fields.cpp ----
   void InstallFieldHandling();
   bool FieldEvent(QObject* watched, QEvent* event);
+  bool ExponentKey(QKeyEvent* key);
   void QueueFieldExit(QLineEdit* field);
   void FlushFieldExits();
   void RunFieldExit(QLineEdit* field);
@@ -288,6 +297,7 @@ class MainWindow : public QMainWindow {
   QAction* bitmapTargetItem = nullptr;
   QAction* metafileTargetItem = nullptr;
   QAction* jpegTargetItem = nullptr;
+  QAction* pngTargetItem = nullptr;
 
   // Tool bar (the buttons of the input slots are in their InputControls).
   QWidget* toolBar = nullptr;
@@ -369,6 +379,8 @@ class MainWindow : public QMainWindow {
 
   bool markerShown_ = false;
   bool resultZoomed_ = false;
+  // The fields that take a number and answer when left.
+  QList<QLineEdit*> numberFields_;
   // Fields whose leaving waits for the focus change to end.
   QList<QLineEdit*> pendingExits_;
   // Program colours of the charts (0x00BBGGRR).

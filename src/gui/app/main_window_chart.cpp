@@ -157,18 +157,15 @@ void MainWindow::ExportChartClick() {
   SetChartTitleLines(resultChart, {ToQt(workbench::ExportChartTitle(result->label, Now(), separators_))});
   if (clipboardTargetItem->isChecked()) {
     CopyChartToClipboard(resultChart);
+    ShowStatusNote(texts::ChartCopiedText(language_));
     return;
   }
-  PictureFormat format = PictureFormat::Bmp;
-  const char* suffix = "bmp";
-  if (metafileTargetItem->isChecked()) {
-    format = PictureFormat::Svg;
-    suffix = "svg";
-  } else if (jpegTargetItem->isChecked()) {
-    format = PictureFormat::Jpeg;
-    suffix = "jpg";
-  }
-  const texts::FileDialogTexts dialog = texts::PictureSaveDialog(suffix, language_);
+  using analysis::PictureFormat;
+  PictureFormat target = PictureFormat::Bmp;
+  if (metafileTargetItem->isChecked()) target = PictureFormat::Svg;
+  if (jpegTargetItem->isChecked()) target = PictureFormat::Jpeg;
+  if (pngTargetItem->isChecked()) target = PictureFormat::Png;
+  const texts::FileDialogTexts dialog = texts::PictureSaveDialog(analysis::PictureSuffix(target), language_);
   FileDialogRequest request;
   request.title = ToQt(dialog.title);
   request.initialFolder = ToQt(folders_.graphs);
@@ -184,15 +181,17 @@ void MainWindow::ExportChartClick() {
                                                          kResultYes);
     if (answer != kResultYes) return;
   }
-  if (!SaveChartPicture(resultChart, path, format)) {
+  // The file's extension decides its format; the target only when it names none.
+  if (!SaveChartPicture(resultChart, path, analysis::PictureFormatOfFile(ToStd(path), target))) {
     // A picture that could not be written is said so; the file there is untouched.
-    ReportError({kWriteErrorCode, ToStd(path), {}, 0}, Cleanup::None);
+    ReportError({kWriteErrorCode, ToStd(path), {}, 0});
   }
 }
 
 void MainWindow::CopyWindowClick() {
   QWidget* active = QApplication::activeWindow();
   CopyWindowToClipboard(active != nullptr ? active : this);
+  ShowStatusNote(texts::WindowCopiedText(language_));
 }
 
 }  // namespace dorvex::gui

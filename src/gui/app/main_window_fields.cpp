@@ -1,9 +1,11 @@
 // The edit fields of the main window that question or reshape a histogram: the two
 // questions, the multiples and the ranges of the inputs and of the result, and the
 // key filter they share.
+#include <QAction>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
@@ -38,17 +40,28 @@ bool AsksNothing(const QString& trimmed) { return trimmed.isEmpty() || trimmed =
 }  // namespace
 
 void MainWindow::InstallFieldHandling() {
-  for (QLineEdit* field : {valueField, probabilityField, inputA.multipleField, inputB.multipleField, inputA.minField,
-                           inputA.maxField, inputB.minField, inputB.maxField, resultMinField, resultMaxField,
-                           resultMultipleField}) {
-    field->installEventFilter(this);
-  }
+  numberFields_ = {valueField,       probabilityField, inputA.multipleField, inputB.multipleField,
+                   inputA.minField,  inputA.maxField,  inputB.minField,      inputB.maxField,
+                   resultMinField,   resultMaxField,   resultMultipleField};
+  // Every field of the window, so that none keeps the open commands' short-cuts.
+  for (QLineEdit* field : findChildren<QLineEdit*>()) field->installEventFilter(this);
   connect(resultMultipleField, &QLineEdit::textEdited, this, &MainWindow::ResetAnswers);
 }
 
 bool MainWindow::FieldEvent(QObject* watched, QEvent* event) {
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field == nullptr) return false;
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Ctrl+A and Ctrl+B open A and B wherever the focus is, not select a field's text.
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (pressed == inputA.openItem->shortcut() || pressed == inputB.openItem->shortcut()) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+  if (field == exponentField && event->type() == QEvent::KeyPress) return ExponentKey(static_cast<QKeyEvent*>(event));
+  if (!numberFields_.contains(field)) return false;
   const bool inputField = field == inputA.multipleField || field == inputB.multipleField ||
                           field == inputA.minField || field == inputA.maxField || field == inputB.minField ||
                           field == inputB.maxField;
@@ -89,6 +102,21 @@ bool MainWindow::FieldEvent(QObject* watched, QEvent* event) {
   switch (filtered.action) {
     case workbench::KeyAction::Pass: return false;
     case workbench::KeyAction::Replace: field->insert(QString(QLatin1Char(filtered.replacement))); return true;
+    case workbench::KeyAction::Refuse: services_.sound->Beep(); return true;
+  }
+  return true;
+}
+
+bool MainWindow::ExponentKey(QKeyEvent* key) {
+  // Enter asks nothing of the exponent: swallowed.
+  if (IsEnter(key->key())) return true;
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString text = key->text();
+  if (text.isEmpty() || !text.at(0).isPrint()) return false;
+  const workbench::FieldKey filtered = workbench::FilterExponentKey(text.at(0).unicode());
+  switch (filtered.action) {
+    case workbench::KeyAction::Pass: return false;
+    case workbench::KeyAction::Replace: exponentField->insert(QString(QLatin1Char(filtered.replacement))); return true;
     case workbench::KeyAction::Refuse: services_.sound->Beep(); return true;
   }
   return true;
@@ -135,6 +163,7 @@ void MainWindow::LeaveValueField() {
   SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(0.0));
   const QString text = valueField->text();
   if (text.isEmpty()) {
+    bench_.WithdrawQuestion(workbench::QueryKind::Value);
     // Only a value question of its own goes; a quantile on screen stays.
     if (bench_.LastQuestion().kind != workbench::QueryKind::Quantile) DrawResult();
     return;
@@ -142,16 +171,21 @@ void MainWindow::LeaveValueField() {
   const std::optional<double> x = workbench::ReadFieldNumber(ToStd(text));
   if (!x) {
     valueField->setFocus();
-    ReportError(workbench::RefusedValueError(ToStd(text)), Cleanup::None);
+    ReportError(workbench::RefusedValueError(ToStd(text)));
+    // Back to the value in force, answered again.
+    valueField->setText(ToQt(workbench::InForceText(bench_.AnsweredValue())));
+    if (!valueField->text().isEmpty()) LeaveValueField();
     return;
   }
   const engine::ValueAnswer answer = bench_.AskValue(*x);
   if (!answer.admissible) {
     valueField->clear();
+    ShowStatusNote(bench_.UnansweredValueText(language_));
     DrawResult();
     PaintResultListing();
     return;
   }
+  ShowStatusNote({});
   SetCell(valueAnswerGrid, kProbabilityRow, kAnswerColumn, Number(answer.probability));
   SetCell(valueAnswerGrid, kCumulativeRow, kAnswerColumn, Number(static_cast<double>(answer.cumulative)));
   DrawValueQuery(answer.markedIntervals);
@@ -168,6 +202,7 @@ void MainWindow::LeaveProbabilityField() {
   SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(0.0));
   const QString text = probabilityField->text();
   if (text.isEmpty()) {
+    bench_.WithdrawQuestion(workbench::QueryKind::Quantile);
     if (bench_.LastQuestion().kind != workbench::QueryKind::Value) DrawResult();
     return;
   }
@@ -176,19 +211,25 @@ void MainWindow::LeaveProbabilityField() {
     probabilityField->setFocus();
     if (text == QLatin1String("-")) {
       probabilityField->clear();
+      bench_.WithdrawQuestion(workbench::QueryKind::Quantile);
       services_.sound->Beep();
-    } else {
-      ReportError(workbench::RefusedNumberError(), Cleanup::None);
+      return;
     }
+    ReportError(workbench::RefusedNumberError());
+    // Back to the probability in force, answered again.
+    probabilityField->setText(ToQt(workbench::InForceText(bench_.AnsweredProbability())));
+    if (!probabilityField->text().isEmpty()) LeaveProbabilityField();
     return;
   }
   const engine::QuantileAnswer answer = bench_.AskQuantile(*p);
   if (!answer.admissible) {
     probabilityField->clear();
+    ShowStatusNote(workbench::Workbench::UnansweredProbabilityText(language_));
     DrawResult();
     PaintResultListing();
     return;
   }
+  ShowStatusNote({});
   if (answer.probabilityIsOne) probabilityField->setText(QStringLiteral("1"));
   SetCell(quantileGrid, kProbabilityRow, kAnswerColumn, Number(answer.value));
   DrawQuantileQuery(answer.markedIntervals);
@@ -202,13 +243,13 @@ void MainWindow::LeaveMultipleField(SlotId slot) {
   const std::optional<double> n = trimmed.isEmpty() ? 1.0 : workbench::ReadFieldNumber(ToStd(trimmed));
   if (!n) {
     c.multipleField->setFocus();
-    ReportError(workbench::RefusedNumberError(), Cleanup::None);
+    ReportError(workbench::RefusedNumberError());
     // Back to the multiple the slot still has.
     c.multipleField->setText(ToQt(statvex::NumberText(bench_.Slot(slot).multiple)));
     return;
   }
   const workbench::MultipleOutcome outcome = bench_.SetMultiple(slot, *n);
-  if (outcome.error) ReportError(*outcome.error, Cleanup::None);
+  if (outcome.error) ReportError(*outcome.error);
   c.multipleField->setText(ToQt(bench_.MultipleText(slot)));
   if (!outcome.rescaled) return;
   ShowEmptyResult();

@@ -89,6 +89,18 @@ int TextRoom(const QWidget* widget, std::initializer_list<const char*> texts, in
   return widest + padding;
 }
 
+// Width of the widest row label of the grid `name` in either language, plus room for the frame.
+int LabelRoom(const QWidget* widget, const char* name, int padding = 10) {
+  const QFontMetrics metrics(widget->font());
+  int widest = 0;
+  for (texts::Language language : {texts::Language::English, texts::Language::Czech}) {
+    for (const std::string& label : texts::MainWindowGridLabels(name, language)) {
+      widest = std::max(widest, metrics.horizontalAdvance(ToQt(label)));
+    }
+  }
+  return widest + padding;
+}
+
 // The widest number text of the display fields (12 characters, exponent form).
 constexpr const char* kWidestNumber = "-1.23457E-05";
 
@@ -174,7 +186,7 @@ QGroupBox* MainWindow::CreateInputPanel(model::SlotId slot) {
   auto* type = Named(new QComboBox(panel), a ? "CBTypHistA" : "CBTypHistB");
   type->setMaxVisibleItems(30);
   auto* summary = MakeStringGrid(a ? "StringGrid3" : "StringGrid4", 3, 2, panel);
-  SetGridColumnWidths(summary, {TextRoom(this, {"Probability summation", "Počet intervalů", "Suma četností"}),
+  SetGridColumnWidths(summary, {LabelRoom(this, a ? "StringGrid3" : "StringGrid4"),
                                 TextRoom(this, {" Pure Discrete", " 1.0000E+06"})});
 
   auto* minLabel = MakeLabel(a ? "Label_MinA" : "Label_MinB", panel);
@@ -240,7 +252,7 @@ QGroupBox* MainWindow::CreateResultPanel() {
   // Left: the result summary and the two queries.
   const int numberWidth = TextRoom(this, {kWidestNumber}, 12);
   resultSummary = MakeStringGrid("StringGrid5", 6, 2, panel);
-  SetGridColumnWidths(resultSummary, {TextRoom(this, {"sum of probabilities", "Suma pravděpodobností"}),
+  SetGridColumnWidths(resultSummary, {LabelRoom(this, "StringGrid5"),
                                     TextRoom(this, {kWidestNumber, " 4.06073E+15"}, 16)});
   valueLabel = MakeLabel("Label4", panel, Qt::AlignCenter);
   valueField = MakeEdit("Edit_P", numberWidth, panel);

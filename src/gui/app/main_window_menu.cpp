@@ -136,9 +136,11 @@ void MainWindow::CreatePopupMenus() {
   CheckItem(exportTargetMenu, bitmapTargetItem, "Bitmapa1", false);
   CheckItem(exportTargetMenu, metafileTargetItem, "Metafile1", false);
   CheckItem(exportTargetMenu, jpegTargetItem, "JpgFile", false);
+  CheckItem(exportTargetMenu, pngTargetItem, "PNG1", false);
   // A click toggles the item; one target always stays chosen: unchecking one
   // falls back to the clipboard (the clipboard itself to the bitmap).
-  const QList<QAction*> targets{clipboardTargetItem, bitmapTargetItem, metafileTargetItem, jpegTargetItem};
+  const QList<QAction*> targets{clipboardTargetItem, bitmapTargetItem, metafileTargetItem, jpegTargetItem,
+                                pngTargetItem};
   for (QAction* target : targets) {
     connect(target, &QAction::triggered, this, [this, target, targets](bool checked) {
       if (checked) {

@@ -77,7 +77,8 @@ void MainWindow::RunAndShow(const std::optional<double>& resultMultiple) {
 void MainWindow::ShowRun(const workbench::RunOutcome& run) {
   const engine::OperationOutcome& outcome = run.outcome;
   if (!outcome.result) {
-    // The run stopped: the result was cleared at its start; the bar keeps its place.
+    // The run stopped: the result was cleared at its start.
+    progressBar->hide();
     if (outcome.error) ShowModelError(*outcome.error);
     return;
   }
@@ -93,6 +94,7 @@ void MainWindow::ShowRun(const workbench::RunOutcome& run) {
   DrawResultPicture(h, workbench::ResultTitle(result.label, run.multiple), -1, 0, 0);
   if (outcome.error) {
     // The probabilities do not sum to 1: shown, but nothing may be done with it.
+    progressBar->hide();
     ShowModelError(*outcome.error);
     return;
   }

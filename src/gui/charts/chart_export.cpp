@@ -39,12 +39,14 @@ void CopyChartToClipboard(QChartView* view) {
   QApplication::clipboard()->setMimeData(data);
 }
 
-bool SaveChartPicture(QChartView* view, const QString& path, PictureFormat format) {
+bool SaveChartPicture(QChartView* view, const QString& path, analysis::PictureFormat format) {
+  using analysis::PictureFormat;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   bool written = false;
   switch (format) {
     case PictureFormat::Bmp: written = ChartImage(view).save(&file, "BMP"); break;
+    case PictureFormat::Png: written = ChartImage(view).save(&file, "PNG"); break;
     case PictureFormat::Jpeg:
       // JPEG has no alpha; the chart's white shows where the image is transparent.
       written = ChartImage(view).convertToFormat(QImage::Format_RGB32).save(&file, "JPG", kJpegQuality);

@@ -1,8 +1,10 @@
 #pragma once
-// Pictures of a chart: on the clipboard and in BMP, SVG and JPEG files.
+// Pictures of a chart: on the clipboard and in BMP, PNG, JPEG and SVG files.
 
 #include <QImage>
 #include <QString>
+
+#include "analysis/picture_files.h"
 
 class QWidget;
 
@@ -11,9 +13,6 @@ class QChartView;
 QT_END_NAMESPACE
 
 namespace dorvex::gui {
-
-// File formats of a chart picture; SVG is this desktop's vector (metafile) format.
-enum class PictureFormat { Bmp, Svg, Jpeg };
 
 // JPEG quality of exported charts.
 inline constexpr int kJpegQuality = 80;
@@ -24,7 +23,7 @@ QImage ChartImage(QChartView* view);
 void CopyChartToClipboard(QChartView* view);
 // Writes the chart to `path` through a temporary file renamed over the target, so a
 // failed write leaves an existing file as it was. False when the file could not be written.
-bool SaveChartPicture(QChartView* view, const QString& path, PictureFormat format);
+bool SaveChartPicture(QChartView* view, const QString& path, analysis::PictureFormat format);
 // Puts a picture of the widget's whole window, frame area included, on the clipboard.
 void CopyWindowToClipboard(QWidget* window);
 

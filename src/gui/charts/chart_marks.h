@@ -29,6 +29,9 @@ class ChartMarks : public QObject {
   void SetAngle(int angle);
   int Angle() const { return angle_; }
   const QStringList& Texts() const { return texts_; }
+  // The texts shown: every bar's while they fit over their bars, else every step-th;
+  // none that would reach over the plot.
+  QStringList ShownTexts() const;
 
   // The marks of `chart`, or nullptr when it has none.
   static ChartMarks* Of(const QChart* chart);
@@ -37,6 +40,8 @@ class ChartMarks : public QObject {
 
  private:
   void Place();
+  // Lifts the top of the value axis until every mark shown fits under it.
+  void RaiseAxisOverMarks();
 
   QChart* chart_;
   QPointer<QAbstractSeries> series_;
@@ -44,6 +49,7 @@ class ChartMarks : public QObject {
   QStringList texts_;
   QList<QGraphicsSimpleTextItem*> items_;
   int angle_;
+  int step_ = 1;
 };
 
 }  // namespace dorvex::gui

@@ -23,8 +23,10 @@ namespace {
 constexpr char kTitleLinesProperty[] = "dorvexTitleLines";
 constexpr char kMarkedProperty[] = "dorvexMarkedBars";
 constexpr char kLabelsProperty[] = "dorvexAxisLabels";
-// Free room between two bottom-axis labels, in percent of a label's width.
-constexpr double kLabelSeparationPercent = 30.0;
+constexpr char kLabelStepProperty[] = "dorvexLabelStep";
+// The chart component keeps this much free on either side of an axis label and
+// cuts a label that does not fit its share with the free room.
+constexpr int kAxisLabelPadding = 5;
 // Outlines part the bars while they are wide; on hundreds of one-pixel bars they
 // would hide the bar colour.
 constexpr int kMostOutlinedBars = 64;
@@ -51,25 +53,46 @@ void RemoveBarsAndAxes(QChart* chart) {
   }
   chart->setProperty(kMarkedProperty, 0);
   chart->setProperty(kLabelsProperty, QStringList());
+  chart->setProperty(kLabelStepProperty, 0);
 }
 
-QString BarLabel(const HistogramPicture& picture, int i) {
-  return ToQt(analysis::BarLabelText(picture.labels == AxisLabelMode::Value, picture.min, picture.d, i));
+// What the bottom-axis labels are made of, kept to thin them anew when the plot's
+// width changes.
+struct AxisLabelSource {
+  bool valueLabels = true;
+  double min = 0.0;
+  double d = 0.0;
+  int count = 0;
+  QFont font;
+};
+
+QString BarLabel(const AxisLabelSource& source, int i) {
+  return ToQt(analysis::BarLabelText(source.valueLabels, source.min, source.d, i));
 }
 
-// Every how many bars a label fits, so that labels keep their separation.
-int LabelStep(const QChartView* view, const QFont& font, const HistogramPicture& picture) {
-  const QFontMetrics metrics(font);
+// The plot's width, or before the first layout the view's without the value axis and margins.
+double PlotWidth(const QChartView* view) {
+  const double laidOut = view->chart()->plotArea().width();
+  return laidOut > 0.0 ? laidOut : std::max(40.0, view->width() - 70.0);
+}
+
+// Puts every step-th label on the axis, the step fitting the labels into the plot's width.
+void ThinAxisLabels(QChartView* view, QCategoryAxis* bottom, const AxisLabelSource& source) {
+  const QFontMetrics metrics(source.font);
   int widest = 1;
-  const int probe = std::max(1, picture.count / 64);
-  for (int i = 0; i < picture.count; i += probe) {
-    widest = std::max(widest, metrics.horizontalAdvance(BarLabel(picture, i)));
+  const int probe = std::max(1, source.count / 64);
+  for (int i = 0; i < source.count; i += probe) widest = std::max(widest, metrics.horizontalAdvance(BarLabel(source, i)));
+  const int step = analysis::LabelStep(source.count, widest + 2 * kAxisLabelPadding, PlotWidth(view));
+  QChart* chart = view->chart();
+  if (chart->property(kLabelStepProperty).toInt() == step) return;
+  chart->setProperty(kLabelStepProperty, step);
+  for (const QString& label : bottom->categoriesLabels()) bottom->remove(label);
+  QStringList shown;
+  for (int i = 0; i < source.count; i += step) {
+    shown << BarLabel(source, i);
+    bottom->append(shown.constLast(), i);
   }
-  const double room = widest * (1.0 + kLabelSeparationPercent / 100.0);
-  // The plot is narrower than the view by the value axis and the margins.
-  const double plotWidth = std::max(40.0, view->width() - 70.0);
-  const int fitting = std::max(1, static_cast<int>(plotWidth / room));
-  return std::max(1, (picture.count + fitting - 1) / fitting);
+  chart->setProperty(kLabelsProperty, shown);
 }
 
 QBarSet* MakeSet(const QString& name, const QColor& colour, const QList<qreal>& values, int count) {
@@ -164,15 +187,13 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
                              ? Message(kValueAxisTitleMessage, picture.language)
                              : QStringLiteral("Index    x"));
   }
-  const int step = LabelStep(view, axisFont, picture);
-  QStringList shown;
-  for (int i = 0; i < picture.count; i += step) {
-    shown << BarLabel(picture, i);
-    bottom->append(shown.constLast(), i);
-  }
-  chart->setProperty(kLabelsProperty, shown);
+  const AxisLabelSource source{picture.labels == AxisLabelMode::Value, picture.min, picture.d, picture.count, axisFont};
+  ThinAxisLabels(view, bottom, source);
   chart->addAxis(bottom, Qt::AlignBottom);
   series->attachAxis(bottom);
+  // A narrower or wider window fits fewer or more labels; the axis goes with its chart's bars.
+  QObject::connect(chart, &QChart::plotAreaChanged, bottom,
+                   [view, bottom, source] { ThinAxisLabels(view, bottom, source); });
 
   auto* left = new QValueAxis();
   left->setLabelsFont(axisFont);
@@ -238,6 +259,11 @@ QStringList ChartAxisLabels(const QChartView* view) {
 QStringList ChartMarkTexts(const QChartView* view) {
   const ChartMarks* marks = ChartMarks::Of(view->chart());
   return marks != nullptr ? marks->Texts() : QStringList();
+}
+
+QStringList ChartShownMarkTexts(const QChartView* view) {
+  const ChartMarks* marks = ChartMarks::Of(view->chart());
+  return marks != nullptr ? marks->ShownTexts() : QStringList();
 }
 
 int ChartMarksAngle(const QChartView* view) {

@@ -81,8 +81,10 @@ QColor ChartBarColour(const QChartView* view, int i);
 QColor ChartFrameColour(const QChartView* view);
 // The bottom-axis labels shown, left to right.
 QStringList ChartAxisLabels(const QChartView* view);
-// The texts of the visible data marks, bar by bar; empty when the marks are off.
+// The texts of the data marks, bar by bar; empty when the marks are off.
 QStringList ChartMarkTexts(const QChartView* view);
+// The marks' texts shown after thinning, left to right.
+QStringList ChartShownMarkTexts(const QChartView* view);
 // Angle of the data marks in degrees.
 int ChartMarksAngle(const QChartView* view);
 
