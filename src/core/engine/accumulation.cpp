@@ -392,4 +392,16 @@ void KeepHighestInterval(Work& w) {
   w.Max = w.Min + (w.N - 1) * w.d;
 }
 
+model::Histogram HistogramOf(const Work& w, model::HistogramType type) {
+  model::Histogram h;
+  h.Type = type;
+  h.N = w.N;
+  std::copy(w.P.begin(), w.P.begin() + h.P.size(), h.P.begin());
+  h.Min = w.Min;
+  h.d = w.d;
+  h.Max = w.N >= 1 ? w.Min + (w.N - 1) * w.d : w.Max;
+  h.Range = h.Max - h.Min;
+  return h;
+}
+
 }  // namespace dorvex::engine::detail

@@ -55,6 +55,10 @@ struct Work {
 // A Pure Discrete result keeps half-to-even rounding.
 void SetDiscreteRules(Work& w, model::HistogramType type, double top, double magnitude);
 
+// The grid as a histogram of `type`, untrimmed, Max the value of interval N (a
+// Discrete grid's Max is its outer edge while the operation runs).
+model::Histogram HistogramOf(const Work& w, model::HistogramType type);
+
 // The caller's progress and cancel callbacks; both may be empty.
 struct Control {
   const ProgressCallback* progress = nullptr;

@@ -61,16 +61,8 @@ std::optional<double> FirstNonFinite(const OperationResult& result) {
 // Trims the grid to its values, totals it and checks that it sums to 1.
 OperationOutcome Finish(const OperationRequest& request, Work& w) {
   OperationResult result;
+  result.histogram = HistogramOf(w, ResultType(request));
   model::Histogram& h = result.histogram;
-  h.Type = ResultType(request);
-  h.N = w.N;
-  std::copy(w.P.begin(), w.P.begin() + h.P.size(), h.P.begin());
-  h.Min = w.Min;
-  h.d = w.d;
-  // Interval N's value, also when no trimming follows: a Discrete grid's Max was
-  // its outer edge while the operation ran.
-  h.Max = w.N >= 1 ? w.Min + (w.N - 1) * w.d : w.Max;
-  h.Range = h.Max - h.Min;
   if (h.N > 4) model::TrimZeroEnds(h);
 
   long double sum = 0.0L;

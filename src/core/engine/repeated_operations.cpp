@@ -35,14 +35,7 @@ void ClearTinyProbabilities(Work& w) {
 // A finished combination as the input of the next one: only the span that
 // carries probability, so that spans grow with the spread, not with n.
 model::Histogram PartialOf(const Work& w, model::HistogramType type) {
-  model::Histogram h;
-  h.Type = type;
-  h.N = w.N;
-  std::copy(w.P.begin(), w.P.begin() + h.P.size(), h.P.begin());
-  h.Min = w.Min;
-  h.d = w.d;
-  h.Max = w.N >= 1 ? w.Min + (w.N - 1) * w.d : w.Max;
-  h.Range = h.Max - h.Min;
+  model::Histogram h = HistogramOf(w, type);
   model::TrimZeroEnds(h);
   return h;
 }
