@@ -11,6 +11,7 @@
 #include "engine/queries.h"
 #include "engine/rescale.h"
 #include "model/histogram.h"
+#include "support/histogram_builders.h"
 
 namespace dorvex::engine {
 namespace {
@@ -24,14 +25,7 @@ constexpr double kTolerance = 1e-14;
 OperationResult MakeResult(HistogramType type, double min, double d, const std::vector<double>& p,
                            double failure = 0.0) {
   OperationResult r;
-  Histogram& h = r.histogram;
-  h.Type = type;
-  h.N = static_cast<int>(p.size());
-  h.Min = min;
-  h.d = d;
-  h.Max = min + (h.N - 1) * d;
-  h.Range = h.Max - h.Min;
-  std::copy(p.begin(), p.end(), h.P.begin() + 1);
+  r.histogram = test_support::MakeHistogram(type, min, d, p);
   r.failureProbability = failure;
   r.probabilitySum = 1.0L;
   return r;
@@ -157,17 +151,7 @@ TEST(QuantileOfProbability, ProbabilityBeyondTheRoundedSumAnswersTheUpperBound) 
 }
 
 Histogram Triple(HistogramType type, double min) {
-  Histogram h;
-  h.Type = type;
-  h.N = 3;
-  h.Min = min;
-  h.d = 1.0;
-  h.Max = min + 2.0;
-  h.Range = 2.0;
-  h.P[1] = 0.2;
-  h.P[2] = 0.3;
-  h.P[3] = 0.5;
-  return h;
+  return test_support::MakeHistogram(type, min, 1.0, {0.2, 0.3, 0.5});
 }
 
 TEST(RescaleResult, ScalesTheFreshResultByTheMultiple) {
