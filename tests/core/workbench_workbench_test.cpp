@@ -11,6 +11,7 @@
 #include "model/histogram.h"
 #include "analysis/listing_rows.h"
 #include "statvex/number_text.h"
+#include "workbench/slot_texts.h"
 #include "workbench/workbench.h"
 
 namespace dorvex::workbench {
@@ -355,6 +356,21 @@ TEST(Workbench, AGeneratedHistogramGoesToItsTargetScaledByTheMultiple) {
   EXPECT_EQ(bench.Result(), nullptr);
   EXPECT_TRUE(bench.Slot(SlotId::B).loaded);
   EXPECT_EQ(bench.Slot(SlotId::B).scaled.Max, 4.0);
+}
+
+TEST(Workbench, AcceptGeneratedWithANameNamesTheSlotAndItsChart) {
+  Workbench bench;
+  model::HandOverBuffer buffer;
+  buffer.histogram.N = 2;
+  buffer.histogram.P[1] = buffer.histogram.P[2] = 0.5;
+  buffer.histogram.Min = 1.0;
+  buffer.histogram.Max = 2.0;
+  buffer.histogram.d = 1.0;
+  buffer.target = SlotId::B;
+  bench.AcceptGenerated(buffer, "ParRoz_Weibull");
+  EXPECT_EQ(bench.Slot(SlotId::B).name, "ParRoz_Weibull");
+  EXPECT_EQ(bench.Slot(SlotId::B).chartLabel, workbench::SlotChartLabel(SlotId::B, "ParRoz_Weibull"));
+  EXPECT_TRUE(bench.Slot(SlotId::B).sourcePath.empty());
 }
 
 TEST(SummaryTexts, SlotACountsCarryABlankSlotBCountsNone) {

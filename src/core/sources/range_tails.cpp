@@ -1,9 +1,10 @@
 #include "sources/range_tails.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
 #include <numbers>
+
+#include "numeric/fp_fault.h"
 
 namespace dorvex::sources {
 
@@ -66,22 +67,10 @@ long double Integral(const Density& f, long double a, long double b, long double
 
 long double Probability(long double x) { return std::isfinite(x) ? std::clamp(x, 0.0L, 1.0L) : 0.0L; }
 
-// The tails are a view of a finished computation: no fault they raise may reach it.
-class KeepFpFlags {
- public:
-  KeepFpFlags() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~KeepFpFlags() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  KeepFpFlags(const KeepFpFlags&) = delete;
-  KeepFpFlags& operator=(const KeepFpFlags&) = delete;
-
- private:
-  std::fexcept_t saved_{};
-};
-
 }  // namespace
 
 CutTails IntegratedCutTails(int type, const Parameters& p, long double Min, long double Max) {
-  const KeepFpFlags keep;
+  const numeric::KeepFpFlags keep;
   const Distribution& d = DistributionOf(type);
   const Prepared prepared = d.prepare(p);
   if (prepared.refusal) return {};
@@ -100,7 +89,7 @@ CutTails IntegratedCutTails(int type, const Parameters& p, long double Min, long
 CutTails CutByRange(int type, const Parameters& p, long double Min, long double Max) {
   const Distribution& d = DistributionOf(type);
   if (!d.cut) return IntegratedCutTails(type, p, Min, Max);
-  const KeepFpFlags keep;
+  const numeric::KeepFpFlags keep;
   const CutTails t = d.cut(p, Min, Max);
   return {Probability(t.lower), Probability(t.upper)};
 }
