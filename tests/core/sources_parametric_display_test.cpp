@@ -14,6 +14,30 @@ using dorvex::workbench::DateTimeSeparators;
 
 namespace {
 
+TEST(FilterParamKey, EachFieldTakesItsCharacters) {
+  using dorvex::workbench::KeyAction;
+  struct Case {
+    ParamField field;
+    char32_t typed;
+    KeyAction action;
+    char replacement;
+  };
+  const Case cases[] = {
+      {ParamField::Count, U'7', KeyAction::Pass, 0},      {ParamField::Count, U'.', KeyAction::Refuse, 0},
+      {ParamField::Count, U'-', KeyAction::Refuse, 0},    {ParamField::Parameter, U'-', KeyAction::Pass, 0},
+      {ParamField::Parameter, U'e', KeyAction::Replace, 'E'}, {ParamField::Parameter, U',', KeyAction::Replace, '.'},
+      {ParamField::Parameter, U'x', KeyAction::Refuse, 0}, {ParamField::Positive, U'.', KeyAction::Pass, 0},
+      {ParamField::Positive, U',', KeyAction::Replace, '.'}, {ParamField::Positive, U'-', KeyAction::Refuse, 0},
+      {ParamField::Positive, U'E', KeyAction::Refuse, 0}, {ParamField::Eps, U'e', KeyAction::Pass, 0},
+      {ParamField::Eps, U',', KeyAction::Replace, '.'},   {ParamField::Eps, U'a', KeyAction::Refuse, 0},
+  };
+  for (const Case& c : cases) {
+    const auto key = FilterParamKey(c.field, c.typed);
+    EXPECT_EQ(key.action, c.action) << static_cast<int>(c.field) << " " << static_cast<char>(c.typed);
+    if (c.action == KeyAction::Replace) EXPECT_EQ(key.replacement, c.replacement);
+  }
+}
+
 TEST(ReadParamBins, RefusesCountsOutsideThreeTo1024WithMessage88) {
   struct Case {
     const char* text;

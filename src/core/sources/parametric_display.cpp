@@ -35,6 +35,27 @@ ParamRefusal Refusal(int message, std::string text) {
 
 }  // namespace
 
+workbench::FieldKey FilterParamKey(ParamField field, char32_t typed) {
+  using workbench::KeyAction;
+  const bool digit = typed >= U'0' && typed <= U'9';
+  if (digit) return {KeyAction::Pass, 0};
+  switch (field) {
+    case ParamField::Count:
+      break;
+    case ParamField::Parameter:
+      return workbench::FilterNumberKey(typed);
+    case ParamField::Positive:
+      if (typed == U'.') return {KeyAction::Pass, 0};
+      if (typed == U',') return {KeyAction::Replace, '.'};
+      break;
+    case ParamField::Eps:
+      if (typed == U'-' || typed == U'.' || typed == U'E' || typed == U'e') return {KeyAction::Pass, 0};
+      if (typed == U',') return {KeyAction::Replace, '.'};
+      break;
+  }
+  return {KeyAction::Refuse, 0};
+}
+
 BinsReading ReadParamBins(std::string_view text, texts::Language language) {
   const std::string t = Trimmed(text);
   std::int64_t n = 0;

@@ -14,8 +14,19 @@
 #include "sources/parametric_state.h"
 #include "texts/language.h"
 #include "workbench/date_time_text.h"
+#include "workbench/number_field.h"
 
 namespace dorvex::sources {
+
+// The window's edit fields by the characters they take.
+enum class ParamField {
+  Count,      // the interval count: digits
+  Parameter,  // P1 .. P3 and the range: digits, "-", ".", "E"; "e" becomes "E", "," becomes "."
+  Positive,   // P4: digits and "."; "," becomes "."
+  Eps,        // digits, "-", ".", "E", "e"; "," becomes "."
+};
+// What a typed printable character does to the field.
+workbench::FieldKey FilterParamKey(ParamField field, char32_t typed);
 
 // The interval count of a field's text: a whole number in 3 .. 1024, else message 88.
 struct BinsReading {

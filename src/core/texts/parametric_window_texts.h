@@ -10,6 +10,10 @@
 
 namespace dorvex::texts {
 
+// The item of the main window's input-type selectors that opens the window
+// (message 57, "Parametric distribution").
+inline constexpr int kParametricSourceItem = 3;
+
 // The window's title.
 std::string ParametricWindowTitle(Language language);
 
