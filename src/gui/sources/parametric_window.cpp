@@ -109,10 +109,11 @@ void ParametricWindow::CreateControls() {
 
   parameterBox = Named(new QGroupBox(this), "GBParametry");
   auto* parameterLayout = new QGridLayout(parameterBox);
+  constexpr const char* kLabelNames[4] = {"LabPara1", "LabPara2", "LabPara3", "LabPara4"};
+  constexpr const char* kFieldNames[4] = {"EdPara1", "EdPara2", "EdPara3", "EdPara4"};
   for (int i = 0; i < 4; ++i) {
-    const std::string n = std::to_string(i + 1);
-    parameterLabels[i] = Named(new QLabel(parameterBox), ("LabPara" + n).c_str());
-    parameterFields[i] = Named(new QLineEdit(parameterBox), ("EdPara" + n).c_str());
+    parameterLabels[i] = Named(new QLabel(parameterBox), kLabelNames[i]);
+    parameterFields[i] = Named(new QLineEdit(parameterBox), kFieldNames[i]);
     parameterLayout->addWidget(parameterLabels[i], i, 0);
     parameterLayout->addWidget(parameterFields[i], i, 1);
   }
@@ -319,8 +320,7 @@ void ParametricWindow::OpenFor(model::SlotId slot, bool valueLabels) {
   parameterBox->setTitle(ToQt(sources::UnsetParamCaption(language_)));
   state_ = sources::ParamState{};
   state_.firstRun = true;
-  const char* defaults[4] = {"10", "1", "1.1", "1.9"};
-  for (int i = 0; i < 4; ++i) parameterFields[i]->setText(QString::fromLatin1(defaults[i]));
+  for (int i = 0; i < 4; ++i) parameterFields[i]->setText(ToQt(state_.parameterTexts[i]));
   pureDiscreteBox->setChecked(false);
   dataLabelsBox->setChecked(false);
   epsField->setText(savedEps_);
