@@ -129,6 +129,11 @@ void ParametricWindow::CreateControls() {
   intervalGrid->horizontalHeader()->hide();
   intervalGrid->verticalHeader()->hide();
   intervalGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Both tables as wide as their texts: the P(x) column must not hide behind a scroll bar.
+  for (QTableWidget* grid : {summaryGrid, intervalGrid}) {
+    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
 
   chart = Named(new QChartView(this), "Chart1L");
   SetupHistogramChart(chart, Qt::black);
@@ -424,10 +429,15 @@ void ParametricWindow::Show() {
   parameterBox->setTitle(ToQt(view.caption));
   minField->setText(ToQt(view.minText));
   maxField->setText(ToQt(view.maxText));
-  for (int r = 0; r < kSummaryRows; ++r) summaryGrid->setItem(r, 1, new QTableWidgetItem(ToQt(view.summary[r])));
+  for (int r = 0; r < kSummaryRows; ++r) {
+    auto* item = new QTableWidgetItem(ToQt(view.summary[r]));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    summaryGrid->setItem(r, 1, item);
+  }
   summaryGrid->resizeColumnToContents(1);
   FillProbabilityGrid(intervalGrid, std::span<const double>(view.bars.P.data() + 1, view.bars.N), view.bars.d,
                       view.bars.Min, !pure, language_);
+  intervalGrid->resizeColumnsToContents();
 
   HistogramPicture picture;
   picture.mode = ChartMode::Result;
