@@ -1,7 +1,9 @@
 // The parametric distribution window driven from the main window's type selectors,
 // as a user drives it: controls found by name, dialogs answered by the fake platform.
 
+#include <QAction>
 #include <QCheckBox>
+#include <QScreen>
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
@@ -72,6 +74,12 @@ class ParametricWindowTest : public QObject {
       if (control->window() == form_.get()) return control;
     }
     qFatal("no control %s", name);
+  }
+
+  QAction* MainAction(const char* name) const {
+    auto* action = form_->findChild<QAction*>(QString::fromLatin1(name));
+    if (action == nullptr) qFatal("no action %s", name);
+    return action;
   }
 
   QWidget* Window() const { return form_->findChild<QWidget*>(QStringLiteral("TForm12")); }
@@ -152,6 +160,10 @@ class ParametricWindowTest : public QObject {
     const QStringList title = dorvex::gui::ChartTitleLines(Find<QChartView>("Chart1L"));
     QCOMPARE(title.size(), 2);
     QCOMPARE(title[1], QStringLiteral("Parametric distribution : Weibull  F ( x |  k=2 , lambda=3.5 )"));
+    bool curve = false;
+    for (const QAbstractSeries* series : Find<QChartView>("Chart1L")->chart()->series())
+      curve = curve || series->name() == QStringLiteral("curve");
+    QVERIFY(curve);
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 4, 0), QStringLiteral("Cut below Xmin"));
     QVERIFY(!Cell(Find<QTableWidget>("StringGrid1"), 5, 1).isEmpty());
 
@@ -197,13 +209,15 @@ class ParametricWindowTest : public QObject {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("restored");  // the field's text afterwards
+    QTest::addColumn<bool>("computes");     // the computation runs with the restored text
     QTest::newRow("N 2") << "EdPocetIntervalu" << "2" << 0 << "Intervals number is not in range 3 .. 1024 !"
-                         << "128";
+                         << "128" << false;
     QTest::newRow("N 1025") << "EdPocetIntervalu" << "1025" << 0 << "Intervals number is not in range 3 .. 1024 !"
-                            << "128";
-    QTest::newRow("Eps 0") << "EdEps" << "0" << 0 << "Minimal probability Min_(x) is not > 0 !" << "1E-7";
-    QTest::newRow("Eps 2") << "EdEps" << "2" << 0 << "Program allowes:" << "1E-7";
-    QTest::newRow("uniform a >= b") << "EdPara1" << "30" << int(dorvex::sources::kUniform) << " a < b !" << "30";
+                            << "128" << false;
+    QTest::newRow("Eps 0") << "EdEps" << "0" << 0 << "Minimal probability Min_(x) is not > 0 !" << "1E-7" << true;
+    QTest::newRow("Eps 2") << "EdEps" << "2" << 0 << "Program allowes:" << "1E-7" << true;
+    QTest::newRow("uniform a >= b") << "EdPara1" << "30" << int(dorvex::sources::kUniform) << " a < b !" << "30"
+                                    << false;
   }
 
   void refusals() {
@@ -212,6 +226,7 @@ class ParametricWindowTest : public QObject {
     QFETCH(int, type);
     QFETCH(QString, message);
     QFETCH(QString, restored);
+    QFETCH(bool, computes);
     Start();
     OpenFrom(SlotId::A);
     Find<QComboBox>("CBTypRozdeleni")->setCurrentIndex(type);
@@ -221,6 +236,31 @@ class ParametricWindowTest : public QObject {
     QCOMPARE(platform_->messages.size(), before + 1);
     QVERIFY2(LastMessage().contains(message), qPrintable(LastMessage()));
     QCOMPARE(Find<QLineEdit>(field.toLatin1().constData())->text(), restored);
+    QCOMPARE(Shown(), computes);
+  }
+
+  void speaksTheMainWindowsLanguage() {
+    Start();
+    MainAction("Cestina")->trigger();
+    OpenFrom(SlotId::A);
+    QCOMPARE(Window()->windowTitle(), QStringLiteral("  Dorvex :   Parametrické rozdělení"));
+    QCOMPARE(Find<QLabel>("Label11")->text(), QStringLiteral("Typ"));
+    QCOMPARE(Find<QLabel>("LabPara2")->text(), QStringLiteral("Směr.odchylka - Sigma"));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 5, 0), QStringLiteral("Vynecháno > Xmax"));
+    QVERIFY(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart1L"))[1].startsWith(QStringLiteral("Parametrické")));
+  }
+
+  // The offscreen screen (800 px) is narrower than the window can be: every size is wide.
+  void showsTheChartToolBarOnAScreenWideWindowOnlyWithTheOption() {
+    Start();
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (const bool option : {true, false}) {
+      MainAction("TCharCom")->setChecked(option);
+      OpenFrom(SlotId::A);
+      Window()->resize(screenWidth, 500);
+      QCOMPARE(Find<QWidget>("Panel1")->isVisible(), option);
+      QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    }
   }
 
   void closingWithoutAComputationLeavesTheSlotEmpty() {

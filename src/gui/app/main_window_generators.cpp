@@ -35,7 +35,7 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   ClearSlot(slot);
   Input(slot).multipleField->setEnabled(false);
   EnableForGenerator(false);
-  parametricWindow->OpenFor(slot, valueLabelsItem->isChecked());
+  parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(), separators_});
 }
 
 void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +30,7 @@
 #include "app/color_ref.h"
 #include "app/qt_text.h"
 #include "charts/chart_export.h"
+#include "charts/chart_tool_bar.h"
 #include "charts/draw_histogram.h"
 #include "charts/probability_grid.h"
 #include "settings/settings_file.h"
@@ -138,6 +141,7 @@ void ParametricWindow::CreateControls() {
   chart = Named(new QChartView(this), "Chart1L");
   SetupHistogramChart(chart, Qt::black);
   chart->setMinimumSize(420, 300);
+  chartToolBar = new ChartToolBar("Panel1", chart);
 
   marksList = Named(new QComboBox(this), "CBMarks");
   angleBox = Named(new QSpinBox(this), "SpinEdAngle");
@@ -309,10 +313,10 @@ void ParametricWindow::WriteSettings() {
   settings_->WriteInteger(kSectionSetting, kAngleKey, angleBox->value());
 }
 
-void ParametricWindow::OpenFor(model::SlotId slot, bool valueLabels) {
-  target_ = slot;
+void ParametricWindow::OpenFor(const ParametricOpening& opening) {
+  opening_ = opening;
   resetting_ = true;
-  axisLabelsList->setCurrentIndex(valueLabels ? 1 : 0);
+  axisLabelsList->setCurrentIndex(opening.valueLabels ? 1 : 0);
   ResetDisplay();
   dirty_ = false;
   typeList->setCurrentIndex(0);
@@ -331,9 +335,22 @@ void ParametricWindow::OpenFor(model::SlotId slot, bool valueLabels) {
   epsField->setText(savedEps_);
   resetting_ = false;
   show();
+  PlaceChartToolBar();
   raise();
   activateWindow();
   Compute();
+}
+
+void ParametricWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceChartToolBar();
+}
+
+void ParametricWindow::PlaceChartToolBar() {
+  // Only a window as wide as the screen has room for the bar beside the chart's title.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const bool wide = isMaximized() || (screen != nullptr && width() >= screen->availableGeometry().width());
+  chartToolBar->Place(opening_.chartToolBar && wide);
 }
 
 void ParametricWindow::ResetDisplay() {
@@ -425,7 +442,7 @@ void ParametricWindow::Show() {
   const workbench::ClockReading clock{now.date().year(), now.date().month(), now.date().day(),
                                       now.time().hour(), now.time().minute(), now.time().second()};
   const bool pure = pureDiscreteBox->isChecked();
-  const sources::ParametricView view = sources::ViewParametric(state_, pure, clock, {}, language_);
+  const sources::ParametricView view = sources::ViewParametric(state_, pure, clock, opening_.separators, language_);
   parameterBox->setTitle(ToQt(view.caption));
   minField->setText(ToQt(view.minText));
   maxField->setText(ToQt(view.maxText));
@@ -566,13 +583,13 @@ void ParametricWindow::closeEvent(QCloseEvent* event) {
   WriteSettings();
   if (computed_) {
     model::HandOverBuffer buffer = sources::HandOverParametric(state_, pureDiscreteBox->isChecked());
-    buffer.target = target_;
+    buffer.target = opening_.slot;
     emit HandedOver(buffer, ToQt(sources::ParametricSlotName(state_.type, language_)));
   }
   computed_ = false;
   chart->hide();
   dataLabelsBox->setChecked(false);
-  emit Closed(target_);
+  emit Closed(opening_.slot);
   event->accept();
 }
 

@@ -12,6 +12,7 @@
 #include "model/histogram.h"
 #include "sources/parametric_state.h"
 #include "texts/language.h"
+#include "workbench/date_time_text.h"
 
 class QAction;
 class QCheckBox;
@@ -34,6 +35,16 @@ class SettingsFile;
 
 namespace dorvex::gui {
 
+class ChartToolBar;
+
+// What the main window tells the window when it opens it.
+struct ParametricOpening {
+  model::SlotId slot = model::SlotId::A;
+  bool valueLabels = true;          // the bottom axis shows values, else bar numbers
+  bool chartToolBar = false;        // the main window's chart-tool-bar option
+  workbench::DateTimeSeparators separators;  // of the chart's date line
+};
+
 class ParametricWindow : public QWidget {
   Q_OBJECT
 
@@ -45,9 +56,8 @@ class ParametricWindow : public QWidget {
 
   void SetLanguage(texts::Language language);
 
-  // Resets the window for `slot`, shows it and computes once; the bottom axis shows
-  // values when `valueLabels`, else bar numbers.
-  void OpenFor(model::SlotId slot, bool valueLabels);
+  // Resets the window for the opening's slot, shows it and computes once.
+  void OpenFor(const ParametricOpening& opening);
 
  signals:
   // Closing with a histogram: the buffer for the slot and the slot's name.
@@ -59,6 +69,7 @@ class ParametricWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -71,6 +82,9 @@ class ParametricWindow : public QWidget {
   // The display as on opening: chart hidden, range fields and the first table cells
   // emptied, the count and range fields disabled.
   void ResetDisplay();
+  // The chart tool bar (Panel1) only on a window as wide as the screen, when the
+  // main window's option is on.
+  void PlaceChartToolBar();
   void TypeChanged();
   void Compute();
   void Show();
@@ -120,10 +134,11 @@ class ParametricWindow : public QWidget {
   QPushButton* pictureButton = nullptr;
   QPushButton* closeButton = nullptr;
   QPushButton* computeButton = nullptr;
+  ChartToolBar* chartToolBar = nullptr;
 
   // The computation and what the window remembers between them.
   sources::ParamState state_;
-  model::SlotId target_ = model::SlotId::A;
+  ParametricOpening opening_;
   bool dirty_ = false;
   bool computed_ = false;  // the chart shows the last successful computation
   bool resetting_ = false;
