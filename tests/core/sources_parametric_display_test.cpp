@@ -71,6 +71,11 @@ TEST(ReadParamEps, RefusesWithMessages97To99AndKeepsTheSavedValue) {
   EXPECT_NE(ReadParamEps("abc", 1E-5, Language::English).refusal->text.find(" Eps : abc"), std::string::npos);
 }
 
+TEST(GeneratingSlotTitle, NamesTheSlot) {
+  EXPECT_EQ(GeneratingSlotTitle(dorvex::model::SlotId::A), "Histogram :   A x X");
+  EXPECT_EQ(GeneratingSlotTitle(dorvex::model::SlotId::B), "Histogram :   B x X");
+}
+
 TEST(ShownParamLabel, NamesMeanAndDeviation) {
   EXPECT_EQ(ShownParamLabel(1, "Mi", Language::English), "Average - Mi");
   EXPECT_EQ(ShownParamLabel(1, "Xo", Language::English), "Average - Mi");

@@ -146,6 +146,7 @@ class ParametricWindowTest : public QObject {
     QVERIFY(!Main<QLineEdit>("Edit_NasB")->isEnabled());
     QVERIFY(!Main<QComboBox>("CBTypHistA")->isEnabled());
     QVERIFY(!form_->Bench().Slot(SlotId::B).loaded);
+    QCOMPARE(dorvex::gui::ChartTitleLines(Main<QChartView>("Chart_B")), QStringList{QStringLiteral("Histogram :   B x X")});
     QVERIFY(Shown());
     QCOMPARE(Find<QLabel>("LabPara1")->text(), QStringLiteral("Average - Mi"));
 
@@ -272,6 +273,7 @@ class ParametricWindowTest : public QObject {
     QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
     QVERIFY(!form_->Bench().Slot(SlotId::A).loaded);
     QVERIFY(Main<QLineEdit>("Edit_NameA")->text().isEmpty());
+    QCOMPARE(dorvex::gui::ChartTitleLines(Main<QChartView>("Chart_A")), QStringList{QStringLiteral("Histogram :  (A * nA)")});
     QCOMPARE(Main<QComboBox>("CBTypHistA")->currentIndex(), 0);
     QVERIFY(Main<QComboBox>("CBTypHistA")->isEnabled());
   }

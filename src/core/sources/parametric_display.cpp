@@ -142,6 +142,10 @@ std::string ParametricCharacteristicsTitle(int type, texts::Language language) {
   return texts::MessageText(80, language) + ParamListText(type, language);
 }
 
+std::string GeneratingSlotTitle(model::SlotId slot) {
+  return slot == model::SlotId::A ? "Histogram :   A x X" : "Histogram :   B x X";
+}
+
 std::string ParametricSlotName(int type, texts::Language language) {
   return "ParRoz_" + ParamListText(type, language);
 }

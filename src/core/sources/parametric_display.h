@@ -69,6 +69,10 @@ ParametricView ViewParametric(const ParamState& state, bool pureDiscrete, const 
 // The characteristics report's title: message 80 + the list text.
 std::string ParametricCharacteristicsTitle(int type, texts::Language language);
 
+// The title of a slot's chart while the window generates its histogram:
+// "Histogram :   A x X" (B: "Histogram :   B x X").
+std::string GeneratingSlotTitle(model::SlotId slot);
+
 // The slot's name: "ParRoz_" + the list text.
 std::string ParametricSlotName(int type, texts::Language language);
 

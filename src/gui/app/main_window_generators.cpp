@@ -10,6 +10,8 @@
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "charts/draw_histogram.h"
+#include "sources/parametric_display.h"
 #include "sources/parametric_window.h"
 #include "texts/parametric_window_texts.h"
 
@@ -33,6 +35,7 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
   FlushFieldExits();
   ClearSlot(slot);
+  ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});
   Input(slot).multipleField->setEnabled(false);
   EnableForGenerator(false);
   parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(), separators_});
@@ -55,6 +58,7 @@ void MainWindow::GeneratorClosed(SlotId slot) {
     c.typeSelector->setCurrentIndex(0);
   }
   c.multipleField->setEnabled(true);
+  if (!bench_.Slot(slot).loaded) ShowEmptySlot(slot);
   EnableForGenerator(true);
   activateWindow();
 }

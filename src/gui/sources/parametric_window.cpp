@@ -506,8 +506,15 @@ void ParametricWindow::LeaveField(QLineEdit* field) {
 
 bool ParametricWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == typeList) {
-    if (event->type() == QEvent::FocusOut && isVisible()) {
-      if (typeList->currentIndex() < 0) typeList->setCurrentIndex(0);
+    if (event->type() == QEvent::FocusOut && isVisible() && typeList->currentIndex() < 0) {
+      typeList->setCurrentIndex(0);
+    }
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        focusNextChild();
+        return true;
+      }
     }
     return QWidget::eventFilter(watched, event);
   }
