@@ -71,6 +71,12 @@ TEST(ReadParamEps, RefusesWithMessages97To99AndKeepsTheSavedValue) {
   EXPECT_NE(ReadParamEps("abc", 1E-5, Language::English).refusal->text.find(" Eps : abc"), std::string::npos);
 }
 
+TEST(IntervalGridRowColours, PaintsEvenRowsAndTheTotalRow) {
+  EXPECT_EQ(IntervalGridRowColours(6), (std::vector<unsigned>{0, 0, 16769505, 0, 16769505, 11783167}));
+  EXPECT_EQ(IntervalGridRowColours(5), (std::vector<unsigned>{0, 0, 16769505, 0, 11783167}));
+  EXPECT_TRUE(IntervalGridRowColours(0).empty());
+}
+
 TEST(GeneratingSlotTitle, NamesTheSlot) {
   EXPECT_EQ(GeneratingSlotTitle(dorvex::model::SlotId::A), "Histogram :   A x X");
   EXPECT_EQ(GeneratingSlotTitle(dorvex::model::SlotId::B), "Histogram :   B x X");

@@ -166,6 +166,8 @@ class ParametricWindowTest : public QObject {
       curve = curve || series->name() == QStringLiteral("curve");
     QVERIFY(curve);
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 4, 0), QStringLiteral("Cut below Xmin"));
+    auto* intervals = Find<QTableWidget>("StringGrid2");
+    QCOMPARE(intervals->item(intervals->rowCount() - 1, 1)->background().color(), QColor(255, 203, 179));
     QVERIFY(!Cell(Find<QTableWidget>("StringGrid1"), 5, 1).isEmpty());
 
     dorvex::sources::ParametricRequest request;

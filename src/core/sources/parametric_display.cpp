@@ -138,6 +138,15 @@ ParametricView ViewParametric(const ParamState& state, bool pureDiscrete, const 
   return view;
 }
 
+std::vector<unsigned> IntervalGridRowColours(int rows) {
+  constexpr unsigned kEvenRow = 16769505;   // red 225, green 225, blue 255
+  constexpr unsigned kTotalRow = 11783167;  // red 255, green 203, blue 179
+  std::vector<unsigned> colours(static_cast<std::size_t>(std::max(rows, 0)), 0u);
+  for (int r = 2; r < rows - 1; r += 2) colours[static_cast<std::size_t>(r)] = kEvenRow;
+  if (rows > 1) colours.back() = kTotalRow;
+  return colours;
+}
+
 std::string ParametricCharacteristicsTitle(int type, texts::Language language) {
   return texts::MessageText(80, language) + ParamListText(type, language);
 }

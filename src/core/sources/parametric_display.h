@@ -66,6 +66,11 @@ struct ParametricView {
 ParametricView ViewParametric(const ParamState& state, bool pureDiscrete, const workbench::ClockReading& clock,
                               workbench::DateTimeSeparators separators, texts::Language language);
 
+// Row colours (0x00BBGGRR, 0: none) of the interval table with `rows` rows, row 0
+// the headers: the even rows from 2 to the last but one 0xFFE1E1, the total row
+// (the last) 0xB3CBFF.
+std::vector<unsigned> IntervalGridRowColours(int rows);
+
 // The characteristics report's title: message 80 + the list text.
 std::string ParametricCharacteristicsTitle(int type, texts::Language language);
 

@@ -38,7 +38,8 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});
   Input(slot).multipleField->setEnabled(false);
   EnableForGenerator(false);
-  parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(), separators_});
+  parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(),
+                             !highlightOffItem->isChecked(), separators_});
 }
 
 void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {

@@ -455,6 +455,16 @@ void ParametricWindow::Show() {
   FillProbabilityGrid(intervalGrid, std::span<const double>(view.bars.P.data() + 1, view.bars.N), view.bars.d,
                       view.bars.Min, !pure, language_);
   intervalGrid->resizeColumnsToContents();
+  if (opening_.gridColours) {
+    const std::vector<unsigned> colours = sources::IntervalGridRowColours(intervalGrid->rowCount());
+    for (int r = 0; r < intervalGrid->rowCount(); ++r) {
+      if (colours[static_cast<std::size_t>(r)] == 0) continue;
+      for (int c = 0; c < intervalGrid->columnCount(); ++c) {
+        if (intervalGrid->item(r, c) == nullptr) intervalGrid->setItem(r, c, new QTableWidgetItem());
+        intervalGrid->item(r, c)->setBackground(FromColorRef(colours[static_cast<std::size_t>(r)]));
+      }
+    }
+  }
 
   HistogramPicture picture;
   picture.mode = ChartMode::Result;

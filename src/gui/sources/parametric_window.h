@@ -42,6 +42,7 @@ struct ParametricOpening {
   model::SlotId slot = model::SlotId::A;
   bool valueLabels = true;          // the bottom axis shows values, else bar numbers
   bool chartToolBar = false;        // the main window's chart-tool-bar option
+  bool gridColours = true;          // the interval table is coloured
   workbench::DateTimeSeparators separators;  // of the chart's date line
 };
 
