@@ -8,6 +8,7 @@
 #include "result_output.h"
 #include "sources/distribution.h"
 #include "sources/parametric_request.h"
+#include "sources/range_tails.h"
 #include "statvex/statistics.h"
 #include "texts/messages.h"
 
@@ -79,6 +80,7 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   for (int i = 1; i <= h.N; ++i) sum += h.P[i];
   const double mean = statvex::Mean(h.P, h.N, h.Min, h.Max);
   const double deviation = std::sqrt(statvex::Variance(h.P, h.N, h.Min, h.Max, mean));
+  const sources::CutTails cut = sources::CutByRange(result.state);
 
   ResultSummary summary;
   summary.histogram = &h;
@@ -88,7 +90,9 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
   if (json) {
     // The summary object, with the distribution's name and moments added in front.
     out << "{\"name\": " << JsonString(result.name) << ", \"mean\": " << JsonNumber(mean)
-        << ", \"std\": " << JsonNumber(deviation) << ", ";
+        << ", \"std\": " << JsonNumber(deviation)
+        << ", \"cut_lower\": " << JsonNumber(static_cast<double>(cut.lower))
+        << ", \"cut_upper\": " << JsonNumber(static_cast<double>(cut.upper)) << ", ";
     std::ostringstream rest;
     PrintSummaryJson(rest, summary, table);
     out << rest.str().substr(1);
@@ -96,7 +100,9 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err) {
     out << "Distribution         " << result.name << '\n';
     PrintSummary(out, summary, false);
     out << "Mean                 " << JsonNumber(mean) << '\n'
-        << "Standard deviation   " << JsonNumber(deviation) << '\n';
+        << "Standard deviation   " << JsonNumber(deviation) << '\n'
+        << "Cut below Min        " << JsonNumber(static_cast<double>(cut.lower)) << '\n'
+        << "Cut above Max        " << JsonNumber(static_cast<double>(cut.upper)) << '\n';
     if (table) PrintTable(out, h);
   }
   return kExitOk;

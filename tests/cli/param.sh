@@ -8,6 +8,16 @@ expect_code 0 "Normal"
 expect_out '"name": "ParRoz_Normal", "mean": 50,' "Normal"
 expect_out '"n": 128' "Normal"
 
+# The tails the range leaves out: equal for the symmetric normal, about 1 % above
+# the range for the heavy Lévy tail (erf(sqrt(c / 2 Max))).
+lower=$(grep -o '"cut_lower": [-0-9.eE+]*' "$work/out" | sed 's/.*: //')
+upper=$(grep -o '"cut_upper": [-0-9.eE+]*' "$work/out" | sed 's/.*: //')
+awk -v l="$lower" -v u="$upper" 'BEGIN { d = l - u; if (d < 0) d = -d;
+  exit !(l > 1e-9 && l < 1e-8 && d <= 1e-9 * l) }' || fail "normal tails: '$lower', '$upper'"
+run param 11 10 --json
+expect_code 0 "Levy"
+expect_out '"cut_lower": 0, "cut_upper": 0.0108' "Levy"
+
 # Type by index and case-insensitive name give the same histogram.
 run param 0 50 5 --json
 cp "$work/out" "$work/by_index"

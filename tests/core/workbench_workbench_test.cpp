@@ -15,6 +15,7 @@
 #include "statvex/number_text.h"
 #include "texts/main_window_texts.h"
 #include "texts/messages.h"
+#include "workbench/slot_texts.h"
 #include "workbench/workbench.h"
 
 namespace dorvex::workbench {
@@ -472,6 +473,21 @@ TEST(Workbench, AGeneratedHistogramGoesToItsTargetScaledByTheMultiple) {
   EXPECT_EQ(bench.Result(), nullptr);
   EXPECT_TRUE(bench.Slot(SlotId::B).loaded);
   EXPECT_EQ(bench.Slot(SlotId::B).scaled.Max, 4.0);
+}
+
+TEST(Workbench, AcceptGeneratedWithANameNamesTheSlotAndItsChart) {
+  Workbench bench;
+  model::HandOverBuffer buffer;
+  buffer.histogram.N = 2;
+  buffer.histogram.P[1] = buffer.histogram.P[2] = 0.5;
+  buffer.histogram.Min = 1.0;
+  buffer.histogram.Max = 2.0;
+  buffer.histogram.d = 1.0;
+  buffer.target = SlotId::B;
+  bench.AcceptGenerated(buffer, "ParRoz_Weibull");
+  EXPECT_EQ(bench.Slot(SlotId::B).name, "ParRoz_Weibull");
+  EXPECT_EQ(bench.Slot(SlotId::B).chartLabel, workbench::SlotChartLabel(SlotId::B, "ParRoz_Weibull"));
+  EXPECT_TRUE(bench.Slot(SlotId::B).sourcePath.empty());
 }
 
 TEST(SummaryTexts, SlotACountsCarryABlankSlotBCountsNone) {

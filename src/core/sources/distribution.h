@@ -14,6 +14,7 @@
 // catalogue table (distribution.cpp).
 
 #include <array>
+#include <limits>
 #include <new>
 #include <optional>
 #include <string>
@@ -176,6 +177,18 @@ struct FitOutcome {
   std::string description;  // e.g. "Mi=     10.0000,Sigma=     1.00000)"
 };
 
+// The probability a range leaves out below its Min and above its Max.
+struct CutTails {
+  long double lower = 0.0L;
+  long double upper = 0.0L;
+};
+
+// Where a density carries probability; an end may be infinite.
+struct Support {
+  long double lo = -std::numeric_limits<long double>::infinity();
+  long double hi = std::numeric_limits<long double>::infinity();
+};
+
 // One distribution type. prepare and range are required; every other function
 // member may stay empty.
 struct Distribution {
@@ -210,6 +223,11 @@ struct Distribution {
   RangeOutcome (*range)(const RangeInputs& in) = nullptr;
   // With a user range, intervals below 0 (instead of below Lo) stay empty.
   bool emptyBelowZero = false;
+  // The tails left out by Min..Max, from the type's distribution function; empty:
+  // the density is integrated over the support outside the range.
+  CutTails (*cut)(const Parameters& p, long double Min, long double Max) = nullptr;
+  // Where the density lives, for that integration; empty: the whole line.
+  Support (*support)(const Parameters& p) = nullptr;
   // Fitting mode: writes the parameters estimated from the sample into `texts`;
   // empty for a type that cannot be fitted.
   FitOutcome (*fit)(const FitSample& sample, ParameterTexts& texts) = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sources/distribution.h"
+#include "sources/parametric_display.h"
 #include "sources/parametric_histogram.h"
 #include "texts/messages.h"
 
@@ -70,7 +71,7 @@ ParametricResult ComputeParametric(const ParametricRequest& request, texts::Lang
   result.buffer = HandOverParametric(state, request.pureDiscrete);
   result.histogramType =
       request.pureDiscrete ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete;
-  result.name = "ParRoz_" + ParamListText(request.type, language);
+  result.name = ParametricSlotName(request.type, language);
   return result;
 }
 

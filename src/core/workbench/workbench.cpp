@@ -155,6 +155,14 @@ void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer) {
   model::AcceptGenerated(buffer, MutableSlot(buffer.target));
 }
 
+void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer, const std::string& name) {
+  AcceptGenerated(buffer);
+  model::HistogramSlot& s = MutableSlot(buffer.target);
+  s.name = name;
+  s.sourcePath.clear();
+  s.chartLabel = SlotChartLabel(buffer.target, name);
+}
+
 MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
   model::HistogramSlot& s = MutableSlot(slot);
   MultipleOutcome outcome;

@@ -136,6 +136,8 @@ class Workbench {
   // Takes a generator's histogram into the buffer's target slot (Type Discrete,
   // scaled by the slot's multiple) and clears the result.
   void AcceptGenerated(const model::HandOverBuffer& buffer);
+  // The same, and the slot takes the generator's `name` and its chart label.
+  void AcceptGenerated(const model::HandOverBuffer& buffer, const std::string& name);
 
   // Sets the slot's multiple to n, or after a refusal to the fallback. A slot holding
   // a histogram is scaled anew, the result cleared and its file re-entered in the

@@ -82,6 +82,7 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   CreatePopupMenus();
   ArrangeColumn(panelA, panelB);
   CreateCompanionWindows();
+  CreateGenerators();
   chartToolBar = new ChartToolBar("Panel3", resultChart);
   resultChart->installEventFilter(this);
   ConnectCommands();

@@ -45,6 +45,7 @@ QT_END_NAMESPACE
 namespace dorvex::gui {
 
 class ChartToolBar;
+class ParametricWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -226,6 +227,15 @@ class MainWindow : public QMainWindow {
   void ListInputFile(model::SlotId slot);
   void ShowReadTrace(const std::vector<model::ControlListingRow>& rows);
 
+  // ---- the generator windows: main_window_generators.cpp ----
+  void CreateGenerators();
+  // The input-type selector of `slot` chose `item`: a generator window opens for it.
+  void ChooseInputSource(model::SlotId slot, int item);
+  void AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  void GeneratorClosed(model::SlotId slot);
+  // While a generator window is open the main window takes no input.
+  void EnableForGenerator(bool on);
+
   // ---- settings: main_window_settings.cpp ----
   void ReadSettings();
   void WriteSettings();
@@ -340,6 +350,7 @@ class MainWindow : public QMainWindow {
   QLabel* labelAngleLabel = nullptr;
   QChartView* resultChart = nullptr;
   ChartToolBar* chartToolBar = nullptr;
+  ParametricWindow* parametricWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;

@@ -19,6 +19,7 @@
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
 #include "settings/main_window_settings.h"
+#include "sources/parametric_window.h"
 #include "statvex/number_text.h"
 
 namespace dorvex::gui {
@@ -45,6 +46,7 @@ void MainWindow::CreateCompanionWindows() {
 
 void MainWindow::PassLanguageToCompanions() {
   services_.messages->SetLanguage(language_);
+  if (parametricWindow != nullptr) parametricWindow->SetLanguage(language_);
   if (companions_ == nullptr) return;
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);

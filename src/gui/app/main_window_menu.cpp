@@ -213,8 +213,7 @@ void MainWindow::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
            inputA.reopenButton, inputB.reopenButton, coloursButton, defaultsButton, clearReopenButton,
-           pictureViewerButton, textViewerButton, pdfViewerButton, foldersButton, versionButton, helpButton,
-           inputA.typeSelector, inputB.typeSelector}) {
+           pictureViewerButton, textViewerButton, pdfViewerButton, foldersButton, versionButton, helpButton}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{

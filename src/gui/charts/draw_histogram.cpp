@@ -158,6 +158,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     restValues << (i < marked ? 0.0 : p);
     highest = std::max(highest, p);
   }
+  for (const QPointF& point : picture.curve) highest = std::max(highest, point.y());
   auto* series = new QStackedBarSeries();
   series->setName(picture.title);
   series->setBarWidth(1.0);
@@ -203,6 +204,16 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   left->setLabelFormat(QStringLiteral("%.3g"));
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);
+
+  if (!picture.curve.isEmpty()) {
+    auto* line = new QLineSeries();
+    line->setName(QStringLiteral("curve"));
+    line->setPen(QPen(picture.curveColour, 1.0));
+    line->append(picture.curve);
+    chart->addSeries(line);
+    line->attachAxis(bottom);
+    line->attachAxis(left);
+  }
 
   if (std::isfinite(picture.queryAt)) {
     // The marked bars of a far tail are too low to see; the line shows where the query stands.

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,9 @@ struct HistogramPicture {
   // NaN for none.
   double queryAt = std::numeric_limits<double>::quiet_NaN();
   MarksOptions marks;
+  // A thin line over the bars in bar units (bar i at x = i), e.g. a density; empty: none.
+  QList<QPointF> curve;
+  QColor curveColour;
   texts::Language language = texts::Language::English;  // of the bottom axis' title
   // Called when the user clicks a bar; may be empty.
   std::function<void()> barClicked;

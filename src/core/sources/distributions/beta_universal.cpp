@@ -132,6 +132,9 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("alfa=" + t[0] + ",beta=" + t[1] + "a=" + t[2] + ",b=" + t[3] + ")");
 }
 
+
+Support Interval(const Parameters& p) { return {p[2], p[3]}; }
+
 }  // namespace
 
 constinit const Distribution kBetaUniversalType = {
@@ -143,6 +146,7 @@ constinit const Distribution kBetaUniversalType = {
     .check = Check,
     .prepare = Prepare,
     .range = Range,
+    .support = Interval,
     .fit = Fit,
 };
 

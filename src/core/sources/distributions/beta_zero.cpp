@@ -72,6 +72,9 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("alfa=" + t[0] + ",beta=" + t[1] + ")");
 }
 
+
+Support UnitInterval(const Parameters&) { return {0.0L, 1.0L}; }
+
 }  // namespace
 
 constinit const Distribution kBetaZeroType = {
@@ -83,6 +86,7 @@ constinit const Distribution kBetaZeroType = {
     .epsFieldShown = [](long double alpha, long double beta) { return alpha > 1.0L && beta > 1.0L; },
     .prepare = Prepare,
     .range = Range,
+    .support = UnitInterval,
     .fit = Fit,
 };
 

@@ -28,6 +28,11 @@ RangeOutcome Range(const RangeInputs& in) {
   return r;
 }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  return {std::atan2(1.0L, (p[0] - Min) / p[1]) / kPi, std::atan2(1.0L, (Max - p[0]) / p[1]) / kPi};
+}
+
 }  // namespace
 
 constinit const Distribution kCauchyType = {
@@ -39,6 +44,7 @@ constinit const Distribution kCauchyType = {
     .epsFactor = 10.0L,
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
 };
 
 }  // namespace dorvex::sources

@@ -1,5 +1,7 @@
 // X2: chi-square with n degrees of freedom on x >= 0.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -30,6 +32,9 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("n=" + t[0] + ")");
 }
 
+
+Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kChiSquareType = {
@@ -40,6 +45,7 @@ constinit const Distribution kChiSquareType = {
     .prepare = Prepare,
     .range = Range,
     .emptyBelowZero = true,
+    .support = PositiveAxis,
     .fit = Fit,
 };
 

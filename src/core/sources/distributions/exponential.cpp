@@ -1,6 +1,9 @@
 // Exponencials (Exponenciální): exponential weights of scale delta, counted from
 // x = delta on.
 
+#include <algorithm>
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -28,6 +31,15 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("delta=" + t[0] + ")");
 }
 
+// The distribution is the density from delta on, an exponential shifted by delta.
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const long double from = std::max(p[0], 0.0L);
+  const auto above = [&](long double x) { return x <= from ? 1.0L : std::exp(-(x - from) / p[0]); };
+  return {1.0L - above(Min), above(Max)};
+}
+
+Support FromDelta(const Parameters& p) { return {std::max(p[0], 0.0L), std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kExponentialType = {
@@ -38,6 +50,8 @@ constinit const Distribution kExponentialType = {
     .captionSuffix = " F (x | delta)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = FromDelta,
     .fit = Fit,
 };
 

@@ -36,6 +36,12 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",Beta=" + t[1] + ")");
 }
 
+
+// F(x) = exp(-exp((Mi - x) / Beta)).
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  return {std::exp(-std::exp((p[0] - Min) / p[1])), -std::expm1(-std::exp((p[0] - Max) / p[1]))};
+}
+
 }  // namespace
 
 constinit const Distribution kFisherTippettType = {
@@ -45,6 +51,7 @@ constinit const Distribution kFisherTippettType = {
     .captionSuffix = " F (x | Mi,beta)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
     .fit = Fit,
 };
 

@@ -1,5 +1,7 @@
 // Gama: the gamma distribution with shape k and scale theta on x >= 0.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -48,6 +50,9 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("k=" + t[0] + ",theta=" + t[1] + ")");
 }
 
+
+Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kGammaType = {
@@ -60,6 +65,7 @@ constinit const Distribution kGammaType = {
     .prepare = Prepare,
     .range = Range,
     .emptyBelowZero = true,
+    .support = PositiveAxis,
     .fit = Fit,
 };
 

@@ -54,6 +54,16 @@ FitOutcome FitSmallest(const FitSample& sample, ParameterTexts& t) {
   return FitMoments(sample, t);
 }
 
+
+// Type I: F(x) = exp(-exp(-alpha (x - u))); type II: 1 - exp(-exp(alpha (x - u))).
+template <int side>
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const long double alpha = kPi / (std::sqrt(6.0L) * p[1]);
+  const long double u = side < 0 ? p[0] - kGumbelShift / alpha : p[0] + kGumbelShift / alpha;
+  if (side < 0) return {std::exp(-std::exp(-alpha * (Min - u))), -std::expm1(-std::exp(-alpha * (Max - u)))};
+  return {-std::expm1(-std::exp(alpha * (Min - u))), std::exp(-std::exp(alpha * (Max - u)))};
+}
+
 }  // namespace
 
 constinit const Distribution kGumbelIType = {
@@ -63,6 +73,7 @@ constinit const Distribution kGumbelIType = {
     .captionSuffix = " F (x | Mi,Sigma)",
     .prepare = Prepare<-1>,
     .range = Range,
+    .cut = Cut<-1>,
     .fit = FitLargest,
 };
 
@@ -73,6 +84,7 @@ constinit const Distribution kGumbelIIType = {
     .captionSuffix = " F (x | Mi,Sigma)",
     .prepare = Prepare<+1>,
     .range = Range,
+    .cut = Cut<+1>,
     .fit = FitSmallest,
 };
 

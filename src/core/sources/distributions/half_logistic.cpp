@@ -1,5 +1,8 @@
 // Half-Logistic: the standard half-logistic weights, counted from x = delta on.
 
+#include <algorithm>
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -28,6 +31,18 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Delta=" + t[0] + ")");
 }
 
+
+// The distribution is the density from delta on: its tail above x is
+// S(x) / S(delta) with S(x) = 2 e^-x / (1 + e^-x).
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const long double from = std::max(p[0], 0.0L);
+  const auto S = [](long double x) { return 2.0L * std::exp(-x) / (1.0L + std::exp(-x)); };
+  const auto above = [&](long double x) { return x <= from ? 1.0L : S(x) / S(from); };
+  return {1.0L - above(Min), above(Max)};
+}
+
+Support FromDelta(const Parameters& p) { return {std::max(p[0], 0.0L), std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kHalfLogisticType = {
@@ -36,6 +51,8 @@ constinit const Distribution kHalfLogisticType = {
     .captionSuffix = " F (x | delta)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = FromDelta,
     .fit = Fit,
 };
 

@@ -30,6 +30,15 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("");
 }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const auto below = [&](long double x) {
+    const long double t = (x - p[0]) / p[1];
+    return t < 0.0L ? 0.5L * std::exp(t) : 1.0L - 0.5L * std::exp(-t);
+  };
+  return {below(Min), below(2.0L * p[0] - Max)};
+}
+
 }  // namespace
 
 constinit const Distribution kLaplaceType = {
@@ -39,6 +48,7 @@ constinit const Distribution kLaplaceType = {
     .captionSuffix = " F (x | Mi,b)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
     .fit = Fit,
 };
 

@@ -33,6 +33,11 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ", s=" + t[1] + ")");
 }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  return {1.0L / (1.0L + std::exp((p[0] - Min) / p[1])), 1.0L / (1.0L + std::exp((Max - p[0]) / p[1]))};
+}
+
 }  // namespace
 
 constinit const Distribution kLogisticType = {
@@ -42,6 +47,7 @@ constinit const Distribution kLogisticType = {
     .captionSuffix = " F (x | Mi,s)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
     .fit = Fit,
 };
 

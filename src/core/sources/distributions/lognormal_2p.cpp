@@ -1,5 +1,7 @@
 // LogNormal_2P: the lognormal given by its own mean Mi and standard deviation Sigma.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -53,6 +55,17 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",Sigma=" + t[1] + ")");
 }
 
+
+// ln x is normal with variance ln C about ln(Mi / sqrt C).
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const long double C = 1.0L + (p[1] / p[0]) * (p[1] / p[0]);
+  const long double scale = std::sqrt(2.0L * std::log(C));
+  const auto z = [&](long double x) { return std::log(std::sqrt(C) * x / p[0]) / scale; };
+  return {Min <= 0.0L ? 0.0L : 0.5L * std::erfc(-z(Min)), Max <= 0.0L ? 1.0L : 0.5L * std::erfc(z(Max))};
+}
+
+Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kLogNormal2PType = {
@@ -63,6 +76,8 @@ constinit const Distribution kLogNormal2PType = {
     .prepare = Prepare,
     .fitCheck = FitCheck,
     .range = Range,
+    .cut = Cut,
+    .support = PositiveAxis,
     .fit = Fit,
 };
 

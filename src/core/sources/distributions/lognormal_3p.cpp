@@ -1,6 +1,8 @@
 // LogNormal_3P: the shifted lognormal given by its mean Mi, standard deviation Sigma
 // and skewness; the sign of the skewness mirrors the shape about Mi.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -30,24 +32,55 @@ std::optional<ConditionRefusal> Check(const Parameters& p) {
   return std::nullopt;
 }
 
-// eta from the skewness: with g = -|skewness|, r is the real cube root of
+// eta from the skewness: empty when r is 0. With g = -|skewness|, r is the real cube root of
 // q = sqrt(g^2 + 4) / (2 g^2) - (g^2 + 2) / (2 g^3).
-Prepared Prepare(const Parameters& p) {
+std::optional<long double> Eta(const Parameters& p) {
   const long double g = -std::fabs(p[2]);
   const long double q =
       std::sqrt(g * g + 4.0L) / (2.0L * g * g) - (g * g + 2.0L) / (2.0L * g * g * g);
   const long double r = Pow(q, 1.0L / 3.0L);
-  if (r == 0.0L) return {Density(), ConstantRefusal{508, 0}};
+  if (r == 0.0L) return std::nullopt;
+  const long double eta = 1.0L / (g * g * r) + r - 1.0L / g;
+  return p[2] > 0.0L ? -eta : eta;
+}
+
+Prepared Prepare(const Parameters& p) {
+  const std::optional<long double> eta = Eta(p);
+  if (!eta) return {Density(), ConstantRefusal{508, 0}};
   LogNormal3PDensity d{};
   d.mu = p[0];
   d.sigma = p[1];
-  d.eta = 1.0L / (g * g * r) + r - 1.0L / g;
-  if (p[2] > 0.0L) d.eta = -d.eta;
+  d.eta = *eta;
   const long double W = 1.0L / (d.eta * d.eta) + 1.0L;
   d.sqrtW = std::sqrt(W);
   d.lnW = std::log(W);
   d.factor = std::sqrt(Ln(W) * 2.0L * kPi);
   return {Density(d), {}};
+}
+
+// |z - eta| is lognormal on the side of eta the skewness gives: above it for a
+// positive skewness, below it for a negative one.
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const std::optional<long double> eta = Eta(p);
+  if (!eta) return {};
+  const long double W = 1.0L / (*eta * *eta) + 1.0L;
+  const long double scale = std::sqrt(2.0L * std::log(W));
+  const bool above = p[2] > 0.0L;
+  // P(|z - eta| < a) beyond x, on the support's side.
+  const auto near = [&](long double x) {
+    const long double a = above ? (x - p[0]) / p[1] - *eta : *eta - (x - p[0]) / p[1];
+    return a <= 0.0L ? 0.0L : 0.5L * std::erfc(-std::log(std::sqrt(W) * a / std::fabs(*eta)) / scale);
+  };
+  return above ? CutTails{near(Min), 1.0L - near(Max)} : CutTails{1.0L - near(Min), near(Max)};
+}
+
+// From Mi + eta Sigma upwards for a positive skewness, downwards for a negative one.
+Support OneSide(const Parameters& p) {
+  const std::optional<long double> eta = Eta(p);
+  if (!eta) return {};
+  const long double edge = p[0] + *eta * p[1];
+  constexpr long double inf = std::numeric_limits<long double>::infinity();
+  return p[2] > 0.0L ? Support{edge, inf} : Support{-inf, edge};
 }
 
 RangeOutcome Range(const RangeInputs& in) {
@@ -72,6 +105,8 @@ constinit const Distribution kLogNormal3PType = {
     .check = Check,
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = OneSide,
     .fit = Fit,
 };
 

@@ -1,5 +1,7 @@
 // Pareto: the power-law tail from Xm with index k.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -26,6 +28,15 @@ RangeOutcome Range(const RangeInputs& in) {
   return Searched(RightTail(in.f, xm, h, in.eps, true), h);
 }
 
+
+// F(x) = 1 - (Xm / x)^k from Xm on.
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  return {Min <= p[0] ? 0.0L : -std::expm1(p[1] * std::log(p[0] / Min)),
+          Max <= p[0] ? 1.0L : std::pow(p[0] / Max, p[1])};
+}
+
+Support FromXm(const Parameters& p) { return {p[0], std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kParetoType = {
@@ -35,6 +46,8 @@ constinit const Distribution kParetoType = {
     .captionSuffix = " F (x | xm,k)",
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = FromXm,
 };
 
 }  // namespace dorvex::sources

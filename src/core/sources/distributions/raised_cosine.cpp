@@ -1,6 +1,7 @@
 // Raised-cosine: one period of a cosine lifted onto zero, centred on Mi with
 // half-width s.
 
+#include <algorithm>
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -33,6 +34,17 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",s=" + t[1] + ")");
 }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const auto below = [&](long double x) {
+    const long double z = std::clamp((x - p[0]) / p[1], -1.0L, 1.0L);
+    return (1.0L + z + std::sin(kPi * z) / kPi) / 2.0L;
+  };
+  return {below(Min), below(2.0L * p[0] - Max)};
+}
+
+Support Width(const Parameters& p) { return {p[0] - p[1], p[0] + p[1]}; }
+
 }  // namespace
 
 constinit const Distribution kRaisedCosineType = {
@@ -43,6 +55,8 @@ constinit const Distribution kRaisedCosineType = {
     .prepare = Prepare,
     .userRangeReplacesRange = false,
     .range = Range,
+    .cut = Cut,
+    .support = Width,
     .fit = Fit,
 };
 

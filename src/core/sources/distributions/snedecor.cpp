@@ -1,5 +1,7 @@
 // Snedecorovo: Fisher-Snedecor's F with n1 and n2 degrees of freedom on x >= 0.
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -55,6 +57,9 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("n1=" + t[0] + ",n2=" + t[1] + ")");
 }
 
+
+Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kSnedecorType = {
@@ -64,6 +69,7 @@ constinit const Distribution kSnedecorType = {
     .captionSuffix = " F(x|n1,n2)",
     .prepare = Prepare,
     .range = Range,
+    .support = PositiveAxis,
     .fit = Fit,
 };
 

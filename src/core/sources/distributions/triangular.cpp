@@ -29,6 +29,24 @@ Prepared Prepare(const Parameters& p) {
 
 RangeOutcome Range(const RangeInputs& in) { return FixedRange(in.p[0], in.p[1]); }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const long double a = p[0], b = p[1], c = p[2];
+  const auto below = [&](long double x) {
+    if (x <= a) return 0.0L;
+    if (x >= b) return 1.0L;
+    return x <= c ? (x - a) * (x - a) / ((b - a) * (c - a)) : 1.0L - (b - x) * (b - x) / ((b - a) * (b - c));
+  };
+  const auto above = [&](long double x) {
+    if (x >= b) return 0.0L;
+    if (x <= a) return 1.0L;
+    return x >= c ? (b - x) * (b - x) / ((b - a) * (b - c)) : 1.0L - (x - a) * (x - a) / ((b - a) * (c - a));
+  };
+  return {below(Min), above(Max)};
+}
+
+Support Interval(const Parameters& p) { return {p[0], p[1]}; }
+
 }  // namespace
 
 constinit const Distribution kTriangularType = {
@@ -40,6 +58,8 @@ constinit const Distribution kTriangularType = {
     .check = Check,
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = Interval,
 };
 
 }  // namespace dorvex::sources

@@ -24,6 +24,13 @@ Prepared Prepare(const Parameters& p) { return {Density(UniformDensity{1.0L / (p
 
 RangeOutcome Range(const RangeInputs& in) { return FixedRange(in.p[0], in.p[1]); }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  return {(Min - p[0]) / (p[1] - p[0]), (p[1] - Max) / (p[1] - p[0])};
+}
+
+Support Interval(const Parameters& p) { return {p[0], p[1]}; }
+
 }  // namespace
 
 constinit const Distribution kUniformType = {
@@ -35,6 +42,8 @@ constinit const Distribution kUniformType = {
     .check = Check,
     .prepare = Prepare,
     .range = Range,
+    .cut = Cut,
+    .support = Interval,
 };
 
 }  // namespace dorvex::sources

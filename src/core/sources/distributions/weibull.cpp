@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <limits>
+
 #include "sources/distributions/distribution_kit.h"
 #include "sources/distributions/distributions.h"
 
@@ -50,6 +52,14 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("k=" + t[0] + ", Lambda=" + t[1] + ")");
 }
 
+
+CutTails Cut(const Parameters& p, long double Min, long double Max) {
+  const auto power = [&](long double x) { return std::pow(x / p[1], p[0]); };
+  return {Min <= 0.0L ? 0.0L : -std::expm1(-power(Min)), Max <= 0.0L ? 1.0L : std::exp(-power(Max))};
+}
+
+Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
+
 }  // namespace
 
 constinit const Distribution kWeibullType = {
@@ -62,6 +72,8 @@ constinit const Distribution kWeibullType = {
     .prepare = Prepare,
     .range = Range,
     .emptyBelowZero = true,
+    .cut = Cut,
+    .support = PositiveAxis,
     .fit = Fit,
 };
 

@@ -1,0 +1,62 @@
+#include "texts/parametric_window_texts.h"
+
+#include <array>
+
+namespace dorvex::texts {
+
+namespace {
+
+struct Caption {
+  const char* objectName;
+  const char* czech;
+  const char* english;
+};
+
+constexpr std::array kCaptions = {
+    Caption{"Label11", "Typ", "Type"},
+    Caption{"Label4", "Intervalů", "Intervals"},
+    Caption{"Label6", "Eps pro Min (x) ", "Eps for Min (x) "},
+    Caption{"Label7", "Min", "Min"},
+    Caption{"Label8", "Max", "Max"},
+    Caption{"CheckBox1", "Popisky dat", "Data labels"},
+    Caption{"ChB_TypHist", "Pure Discrete", "Pure Discrete"},
+    Caption{"BChar", "Char", "Char"},
+    Caption{"UlozGraf", "Uložit graf", "Save chart"},
+    Caption{"SpeedButton1", "Obrázek okna", "Window picture"},
+    Caption{"BitBtn1", "Zavřít", "Close"},
+    Caption{"Schranka", "Schránka", "Clipboard"},
+    Caption{"Bitmapa", "Bitmapa", "Bitmap"},
+    Caption{"Metafile", "Metafile (SVG)", "Metafile (SVG)"},
+    Caption{"JPGFile", "JPEG", "JPEG"},
+};
+
+const char* Pick(Language language, const char* czech, const char* english) {
+  return language == Language::Czech ? czech : english;
+}
+
+}  // namespace
+
+std::string ParametricWindowTitle(Language language) {
+  return Pick(language, "  Dorvex :   Parametrické rozdělení", "  Dorvex :   Parametric distribution");
+}
+
+std::string ParametricControlCaption(std::string_view objectName, Language language) {
+  for (const Caption& c : kCaptions) {
+    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
+  }
+  return {};
+}
+
+std::vector<std::string> ParametricListItems(std::string_view objectName, Language language) {
+  if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT ... x", "INT & P(x)"};
+  if (objectName == "CBValInd")
+    return {Pick(language, "Index x", "Index x"), Pick(language, "Hodnota x", "Value x")};
+  return {};
+}
+
+std::vector<std::string> ParametricSummaryRowNames(Language language) {
+  return {"Xmin", "Xmax", "Median", "Mode", Pick(language, "Vynecháno < Xmin", "Cut below Xmin"),
+          Pick(language, "Vynecháno > Xmax", "Cut above Xmax")};
+}
+
+}  // namespace dorvex::texts

@@ -1,0 +1,71 @@
+// The main window's side of the generator windows: opening one from an input-type
+// selector and taking its histogram into the slot.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "charts/draw_histogram.h"
+#include "sources/parametric_display.h"
+#include "sources/parametric_window.h"
+#include "texts/parametric_window_texts.h"
+
+namespace dorvex::gui {
+
+using model::SlotId;
+
+void MainWindow::CreateGenerators() {
+  parametricWindow = new ParametricWindow(services_, settings_, ToQt(folders_.graphs), language_, this);
+  connect(parametricWindow, &ParametricWindow::HandedOver, this, &MainWindow::AcceptGeneratedHistogram);
+  connect(parametricWindow, &ParametricWindow::Closed, this, &MainWindow::GeneratorClosed);
+  connect(parametricWindow, &ParametricWindow::ValueLabelsChosen, this,
+          [this](bool valueLabels) { SetLabelMode(!valueLabels); });
+  for (SlotId slot : {SlotId::A, SlotId::B}) {
+    connect(Input(slot).typeSelector, &QComboBox::activated, this,
+            [this, slot](int item) { ChooseInputSource(slot, item); });
+  }
+}
+
+void MainWindow::ChooseInputSource(SlotId slot, int item) {
+  if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
+  FlushFieldExits();
+  ClearSlot(slot);
+  ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});
+  Input(slot).multipleField->setEnabled(false);
+  EnableForGenerator(false);
+  parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(),
+                             !highlightOffItem->isChecked(), separators_});
+}
+
+void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {
+  bench_.AcceptGenerated(buffer, ToStd(name));
+  ShowEmptyResult();
+  ShowSlotSummary(buffer.target);
+  DrawSlot(buffer.target);
+  InputControls& c = Input(buffer.target);
+  c.describeButton->setEnabled(true);
+  c.describeItem->setEnabled(true);
+}
+
+void MainWindow::GeneratorClosed(SlotId slot) {
+  InputControls& c = Input(slot);
+  {
+    const QSignalBlocker block(c.typeSelector);
+    c.typeSelector->setCurrentIndex(0);
+  }
+  c.multipleField->setEnabled(true);
+  if (!bench_.Slot(slot).loaded) ShowEmptySlot(slot);
+  EnableForGenerator(true);
+  activateWindow();
+}
+
+void MainWindow::EnableForGenerator(bool on) {
+  for (QWidget* part : std::initializer_list<QWidget*>{centralWidget(), menuBar(), statusBar()}) part->setEnabled(on);
+}
+
+}  // namespace dorvex::gui

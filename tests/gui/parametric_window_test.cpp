@@ -1,0 +1,309 @@
+// The parametric distribution window driven from the main window's type selectors,
+// as a user drives it: controls found by name, dialogs answered by the fake platform.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QScreen>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/grid_cells.h"
+#include "app/main_window.h"
+#include "charts/draw_histogram.h"
+#include "engine/engine.h"
+#include "fake_platform.h"
+#include "settings/document_folders.h"
+#include "settings/settings_file.h"
+#include "sources/distribution.h"
+#include "sources/parametric_request.h"
+#include "statvex/number_text.h"
+#include "workbench/slot_texts.h"
+
+using dorvex::gui::Cell;
+using dorvex::gui::MainWindow;
+using dorvex::gui::testing::FakePlatform;
+using dorvex::model::SlotId;
+using dorvex::settings::SettingsFile;
+
+namespace {
+
+constexpr char kPosition[] = "--  Position  --";
+constexpr char kSetting[] = "--  Setting  --";
+
+QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
+QString CellNumber(double x) { return QString::fromStdString(dorvex::statvex::NumberText(x)); }
+
+}  // namespace
+
+class ParametricWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<FakePlatform> platform_;
+  std::unique_ptr<SettingsFile> settings_;
+  std::unique_ptr<MainWindow> form_;
+
+  // A main window on the settings kept in `settings_`.
+  MainWindow& Start() {
+    form_.reset();
+    const auto folders = dorvex::settings::MakeDocumentFolders(
+        folder_->path().toStdString(), folder_->filePath(QStringLiteral("Documents")).toStdString(),
+        folder_->path().toStdString());
+    dorvex::gui::StartupOptions options;
+    options.showSplash = false;
+    form_ = std::make_unique<MainWindow>(platform_->Services(), settings_.get(), folders, options);
+    form_->show();
+    if (!QTest::qWaitForWindowActive(form_.get())) qWarning("main window not active");
+    return *form_;
+  }
+
+  template <class T>
+  T* Main(const char* name) const {
+    // The main window's own controls: those of the parametric window share some names.
+    for (T* control : form_->findChildren<T*>(QString::fromLatin1(name))) {
+      if (control->window() == form_.get()) return control;
+    }
+    qFatal("no control %s", name);
+  }
+
+  QAction* MainAction(const char* name) const {
+    auto* action = form_->findChild<QAction*>(QString::fromLatin1(name));
+    if (action == nullptr) qFatal("no action %s", name);
+    return action;
+  }
+
+  QWidget* Window() const { return form_->findChild<QWidget*>(QStringLiteral("TForm12")); }
+
+  template <class T>
+  T* Find(const char* name) const {
+    T* control = Window()->findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) qFatal("no control %s", name);
+    return control;
+  }
+
+  // Chooses "Parametric distribution" in the slot's type selector with the keyboard.
+  void OpenFrom(SlotId slot) {
+    auto* selector = Main<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB");
+    selector->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(selector, Qt::Key_Down);
+    QVERIFY(Window()->isVisible());
+    // The offscreen platform does not move the activation by itself.
+    Window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Window()));
+    QApplication::processEvents();
+  }
+
+  // Replaces the field's text by typing and leaves it by clicking the type list.
+  void TypeAndLeave(const char* name, const QString& keys) {
+    auto* field = Find<QLineEdit>(name);
+    if (QApplication::activeWindow() != Window()) qFatal("the parametric window is not active");
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+    Find<QComboBox>("CBTypRozdeleni")->setFocus();
+    QApplication::processEvents();
+  }
+
+  // A check box reacts on its indicator and text, not across its whole width.
+  void ClickBox(const char* name) {
+    auto* box = Find<QCheckBox>(name);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
+
+  bool Shown() const { return Find<QChartView>("Chart1L")->isVisible(); }
+  QString LastMessage() const { return platform_->messages.isEmpty() ? QString() : platform_->messages.last().text; }
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    platform_ = std::make_unique<FakePlatform>();
+    settings_ = std::make_unique<SettingsFile>(folder_->filePath(QStringLiteral("Dorvex.INI")).toStdString());
+  }
+
+  void cleanup() {
+    form_.reset();
+    settings_.reset();
+    platform_.reset();
+    folder_.reset();
+  }
+
+  void aUserBuildsAWeibullInputForBAndSubtractsIt() {
+    Start();
+    OpenFrom(SlotId::B);
+    // Opening clears B, locks its multiple and the main window, and computes once.
+    QVERIFY(!Main<QLineEdit>("Edit_NasB")->isEnabled());
+    QVERIFY(!Main<QComboBox>("CBTypHistA")->isEnabled());
+    QVERIFY(!form_->Bench().Slot(SlotId::B).loaded);
+    QCOMPARE(dorvex::gui::ChartTitleLines(Main<QChartView>("Chart_B")), QStringList{QStringLiteral("Histogram :   B x X")});
+    QVERIFY(Shown());
+    QCOMPARE(Find<QLabel>("LabPara1")->text(), QStringLiteral("Average - Mi"));
+
+    Find<QComboBox>("CBTypRozdeleni")->setCurrentIndex(dorvex::sources::kWeibull);
+    TypeAndLeave("EdPara1", QStringLiteral("2"));
+    TypeAndLeave("EdPara2", QStringLiteral("3,5"));  // "," goes in as "."
+    QCOMPARE(Find<QLineEdit>("EdPara2")->text(), QStringLiteral("3.5"));
+    TypeAndLeave("EdPocetIntervalu", QStringLiteral("64"));
+    QVERIFY(Shown());
+    QCOMPARE(Find<QLabel>("LabPara1")->text(), QStringLiteral("k"));
+    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 64);
+    const QStringList title = dorvex::gui::ChartTitleLines(Find<QChartView>("Chart1L"));
+    QCOMPARE(title.size(), 2);
+    QCOMPARE(title[1], QStringLiteral("Parametric distribution : Weibull  F ( x |  k=2 , lambda=3.5 )"));
+    bool curve = false;
+    for (const QAbstractSeries* series : Find<QChartView>("Chart1L")->chart()->series())
+      curve = curve || series->name() == QStringLiteral("curve");
+    QVERIFY(curve);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 4, 0), QStringLiteral("Cut below Xmin"));
+    auto* intervals = Find<QTableWidget>("StringGrid2");
+    QCOMPARE(intervals->item(intervals->rowCount() - 1, 1)->background().color(), QColor(255, 203, 179));
+    QVERIFY(!Cell(Find<QTableWidget>("StringGrid1"), 5, 1).isEmpty());
+
+    dorvex::sources::ParametricRequest request;
+    request.type = dorvex::sources::kWeibull;
+    request.parameters = {"2", "3.5"};
+    request.bins = 64;
+    request.pureDiscrete = true;
+    const auto pure = dorvex::sources::ComputeParametric(request, dorvex::texts::Language::English);
+    request.pureDiscrete = false;
+    const auto discrete = dorvex::sources::ComputeParametric(request, dorvex::texts::Language::English);
+    QVERIFY(pure.ok() && discrete.ok());
+
+    ClickBox("ChB_TypHist");
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 0, 1), CellNumber(pure.buffer.histogram.Min));
+    ClickBox("ChB_TypHist");
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 0, 1), CellNumber(discrete.buffer.histogram.Min));
+
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QVERIFY(!Window()->isVisible());
+    QVERIFY(Main<QComboBox>("CBTypHistA")->isEnabled());
+    QCOMPARE(Main<QComboBox>("CBTypHistB")->currentIndex(), 0);
+    QCOMPARE(Main<QLineEdit>("Edit_NameB")->text(), QStringLiteral("ParRoz_Weibull"));
+    QCOMPARE(Main<QLineEdit>("Edit_MinB")->text(), Number(discrete.buffer.histogram.Min));
+    QCOMPARE(Main<QLineEdit>("Edit_MaxB")->text(), Number(discrete.buffer.histogram.Max));
+    QCOMPARE(Cell(Main<QTableWidget>("StringGrid4"), 1, 1), QStringLiteral("64"));
+    QVERIFY(Main<QLineEdit>("Edit_NasB")->isEnabled());
+    QVERIFY(dorvex::gui::ChartTitleLines(Main<QChartView>("Chart_B")).first().contains(QStringLiteral("ParRoz_Weibull")));
+
+    // A from the default normal, then A - B.
+    OpenFrom(SlotId::A);
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QCOMPARE(Main<QLineEdit>("Edit_NameA")->text(), QStringLiteral("ParRoz_Normal"));
+    Main<QComboBox>("ComboBox_Operace")->setCurrentIndex(dorvex::engine::kDifference - 1);
+    QTest::mouseClick(Main<QPushButton>("Button_Proved_Operaci"), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(form_->Bench().Result() != nullptr);
+  }
+
+  void refusals_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("restored");  // the field's text afterwards
+    QTest::addColumn<bool>("computes");     // the computation runs with the restored text
+    QTest::newRow("N 2") << "EdPocetIntervalu" << "2" << 0 << "Intervals number is not in range 3 .. 1024 !"
+                         << "128" << false;
+    QTest::newRow("N 1025") << "EdPocetIntervalu" << "1025" << 0 << "Intervals number is not in range 3 .. 1024 !"
+                            << "128" << false;
+    QTest::newRow("Eps 0") << "EdEps" << "0" << 0 << "Minimal probability Min_(x) is not > 0 !" << "1E-7" << true;
+    QTest::newRow("Eps 2") << "EdEps" << "2" << 0 << "Program allowes:" << "1E-7" << true;
+    QTest::newRow("uniform a >= b") << "EdPara1" << "30" << int(dorvex::sources::kUniform) << " a < b !" << "30"
+                                    << false;
+  }
+
+  void refusals() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(int, type);
+    QFETCH(QString, message);
+    QFETCH(QString, restored);
+    QFETCH(bool, computes);
+    Start();
+    OpenFrom(SlotId::A);
+    Find<QComboBox>("CBTypRozdeleni")->setCurrentIndex(type);
+    QVERIFY(Shown());
+    const qsizetype before = platform_->messages.size();
+    TypeAndLeave(field.toLatin1().constData(), typed);
+    QCOMPARE(platform_->messages.size(), before + 1);
+    QVERIFY2(LastMessage().contains(message), qPrintable(LastMessage()));
+    QCOMPARE(Find<QLineEdit>(field.toLatin1().constData())->text(), restored);
+    QCOMPARE(Shown(), computes);
+  }
+
+  void speaksTheMainWindowsLanguage() {
+    Start();
+    MainAction("Cestina")->trigger();
+    OpenFrom(SlotId::A);
+    QCOMPARE(Window()->windowTitle(), QStringLiteral("  Dorvex :   Parametrické rozdělení"));
+    QCOMPARE(Find<QLabel>("Label11")->text(), QStringLiteral("Typ"));
+    QCOMPARE(Find<QLabel>("LabPara2")->text(), QStringLiteral("Směr.odchylka - Sigma"));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid1"), 5, 0), QStringLiteral("Vynecháno > Xmax"));
+    QVERIFY(dorvex::gui::ChartTitleLines(Find<QChartView>("Chart1L"))[1].startsWith(QStringLiteral("Parametrické")));
+  }
+
+  // The offscreen screen (800 px) is narrower than the window can be: every size is wide.
+  void showsTheChartToolBarOnAScreenWideWindowOnlyWithTheOption() {
+    Start();
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (const bool option : {true, false}) {
+      MainAction("TCharCom")->setChecked(option);
+      OpenFrom(SlotId::A);
+      Window()->resize(screenWidth, 500);
+      QCOMPARE(Find<QWidget>("Panel1")->isVisible(), option);
+      QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    }
+  }
+
+  void closingWithoutAComputationLeavesTheSlotEmpty() {
+    Start();
+    OpenFrom(SlotId::A);
+    Find<QComboBox>("CBTypRozdeleni")->setCurrentIndex(dorvex::sources::kUniform);
+    TypeAndLeave("EdPara1", QStringLiteral("30"));  // refused: the chart stays hidden
+    QVERIFY(!Shown());
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QVERIFY(!form_->Bench().Slot(SlotId::A).loaded);
+    QVERIFY(Main<QLineEdit>("Edit_NameA")->text().isEmpty());
+    QCOMPARE(dorvex::gui::ChartTitleLines(Main<QChartView>("Chart_A")), QStringList{QStringLiteral("Histogram :  (A * nA)")});
+    QCOMPARE(Main<QComboBox>("CBTypHistA")->currentIndex(), 0);
+    QVERIFY(Main<QComboBox>("CBTypHistA")->isEnabled());
+  }
+
+  void settingsAreWrittenAtCloseAndReadAtTheNextOpening() {
+    settings_->WriteInteger(kSetting, "ParamRozdel-Form12.CBMarks.ItemIndex", 4);
+    settings_->WriteInteger(kSetting, "ParamRozdel-Form12.SpinEdAngle.Value", 45);
+    Start();
+    QCOMPARE(Find<QComboBox>("CBMarks")->currentIndex(), 4);
+    QCOMPARE(Find<QSpinBox>("SpinEdAngle")->value(), 45);
+    OpenFrom(SlotId::A);
+    TypeAndLeave("EdEps", QStringLiteral("1E-5"));
+    TypeAndLeave("EdPocetIntervalu", QStringLiteral("64"));
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QCOMPARE(settings_->ReadString(kPosition, "ParamRozdel-Form12.Eps", ""), std::string("1E-5"));
+    QCOMPARE(settings_->ReadString(kPosition, "ParamRozdel-Form12.PocetIntervalu", ""), std::string("64"));
+    QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.CBMarks.ItemIndex", -1), 4);
+    QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.SpinEdAngle.Value", -1), 45);
+    QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.Color- GRAF pozadí PR", -1), 16777215);
+    QVERIFY(settings_->HasKey(kPosition, "ParamRozdel-Form12.width"));
+
+    Start();
+    OpenFrom(SlotId::B);
+    QCOMPARE(Find<QLineEdit>("EdEps")->text(), QStringLiteral("1E-5"));
+    QCOMPARE(Find<QLineEdit>("EdPocetIntervalu")->text(), QStringLiteral("64"));
+    QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 64);
+  }
+};
+
+QTEST_MAIN(ParametricWindowTest)
+#include "parametric_window_test.moc"
