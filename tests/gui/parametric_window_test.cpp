@@ -2,7 +2,11 @@
 // as a user drives it: controls found by name, dialogs answered by the fake platform.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QToolButton>
 #include <QScreen>
 #include <QChartView>
 #include <QComboBox>
@@ -16,6 +20,7 @@
 
 #include <memory>
 
+#include "analysis/characteristics.h"
 #include "app/grid_cells.h"
 #include "app/main_window.h"
 #include "charts/draw_histogram.h"
@@ -24,8 +29,10 @@
 #include "settings/document_folders.h"
 #include "settings/settings_file.h"
 #include "sources/distribution.h"
+#include "sources/parametric_display.h"
 #include "sources/parametric_request.h"
 #include "statvex/number_text.h"
+#include "texts/messages.h"
 #include "workbench/slot_texts.h"
 
 using dorvex::gui::Cell;
@@ -41,6 +48,15 @@ constexpr char kSetting[] = "--  Setting  --";
 
 QString Number(double x) { return QString::fromStdString(dorvex::statvex::DisplayNumber(x)); }
 QString CellNumber(double x) { return QString::fromStdString(dorvex::statvex::NumberText(x)); }
+QString MessageText(int number) {
+  return QString::fromStdString(dorvex::texts::MessageText(number, dorvex::texts::Language::English));
+}
+
+QByteArray Head(const QString& path, int bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.read(bytes);
+}
 
 }  // namespace
 
@@ -302,6 +318,119 @@ class ParametricWindowTest : public QObject {
     QCOMPARE(Find<QLineEdit>("EdEps")->text(), QStringLiteral("1E-5"));
     QCOMPARE(Find<QLineEdit>("EdPocetIntervalu")->text(), QStringLiteral("64"));
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 64);
+  }
+
+  // The axis titled for its labels, the bars' legend in both modes; the slots' charts keep theirs hidden.
+  void theChartsAxisAndLegendAreTitled() {
+    Start();
+    OpenFrom(SlotId::A);
+    auto* chart = Find<QChartView>("Chart1L");
+    auto* labels = Find<QComboBox>("CBValInd");
+    labels->setFocus();
+    QTest::keyClick(labels, Qt::Key_Up);
+    QApplication::processEvents();
+    QCOMPARE(labels->currentIndex(), 0);
+    QCOMPARE(dorvex::gui::ChartBottomAxisTitle(chart), QStringLiteral("Index   f(z)"));
+    QCOMPARE(dorvex::gui::ChartLegendTexts(chart), QStringList{QStringLiteral("p    pf(z)")});
+    QTest::keyClick(labels, Qt::Key_Down);
+    QApplication::processEvents();
+    QCOMPARE(dorvex::gui::ChartBottomAxisTitle(chart), MessageText(208));
+    QCOMPARE(dorvex::gui::ChartLegendTexts(chart), QStringList{QStringLiteral("p    pf(z)")});
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    QVERIFY(dorvex::gui::ChartLegendTexts(Main<QChartView>("Chart_A")).isEmpty());
+  }
+
+  // Each item the arrows reach is computed and shown at once.
+  void everyTypeTheArrowsReachIsComputed() {
+    Start();
+    OpenFrom(SlotId::A);
+    auto* types = Find<QComboBox>("CBTypRozdeleni");
+    auto* chart = Find<QChartView>("Chart1L");
+    types->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Up, 0}};
+    for (const auto& [key, type] : steps) {
+      QTest::keyClick(types, key);
+      QCOMPARE(types->currentIndex(), type);
+      QVERIFY(Shown());
+      const QString list = QString::fromStdString(dorvex::sources::ParamListText(type, dorvex::texts::Language::English));
+      QVERIFY2(dorvex::gui::ChartTitleLines(chart)[1].contains(QStringLiteral(": ") + list + QStringLiteral("  F")),
+               qPrintable(dorvex::gui::ChartTitleLines(chart)[1]));
+    }
+  }
+
+  void theCharacteristicsBoxReportsTheComputedHistogram() {
+    Start();
+    OpenFrom(SlotId::A);
+    TypeAndLeave("EdPara1", QStringLiteral("5"));
+    TypeAndLeave("EdPara2", QStringLiteral("2"));
+    ClickBox("ChB_TypHist");
+    dorvex::sources::ParametricRequest request;
+    request.parameters = {"5", "2"};
+    request.pureDiscrete = true;
+    const auto expected = dorvex::sources::ComputeParametric(request, dorvex::texts::Language::English);
+    QVERIFY(expected.ok());
+    const auto report = dorvex::analysis::CharacteristicsText(
+        dorvex::sources::ParametricCharacteristicsTitle(dorvex::sources::kNormal, dorvex::texts::Language::English),
+        expected.buffer.histogram, dorvex::texts::Language::English);
+
+    QTest::mouseClick(Find<QPushButton>("BChar"), Qt::LeftButton);
+    QVERIFY(!platform_->messages.isEmpty());
+    const FakePlatform::ShownMessage& shown = platform_->messages.last();
+    QVERIFY(shown.fixedPitch);
+    QCOMPARE(shown.caption, MessageText(79));
+    QCOMPARE(shown.text, QString::fromStdString(dorvex::analysis::FixedPitchText(report.text)));
+  }
+
+  void theChartGoesToTheClipboardOrToAFileOfItsExtensionsFormat() {
+    Start();
+    OpenFrom(SlotId::A);
+    auto* exportButton = Find<QToolButton>("UlozGraf");
+    QApplication::clipboard()->clear();
+    QVERIFY(Find<QAction>("Schranka")->isChecked());
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->image().size(), Find<QChartView>("Chart1L")->size());
+
+    struct Target {
+      const char* item;
+      const char* suffix;  // the save dialog's default suffix
+      const char* file;
+      QByteArray signature;
+    };
+    const Target targets[] = {
+        {"Bitmapa", "bmp", "chart.bmp", "BM"},
+        {"Metafile", "svg", "chart.svg", "<?xml"},
+        {"JPGFile", "jpg", "chart.jpg", "\xFF\xD8\xFF"},
+        {"Bitmapa", "bmp", "named.png", "\x89PNG\r\n\x1a\n"},
+    };
+    for (const Target& target : targets) {
+      if (!Find<QAction>(target.item)->isChecked()) Find<QAction>(target.item)->trigger();
+      const QString path = folder_->filePath(QString::fromLatin1(target.file));
+      platform_->QueueSaveFile(path);
+      QTest::mouseClick(exportButton, Qt::LeftButton);
+      QCOMPARE(platform_->saveRequests.last().defaultSuffix, QString::fromLatin1(target.suffix));
+      QCOMPARE(platform_->saveRequests.last().initialFolder, QString::fromStdString(form_->Folders().graphs));
+      QVERIFY2(Head(path, target.signature.size()) == target.signature, target.file);
+    }
+    QVERIFY(platform_->messages.isEmpty());
+  }
+
+  void theWindowPictureGoesToTheClipboard() {
+    Start();
+    OpenFrom(SlotId::A);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->image().size(), Window()->size());
+  }
+
+  void clickingTheSummaryExplainsIt() {
+    Start();
+    OpenFrom(SlotId::A);
+    auto* summary = Find<QTableWidget>("StringGrid1");
+    QTest::mouseClick(summary->viewport(), Qt::LeftButton, {}, summary->visualItemRect(summary->item(2, 1)).center());
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages.last().caption, MessageText(1));
+    QCOMPARE(platform_->messages.last().text, MessageText(201));
+    QCOMPARE(platform_->messages.last().kind, dorvex::gui::MessageKind::Information);
   }
 };
 

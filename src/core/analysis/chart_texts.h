@@ -10,6 +10,9 @@ namespace dorvex::analysis {
 // labels keep the values the listings show.
 std::string BarLabelText(bool valueLabels, double min, double d, int i);
 
+// A result chart's bottom-axis title while the axis shows bar numbers.
+inline constexpr char kIndexAxisTitle[] = "Index    x";
+
 // Free room between two neighbouring labels of a chart, in percent of a label's width.
 inline constexpr double kLabelSeparationPercent = 30.0;
 

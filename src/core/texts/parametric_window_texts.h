@@ -14,6 +14,10 @@ namespace dorvex::texts {
 // (message 57, "Parametric distribution").
 inline constexpr int kParametricSourceItem = 3;
 
+// The chart's bottom-axis title while the axis shows bar numbers, and its legend's title.
+inline constexpr char kParametricIndexAxisTitle[] = "Index   f(z)";
+inline constexpr char kParametricLegendTitle[] = "p    pf(z)";
+
 // The window's title.
 std::string ParametricWindowTitle(Language language);
 

@@ -6,6 +6,8 @@
 #include <QChartView>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -110,6 +112,19 @@ QStackedBarSeries* BarSeries(const QChartView* view) {
   return nullptr;
 }
 
+// With a title the legend shows one entry, the bars under that title; else none.
+void ShowLegend(QChart* chart, QStackedBarSeries* bars, const QString& title, const QFont& font) {
+  QLegend* legend = chart->legend();
+  legend->setVisible(!title.isEmpty());
+  if (title.isEmpty()) return;
+  legend->setAlignment(Qt::AlignTop);
+  legend->setFont(font);
+  const QList<QLegendMarker*> markers = legend->markers();
+  const QList<QLegendMarker*> ours = legend->markers(bars);
+  for (QLegendMarker* marker : markers) marker->setVisible(marker == ours.constLast());
+  ours.constLast()->setLabel(title);
+}
+
 }  // namespace
 
 void SetupHistogramChart(QChartView* view, const QColor& titleColour) {
@@ -184,9 +199,10 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     QFont axisTitleFont = axisFont;
     axisTitleFont.setBold(true);
     bottom->setTitleFont(axisTitleFont);
-    bottom->setTitleText(picture.labels == AxisLabelMode::Value
-                             ? Message(kValueAxisTitleMessage, picture.language)
-                             : QStringLiteral("Index    x"));
+    const QString indexTitle =
+        picture.indexAxisTitle.isEmpty() ? QString::fromLatin1(analysis::kIndexAxisTitle) : picture.indexAxisTitle;
+    bottom->setTitleText(picture.labels == AxisLabelMode::Value ? Message(kValueAxisTitleMessage, picture.language)
+                                                                : indexTitle);
   }
   const AxisLabelSource source{picture.labels == AxisLabelMode::Value, picture.min, picture.d, picture.count, axisFont};
   ThinAxisLabels(view, bottom, source);
@@ -226,6 +242,8 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     line->attachAxis(bottom);
     line->attachAxis(left);
   }
+
+  ShowLegend(chart, series, picture.legendTitle, axisFont);
 
   if (picture.marks.visible) {
     const analysis::MarkStyle style = picture.marks.style;
@@ -275,6 +293,21 @@ QStringList ChartMarkTexts(const QChartView* view) {
 QStringList ChartShownMarkTexts(const QChartView* view) {
   const ChartMarks* marks = ChartMarks::Of(view->chart());
   return marks != nullptr ? marks->ShownTexts() : QStringList();
+}
+
+QString ChartBottomAxisTitle(const QChartView* view) {
+  const QList<QAbstractAxis*> axes = view->chart()->axes(Qt::Horizontal);
+  return axes.isEmpty() ? QString() : axes.constFirst()->titleText();
+}
+
+QStringList ChartLegendTexts(const QChartView* view) {
+  QStringList texts;
+  const QLegend* legend = view->chart()->legend();
+  if (!legend->isVisible()) return texts;
+  for (const QLegendMarker* marker : legend->markers()) {
+    if (marker->isVisible()) texts << marker->label();
+  }
+  return texts;
 }
 
 int ChartMarksAngle(const QChartView* view) {

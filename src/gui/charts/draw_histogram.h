@@ -56,6 +56,10 @@ struct HistogramPicture {
   QList<QPointF> curve;
   QColor curveColour;
   texts::Language language = texts::Language::English;  // of the bottom axis' title
+  // A result's bottom-axis title in index-label mode; empty: the result charts' own.
+  QString indexAxisTitle;
+  // Shown as a legend of the bars when not empty; the charts have none otherwise.
+  QString legendTitle;
   // Called when the user clicks a bar; may be empty.
   std::function<void()> barClicked;
 };
@@ -89,6 +93,10 @@ QStringList ChartAxisLabels(const QChartView* view);
 QStringList ChartMarkTexts(const QChartView* view);
 // The marks' texts shown after thinning, left to right.
 QStringList ChartShownMarkTexts(const QChartView* view);
+// The bottom axis' title; empty when it has none.
+QString ChartBottomAxisTitle(const QChartView* view);
+// The texts of the legend's visible entries; empty when the legend is hidden.
+QStringList ChartLegendTexts(const QChartView* view);
 // Angle of the data marks in degrees.
 int ChartMarksAngle(const QChartView* view);
 

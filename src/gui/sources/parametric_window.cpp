@@ -483,6 +483,8 @@ void ParametricWindow::Show() {
   for (const auto& [bars, y] : view.curve) picture.curve << QPointF(bars, y);
   picture.curveColour = FromColorRef(kCurveColour);
   picture.language = language_;
+  picture.indexAxisTitle = QString::fromLatin1(texts::kParametricIndexAxisTitle);
+  picture.legendTitle = QString::fromLatin1(texts::kParametricLegendTitle);
   DrawHistogram(chart, picture);
   chart->show();
   computed_ = true;
