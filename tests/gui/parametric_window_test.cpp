@@ -299,7 +299,12 @@ class ParametricWindowTest : public QObject {
   void settingsAreWrittenAtCloseAndReadAtTheNextOpening() {
     settings_->WriteInteger(kSetting, "ParamRozdel-Form12.CBMarks.ItemIndex", 4);
     settings_->WriteInteger(kSetting, "ParamRozdel-Form12.SpinEdAngle.Value", 45);
+    settings_->WriteInteger(kSetting, "ParamRozdel-Form12.Color- GRAF pozadí PR", 0xC0FFC0);
     Start();
+    const QColor background(0xC0, 0xFF, 0xC0);
+    QCOMPARE(Find<QChartView>("Chart1L")->chart()->backgroundBrush().color(), background);
+    QCOMPARE(Find<QComboBox>("CBMarks")->palette().color(QPalette::Button), background);
+    QCOMPARE(Find<QSpinBox>("SpinEdAngle")->palette().color(QPalette::Base), background);
     QCOMPARE(Find<QComboBox>("CBMarks")->currentIndex(), 4);
     QCOMPARE(Find<QSpinBox>("SpinEdAngle")->value(), 45);
     OpenFrom(SlotId::A);
@@ -310,7 +315,7 @@ class ParametricWindowTest : public QObject {
     QCOMPARE(settings_->ReadString(kPosition, "ParamRozdel-Form12.PocetIntervalu", ""), std::string("64"));
     QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.CBMarks.ItemIndex", -1), 4);
     QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.SpinEdAngle.Value", -1), 45);
-    QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.Color- GRAF pozadí PR", -1), 16777215);
+    QCOMPARE(settings_->ReadInteger(kSetting, "ParamRozdel-Form12.Color- GRAF pozadí PR", -1), 0xC0FFC0);
     QVERIFY(settings_->HasKey(kPosition, "ParamRozdel-Form12.width"));
 
     Start();
@@ -356,6 +361,46 @@ class ParametricWindowTest : public QObject {
       QVERIFY2(dorvex::gui::ChartTitleLines(chart)[1].contains(QStringLiteral(": ") + list + QStringLiteral("  F")),
                qPrintable(dorvex::gui::ChartTitleLines(chart)[1]));
     }
+  }
+
+  // The colour settings, here set on the slot controls that keep them, reach the window at its opening.
+  void takesTheMainWindowsFontsAndColours() {
+    Start();
+    QFont tableFont(QStringLiteral("DejaVu Serif"), 11);
+    QFont editFont(QStringLiteral("DejaVu Sans Mono"), 12);
+    for (QFont* font : {&tableFont, &editFont}) {  // whole fonts, as a font dialog gives them
+      font->setBold(false);
+      font->setItalic(false);
+    }
+    const QColor tableText(0, 100, 0), editText(120, 0, 0), editBackground(255, 255, 200);
+    auto* grid = Main<QTableWidget>("StringGrid3");
+    grid->setFont(tableFont);
+    QPalette gridColours = grid->palette();
+    gridColours.setColor(QPalette::Text, tableText);
+    grid->setPalette(gridColours);
+    auto* multiple = Main<QLineEdit>("Edit_NasA");
+    multiple->setFont(editFont);
+    QPalette editColours = multiple->palette();
+    editColours.setColor(QPalette::Text, editText);
+    editColours.setColor(QPalette::Base, editBackground);
+    multiple->setPalette(editColours);
+
+    OpenFrom(SlotId::B);
+    for (const char* name : {"LabPara1", "Label4", "Label11"}) {
+      QCOMPARE(Find<QLabel>(name)->font(), tableFont);
+      QCOMPARE(Find<QLabel>(name)->palette().color(QPalette::WindowText), tableText);
+    }
+    for (const char* name : {"StringGrid1", "StringGrid2"}) {
+      QCOMPARE(Find<QTableWidget>(name)->font(), tableFont);
+      QCOMPARE(Find<QTableWidget>(name)->palette().color(QPalette::Text), tableText);
+    }
+    for (const char* name : {"EdPara1", "EdPara4", "EdPocetIntervalu", "EdEps"}) {
+      QCOMPARE(Find<QLineEdit>(name)->font(), editFont);
+      QCOMPARE(Find<QLineEdit>(name)->palette().color(QPalette::Text), editText);
+      QCOMPARE(Find<QLineEdit>(name)->palette().color(QPalette::Base), editBackground);
+    }
+    // The parametric bars' colour of the colour settings.
+    QCOMPARE(dorvex::gui::ChartBarColour(Find<QChartView>("Chart1L"), 0), QColor(0xA6, 0xCA, 0xF0));
   }
 
   void theCharacteristicsBoxReportsTheComputedHistogram() {

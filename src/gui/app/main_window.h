@@ -398,6 +398,7 @@ class MainWindow : public QMainWindow {
   unsigned resultBarColour_ = 0xF0CAA6;
   unsigned valueColour_ = 0x0000FF;
   unsigned quantileColour_ = 0xFF0000;
+  unsigned parametricBarColour_ = 0xF0CAA6;  // bars of the generated histograms
 
   bool endedAtStart_ = false;
   bool settingsWritten_ = false;

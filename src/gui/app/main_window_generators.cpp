@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include "app/main_window.h"
+#include "app/color_ref.h"
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "sources/parametric_display.h"
@@ -38,8 +40,16 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});
   Input(slot).multipleField->setEnabled(false);
   EnableForGenerator(false);
+  // The colour settings live in the slot controls: A's summary table and multiple field.
+  const InputControls& a = Input(SlotId::A);
+  const ParametricLook look{a.summaryGrid->font(),
+                            a.summaryGrid->palette().color(QPalette::Text),
+                            a.multipleField->font(),
+                            a.multipleField->palette().color(QPalette::Text),
+                            a.multipleField->palette().color(QPalette::Base),
+                            FromColorRef(parametricBarColour_)};
   parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(),
-                             !highlightOffItem->isChecked(), separators_});
+                             !highlightOffItem->isChecked(), separators_, look});
 }
 
 void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {

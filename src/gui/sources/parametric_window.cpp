@@ -63,9 +63,9 @@ constexpr char kAngleKey[] = "ParamRozdel-Form12.SpinEdAngle.Value";
 constexpr int kDefaultWidth = 886;
 constexpr int kDefaultHeight = 600;
 constexpr unsigned kWhite = 16777215;
-constexpr unsigned kBarColour = 0x00FFFF;    // the input slots' bars
+constexpr unsigned kBarColour = 0xF0CAA6;    // the parametric bars when the opener gives none
 constexpr unsigned kFrameColour = 0x00B9B9;  // the input slots' frame
-constexpr unsigned kCurveColour = 0x800000;  // dark blue over the yellow bars
+constexpr unsigned kCurveColour = 0x000080;  // dark red, apart from the bars' blue
 constexpr int kSummaryRows = 6;
 constexpr int kWriteErrorCode = 23;  // a picture that could not be written
 constexpr int kFirstParameterDefaults = 4;
@@ -294,6 +294,13 @@ void ParametricWindow::ReadSettings() {
   countField->setText(lastCount_);
   const unsigned colour = static_cast<unsigned>(settings_->ReadInteger(kSectionSetting, kColourKey, kWhite));
   chart->chart()->setBackgroundBrush(FromColorRef(colour));
+  // The marks controls sit on the chart's colour.
+  for (QWidget* w : std::initializer_list<QWidget*>{marksList, angleBox}) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, FromColorRef(colour));
+    palette.setColor(QPalette::Button, FromColorRef(colour));
+    w->setPalette(palette);
+  }
   marksList->setCurrentIndex(std::clamp(settings_->ReadInteger(kSectionSetting, kMarksKey, 2), 0,
                                         marksList->count() - 1));
   angleBox->setValue(settings_->ReadInteger(kSectionSetting, kAngleKey, 90));
@@ -314,8 +321,30 @@ void ParametricWindow::WriteSettings() {
   settings_->WriteInteger(kSectionSetting, kAngleKey, angleBox->value());
 }
 
+void ParametricWindow::ApplyLook(const ParametricLook& look) {
+  const auto paint = [](QWidget* w, const QFont& font, QPalette::ColorRole role, const QColor& colour) {
+    w->setFont(font);
+    if (!colour.isValid()) return;
+    QPalette palette = w->palette();
+    palette.setColor(role, colour);
+    w->setPalette(palette);
+  };
+  for (QWidget* w : std::initializer_list<QWidget*>{typeLabel, countLabel, epsLabel, minLabel, maxLabel}) {
+    paint(w, look.tableFont, QPalette::WindowText, look.tableText);
+  }
+  for (QLabel* label : parameterLabels) paint(label, look.tableFont, QPalette::WindowText, look.tableText);
+  for (QTableWidget* grid : {summaryGrid, intervalGrid}) paint(grid, look.tableFont, QPalette::Text, look.tableText);
+  std::vector<QLineEdit*> edits{countField, epsField, minField, maxField};
+  edits.insert(edits.end(), std::begin(parameterFields), std::end(parameterFields));
+  for (QLineEdit* field : edits) {
+    paint(field, look.editFont, QPalette::Text, look.editText);
+    paint(field, look.editFont, QPalette::Base, look.editBackground);
+  }
+}
+
 void ParametricWindow::OpenFor(const ParametricOpening& opening) {
   opening_ = opening;
+  ApplyLook(opening.look);
   resetting_ = true;
   axisLabelsList->setCurrentIndex(opening.valueLabels ? 1 : 0);
   ResetDisplay();
@@ -474,7 +503,7 @@ void ParametricWindow::Show() {
   picture.probabilities = view.bars.P.data() + 1;
   picture.count = view.bars.N;
   picture.frame = FromColorRef(kFrameColour);
-  picture.bar = FromColorRef(kBarColour);
+  picture.bar = opening_.look.bars.isValid() ? opening_.look.bars : FromColorRef(kBarColour);
   picture.d = view.bars.d;
   picture.min = view.bars.Min;
   picture.labels = axisLabelsList->currentIndex() == 1 ? AxisLabelMode::Value : AxisLabelMode::Index;

@@ -5,6 +5,8 @@
 // table, Xmin, Xmax, median, mode and what the range leaves out). Closing hands the
 // last histogram to the slot it was opened for.
 
+#include <QColor>
+#include <QFont>
 #include <QWidget>
 #include <string>
 
@@ -37,6 +39,17 @@ namespace dorvex::gui {
 
 class ChartToolBar;
 
+// The main window's fonts and colours the window takes; an invalid colour leaves the
+// window's own.
+struct ParametricLook {
+  QFont tableFont;  // labels and tables
+  QColor tableText;
+  QFont editFont;  // edit fields
+  QColor editText;
+  QColor editBackground;
+  QColor bars;
+};
+
 // What the main window tells the window when it opens it.
 struct ParametricOpening {
   model::SlotId slot = model::SlotId::A;
@@ -44,6 +57,7 @@ struct ParametricOpening {
   bool chartToolBar = false;        // the main window's chart-tool-bar option
   bool gridColours = true;          // the interval table is coloured
   workbench::DateTimeSeparators separators;  // of the chart's date line
+  ParametricLook look;
 };
 
 class ParametricWindow : public QWidget {
@@ -78,6 +92,7 @@ class ParametricWindow : public QWidget {
   void ConnectControls();
   void ApplyTexts();
   void ReadSettings();
+  void ApplyLook(const ParametricLook& look);
   void WriteSettings();
 
   // The display as on opening: chart hidden, range fields and the first table cells
