@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QToolButton>
 #include <QScreen>
 #include <QChartView>
@@ -50,6 +51,16 @@ QString Number(double x) { return QString::fromStdString(dorvex::statvex::Displa
 QString CellNumber(double x) { return QString::fromStdString(dorvex::statvex::NumberText(x)); }
 QString MessageText(int number) {
   return QString::fromStdString(dorvex::texts::MessageText(number, dorvex::texts::Language::English));
+}
+
+// The texts the chart's scene shows (titles, labels, legend).
+QStringList SceneTexts(const QChartView* view) {
+  QStringList texts;
+  for (const QGraphicsItem* item : view->scene()->items()) {
+    if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text != nullptr && item->isVisible())
+      texts << text->toPlainText();
+  }
+  return texts;
 }
 
 QByteArray Head(const QString& path, int bytes) {
@@ -335,12 +346,12 @@ class ParametricWindowTest : public QObject {
     QTest::keyClick(labels, Qt::Key_Up);
     QApplication::processEvents();
     QCOMPARE(labels->currentIndex(), 0);
-    QCOMPARE(dorvex::gui::ChartBottomAxisTitle(chart), QStringLiteral("Index   f(z)"));
-    QCOMPARE(dorvex::gui::ChartLegendTexts(chart), QStringList{QStringLiteral("p    pf(z)")});
+    QVERIFY(SceneTexts(chart).contains(QStringLiteral("Index   f(z)")));
+    QVERIFY(SceneTexts(chart).contains(QStringLiteral("p    pf(z)")));
     QTest::keyClick(labels, Qt::Key_Down);
     QApplication::processEvents();
-    QCOMPARE(dorvex::gui::ChartBottomAxisTitle(chart), MessageText(208));
-    QCOMPARE(dorvex::gui::ChartLegendTexts(chart), QStringList{QStringLiteral("p    pf(z)")});
+    QVERIFY(SceneTexts(chart).contains(MessageText(208)));
+    QVERIFY(SceneTexts(chart).contains(QStringLiteral("p    pf(z)")));
     QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
     QVERIFY(dorvex::gui::ChartLegendTexts(Main<QChartView>("Chart_A")).isEmpty());
   }

@@ -45,6 +45,9 @@ void SetTitleLines(QChart* chart, const QStringList& lines) {
   chart->setTitle(escaped.join(QStringLiteral("<br>")));
 }
 
+// The chart component shows its texts as rich text, which folds runs of blanks into one.
+QString KeepBlanks(QString text) { return text.replace(QLatin1Char(' '), QChar(0x00A0)); }
+
 void RemoveBarsAndAxes(QChart* chart) {
   ChartMarks::RemoveFrom(chart);
   chart->removeAllSeries();
@@ -122,7 +125,7 @@ void ShowLegend(QChart* chart, QStackedBarSeries* bars, const QString& title, co
   const QList<QLegendMarker*> markers = legend->markers();
   const QList<QLegendMarker*> ours = legend->markers(bars);
   for (QLegendMarker* marker : markers) marker->setVisible(marker == ours.constLast());
-  ours.constLast()->setLabel(title);
+  ours.constLast()->setLabel(KeepBlanks(title));
 }
 
 }  // namespace
@@ -201,8 +204,8 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     bottom->setTitleFont(axisTitleFont);
     const QString indexTitle =
         picture.indexAxisTitle.isEmpty() ? QString::fromLatin1(analysis::kIndexAxisTitle) : picture.indexAxisTitle;
-    bottom->setTitleText(picture.labels == AxisLabelMode::Value ? Message(kValueAxisTitleMessage, picture.language)
-                                                                : indexTitle);
+    bottom->setTitleText(KeepBlanks(
+        picture.labels == AxisLabelMode::Value ? Message(kValueAxisTitleMessage, picture.language) : indexTitle));
   }
   const AxisLabelSource source{picture.labels == AxisLabelMode::Value, picture.min, picture.d, picture.count, axisFont};
   ThinAxisLabels(view, bottom, source);
@@ -293,11 +296,6 @@ QStringList ChartMarkTexts(const QChartView* view) {
 QStringList ChartShownMarkTexts(const QChartView* view) {
   const ChartMarks* marks = ChartMarks::Of(view->chart());
   return marks != nullptr ? marks->ShownTexts() : QStringList();
-}
-
-QString ChartBottomAxisTitle(const QChartView* view) {
-  const QList<QAbstractAxis*> axes = view->chart()->axes(Qt::Horizontal);
-  return axes.isEmpty() ? QString() : axes.constFirst()->titleText();
 }
 
 QStringList ChartLegendTexts(const QChartView* view) {

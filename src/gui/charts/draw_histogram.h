@@ -93,8 +93,6 @@ QStringList ChartAxisLabels(const QChartView* view);
 QStringList ChartMarkTexts(const QChartView* view);
 // The marks' texts shown after thinning, left to right.
 QStringList ChartShownMarkTexts(const QChartView* view);
-// The bottom axis' title; empty when it has none.
-QString ChartBottomAxisTitle(const QChartView* view);
 // The texts of the legend's visible entries; empty when the legend is hidden.
 QStringList ChartLegendTexts(const QChartView* view);
 // Angle of the data marks in degrees.
