@@ -414,6 +414,26 @@ class ParametricWindowTest : public QObject {
     QCOMPARE(dorvex::gui::ChartBarColour(Find<QChartView>("Chart1L"), 0), QColor(0xA6, 0xCA, 0xF0));
   }
 
+  // Whichever bar the last bottom-axis label stands on, the chart shows all of it.
+  void theLastAxisLabelIsWhole() {
+    Start();
+    OpenFrom(SlotId::A);
+    auto* chart = Find<QChartView>("Chart1L");
+    for (int n = 20; n <= 80; ++n) {
+      TypeAndLeave("EdPocetIntervalu", QString::number(n));
+      QApplication::processEvents();
+      const QString last = dorvex::gui::ChartAxisLabels(chart).constLast();
+      bool found = false;
+      for (const QGraphicsItem* item : chart->scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (text == nullptr || !item->isVisible() || text->toPlainText() != last) continue;
+        found = true;
+        QVERIFY2(item->sceneBoundingRect().right() <= chart->width(), qPrintable(QStringLiteral("N %1").arg(n)));
+      }
+      QVERIFY2(found, qPrintable(last));
+    }
+  }
+
   void theCharacteristicsBoxReportsTheComputedHistogram() {
     Start();
     OpenFrom(SlotId::A);

@@ -29,6 +29,7 @@ constexpr char kLabelStepProperty[] = "dorvexLabelStep";
 // The chart component keeps this much free on either side of an axis label and
 // cuts a label that does not fit its share with the free room.
 constexpr int kAxisLabelPadding = 5;
+constexpr int kChartMargin = 2;
 // Outlines part the bars while they are wide; on hundreds of one-pixel bars they
 // would hide the bar colour.
 constexpr int kMostOutlinedBars = 64;
@@ -81,12 +82,18 @@ double PlotWidth(const QChartView* view) {
   return laidOut > 0.0 ? laidOut : std::max(40.0, view->width() - 70.0);
 }
 
-// Puts every step-th label on the axis, the step fitting the labels into the plot's width.
-void ThinAxisLabels(QChartView* view, QCategoryAxis* bottom, const AxisLabelSource& source) {
+// Width of the widest label, from a sample of at most about 64 of them.
+int WidestLabel(const AxisLabelSource& source) {
   const QFontMetrics metrics(source.font);
   int widest = 1;
   const int probe = std::max(1, source.count / 64);
   for (int i = 0; i < source.count; i += probe) widest = std::max(widest, metrics.horizontalAdvance(BarLabel(source, i)));
+  return widest;
+}
+
+// Puts every step-th label on the axis, the step fitting the labels into the plot's width.
+void ThinAxisLabels(QChartView* view, QCategoryAxis* bottom, const AxisLabelSource& source) {
+  const int widest = WidestLabel(source);
   const int step = analysis::LabelStep(source.count, widest + 2 * kAxisLabelPadding, PlotWidth(view));
   QChart* chart = view->chart();
   if (chart->property(kLabelStepProperty).toInt() == step) return;
@@ -133,7 +140,7 @@ void ShowLegend(QChart* chart, QStackedBarSeries* bars, const QString& title, co
 void SetupHistogramChart(QChartView* view, const QColor& titleColour) {
   auto* chart = new QChart();
   chart->legend()->hide();
-  chart->setMargins(QMargins(2, 2, 2, 2));
+  chart->setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, kChartMargin));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setBackgroundRoundness(0);
   chart->setTitleBrush(titleColour);
@@ -208,6 +215,9 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
         picture.labels == AxisLabelMode::Value ? Message(kValueAxisTitleMessage, picture.language) : indexTitle));
   }
   const AxisLabelSource source{picture.labels == AxisLabelMode::Value, picture.min, picture.d, picture.count, axisFont};
+  // A label on the last bar stands half beyond the plot; the right margin keeps it whole.
+  chart->setMargins(QMargins(kChartMargin, kChartMargin,
+                             std::max(kChartMargin, WidestLabel(source) / 2 + kAxisLabelPadding), kChartMargin));
   ThinAxisLabels(view, bottom, source);
   chart->addAxis(bottom, Qt::AlignBottom);
   series->attachAxis(bottom);
