@@ -63,6 +63,12 @@ QStringList SceneTexts(const QChartView* view) {
   return texts;
 }
 
+// Lets the chart lay out anew and drop the items of its previous drawing.
+void Settle() {
+  QApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QByteArray Head(const QString& path, int bytes) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -344,14 +350,16 @@ class ParametricWindowTest : public QObject {
     auto* labels = Find<QComboBox>("CBValInd");
     labels->setFocus();
     QTest::keyClick(labels, Qt::Key_Up);
-    QApplication::processEvents();
+    Settle();
     QCOMPARE(labels->currentIndex(), 0);
     QVERIFY(SceneTexts(chart).contains(QStringLiteral("Index   f(z)")));
-    QVERIFY(SceneTexts(chart).contains(QStringLiteral("p    pf(z)")));
+    QVERIFY(!SceneTexts(chart).contains(MessageText(208)));
+    QCOMPARE(SceneTexts(chart).count(QStringLiteral("p    pf(z)")), 1);
     QTest::keyClick(labels, Qt::Key_Down);
-    QApplication::processEvents();
+    Settle();
     QVERIFY(SceneTexts(chart).contains(MessageText(208)));
-    QVERIFY(SceneTexts(chart).contains(QStringLiteral("p    pf(z)")));
+    QVERIFY(!SceneTexts(chart).contains(QStringLiteral("Index   f(z)")));
+    QCOMPARE(SceneTexts(chart).count(QStringLiteral("p    pf(z)")), 1);
     QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
     QVERIFY(dorvex::gui::ChartLegendTexts(Main<QChartView>("Chart_A")).isEmpty());
   }
@@ -386,14 +394,17 @@ class ParametricWindowTest : public QObject {
     const QColor tableText(0, 100, 0), editText(120, 0, 0), editBackground(255, 255, 200);
     auto* grid = Main<QTableWidget>("StringGrid3");
     grid->setFont(tableFont);
+    // The colours of a usable control; a disabled one keeps the platform's grey.
     QPalette gridColours = grid->palette();
-    gridColours.setColor(QPalette::Text, tableText);
+    QPalette editColours = Main<QLineEdit>("Edit_NasA")->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      gridColours.setColor(group, QPalette::Text, tableText);
+      editColours.setColor(group, QPalette::Text, editText);
+      editColours.setColor(group, QPalette::Base, editBackground);
+    }
     grid->setPalette(gridColours);
     auto* multiple = Main<QLineEdit>("Edit_NasA");
     multiple->setFont(editFont);
-    QPalette editColours = multiple->palette();
-    editColours.setColor(QPalette::Text, editText);
-    editColours.setColor(QPalette::Base, editBackground);
     multiple->setPalette(editColours);
 
     OpenFrom(SlotId::B);

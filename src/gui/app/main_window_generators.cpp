@@ -42,11 +42,12 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   EnableForGenerator(false);
   // The colour settings live in the slot controls: A's summary table and multiple field.
   const InputControls& a = Input(SlotId::A);
+  // The slot was just cleared and its multiple disabled: the colours of a usable control.
   const ParametricLook look{a.summaryGrid->font(),
-                            a.summaryGrid->palette().color(QPalette::Text),
+                            a.summaryGrid->palette().color(QPalette::Active, QPalette::Text),
                             a.multipleField->font(),
-                            a.multipleField->palette().color(QPalette::Text),
-                            a.multipleField->palette().color(QPalette::Base),
+                            a.multipleField->palette().color(QPalette::Active, QPalette::Text),
+                            a.multipleField->palette().color(QPalette::Active, QPalette::Base),
                             FromColorRef(parametricBarColour_)};
   parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(),
                              !highlightOffItem->isChecked(), separators_, look});
