@@ -40,9 +40,9 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
   ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});
   Input(slot).multipleField->setEnabled(false);
   EnableForGenerator(false);
-  // The colour settings live in the slot controls: A's summary table and multiple field.
+  // The colour settings live in A's summary table and multiple field; the Active colours,
+  // as the multiple may just have been disabled.
   const InputControls& a = Input(SlotId::A);
-  // The slot was just cleared and its multiple disabled: the colours of a usable control.
   const ParametricLook look{a.summaryGrid->font(),
                             a.summaryGrid->palette().color(QPalette::Active, QPalette::Text),
                             a.multipleField->font(),
