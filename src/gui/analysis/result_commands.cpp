@@ -5,17 +5,20 @@
 #include <QUrl>
 
 #include "analysis/characteristics.h"
+#include "charts/chart_export.h"
 #include "app/qt_text.h"
 #include "model/distribution_file_writer.h"
 #include "model/report_error.h"
 #include "texts/desktop_texts.h"
+#include "texts/main_window_texts.h"
 #include "texts/messages.h"
 
 namespace dorvex::gui {
 
 namespace {
 
-constexpr int kOverwriteQuestion = 21;
+constexpr int kWriteErrorCode = 23;
+
 constexpr int kResultHistogramName = 155;
 constexpr int kResultReportName = 43;
 constexpr int kCharacteristicsTitle = 79;
@@ -67,8 +70,7 @@ QString AskSavePath(const PlatformServices& services, const FileDialogRequest& r
   const QString path = services.files->GetSaveFileName(request);
   if (path.isEmpty()) return {};
   if (QFileInfo::exists(path)) {
-    const QString question = ToQt(
-        texts::InsertText(texts::MessageText(kOverwriteQuestion, language), ToStd(QDir::toNativeSeparators(path))));
+    const QString question = ToQt(texts::OverwriteQuestion(ToStd(QDir::toNativeSeparators(path)), language));
     const int answer = services.messages->DefMessageDlg(Message(texts::kTitleConfirmation, language), question,
                                                         MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);
     if (answer != kResultYes) return {};
@@ -130,6 +132,22 @@ void OpenInSpreadsheet(const PlatformServices& services, const QString& path, te
   if (services.desktop->OpenUrl(QUrl::fromLocalFile(path))) return;
   ShowDesktopWarning(services, texts::SpreadsheetNotOpenedText(ToStd(QDir::toNativeSeparators(path)), language),
                      language);
+}
+
+std::optional<model::ModelError> SaveChartAs(const PlatformServices& services, QChartView* chart,
+                                             const QString& folder, analysis::PictureFormat target,
+                                             texts::Language language) {
+  const texts::FileDialogTexts dialog = texts::PictureSaveDialog(analysis::PictureSuffix(target), language);
+  FileDialogRequest request;
+  request.title = ToQt(dialog.title);
+  request.initialFolder = folder;
+  request.defaultSuffix = ToQt(dialog.defaultSuffix);
+  for (const std::string& filter : dialog.filters) request.filters << ToQt(filter);
+  const QString path = AskSavePath(services, request, language);
+  if (path.isEmpty()) return std::nullopt;
+  if (SaveChartPicture(chart, path, analysis::PictureFormatOfFile(ToStd(path), target))) return std::nullopt;
+  // The file there is untouched: pictures are written through a temporary file.
+  return model::ModelError{kWriteErrorCode, ToStd(path), {}, 0};
 }
 
 }  // namespace dorvex::gui

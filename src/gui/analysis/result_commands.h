@@ -4,13 +4,19 @@
 // report, and handing a document to the word processor.
 
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "app/platform_services.h"
 #include "engine/engine.h"
 #include "model/histogram.h"
+#include "analysis/picture_files.h"
 #include "analysis/result_report.h"
 #include "texts/language.h"
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
 
 namespace dorvex::gui {
 
@@ -53,6 +59,14 @@ void OpenInSpreadsheet(const PlatformServices& services, const QString& path, te
 // existing file. Returns the path to write, or an empty text when cancelled or
 // refused.
 QString AskSavePath(const PlatformServices& services, const FileDialogRequest& request, texts::Language language);
+
+// Asks for a picture file in `folder` (the dialog offers `target`'s kind; the overwrite
+// question included) and writes `chart` in the format the chosen file's extension
+// names, `target` when it names none. The write error (code 23) when the file could
+// not be written; empty when written or cancelled.
+std::optional<model::ModelError> SaveChartAs(const PlatformServices& services, QChartView* chart,
+                                             const QString& folder, analysis::PictureFormat target,
+                                             texts::Language language);
 
 // Shows `error` in the error box.
 void ShowModelError(const PlatformServices& services, const model::ModelError& error, texts::Language language);

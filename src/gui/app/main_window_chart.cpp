@@ -6,22 +6,21 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "analysis/chart_texts.h"
+#include "analysis/result_commands.h"
 #include "app/color_ref.h"
 #include "app/hints.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "charts/chart_export.h"
 #include "charts/draw_histogram.h"
-#include "settings/chart_colours.h"
 #include "engine/queries.h"
-#include "analysis/chart_texts.h"
+#include "settings/chart_colours.h"
 #include "texts/main_window_texts.h"
 
 namespace dorvex::gui {
@@ -30,7 +29,6 @@ namespace {
 
 constexpr int kZoomInHintMessage = 162;
 constexpr int kZoomOutHintMessage = 163;
-constexpr int kWriteErrorCode = 23;
 
 }  // namespace
 
@@ -165,26 +163,8 @@ void MainWindow::ExportChartClick() {
   if (metafileTargetItem->isChecked()) target = PictureFormat::Svg;
   if (jpegTargetItem->isChecked()) target = PictureFormat::Jpeg;
   if (pngTargetItem->isChecked()) target = PictureFormat::Png;
-  const texts::FileDialogTexts dialog = texts::PictureSaveDialog(analysis::PictureSuffix(target), language_);
-  FileDialogRequest request;
-  request.title = ToQt(dialog.title);
-  request.initialFolder = ToQt(folders_.graphs);
-  request.defaultSuffix = ToQt(dialog.defaultSuffix);
-  for (const std::string& filter : dialog.filters) request.filters << ToQt(filter);
-  request.filterIndex = 0;
-  const QString path = services_.files->GetSaveFileName(request);
-  if (path.isEmpty()) return;
-  if (QFileInfo::exists(path)) {
-    const QString question = ToQt(texts::OverwriteQuestion(ToStd(QDir::toNativeSeparators(path)), language_));
-    const int answer = services_.messages->DefMessageDlg(Message(texts::kTitleConfirmation, language_), question,
-                                                         MessageKind::Confirmation, MessageButtons::YesNo,
-                                                         kResultYes);
-    if (answer != kResultYes) return;
-  }
-  // The file's extension decides its format; the target only when it names none.
-  if (!SaveChartPicture(resultChart, path, analysis::PictureFormatOfFile(ToStd(path), target))) {
-    // A picture that could not be written is said so; the file there is untouched.
-    ReportError({kWriteErrorCode, ToStd(path), {}, 0});
+  if (const auto error = SaveChartAs(services_, resultChart, ToQt(folders_.graphs), target, language_)) {
+    ReportError(*error);
   }
 }
 

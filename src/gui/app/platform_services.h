@@ -30,7 +30,7 @@ class MessageBoxService {
   virtual int DefMessageDlg(const QString& caption, const QString& text, MessageKind kind,
                             MessageButtons buttons, int defaultResult) = 0;
   // An information box with an OK button whose text is set in a fixed-pitch font, so
-  // that the columns of a report (label, tab, value) line up.
+  // that a report laid out in columns of blanks keeps them.
   virtual void ShowReport(const QString& caption, const QString& text) = 0;
   // The language the buttons speak ("Yes"/"Ano"); the windows pass theirs on a switch.
   virtual void SetLanguage(texts::Language language) = 0;

@@ -41,24 +41,6 @@ void KeepTitleWhole(QMessageBox& box, const QString& caption) {
   }
 }
 
-// Tabs expanded to the next multiple of 8 columns, for a fixed-pitch font.
-QString ExpandTabs(const QString& text) {
-  constexpr int kTabWidth = 8;
-  QString out;
-  int column = 0;
-  for (const QChar c : text) {
-    if (c == QLatin1Char('\t')) {
-      const int spaces = kTabWidth - column % kTabWidth;
-      out.append(QString(spaces, QLatin1Char(' ')));
-      column += spaces;
-    } else {
-      out.append(c);
-      column = c == QLatin1Char('\n') ? 0 : column + 1;
-    }
-  }
-  return out;
-}
-
 QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
     case MessageKind::Warning: return QMessageBox::Warning;
@@ -133,7 +115,7 @@ int QtPlatformServices::DefMessageDlg(const QString& caption, const QString& tex
 }
 
 void QtPlatformServices::ShowReport(const QString& caption, const QString& text) {
-  QMessageBox box(QMessageBox::Information, caption, ExpandTabs(PlainLines(text)), QMessageBox::NoButton,
+  QMessageBox box(QMessageBox::Information, caption, PlainLines(text), QMessageBox::NoButton,
                   DialogParent());
   KeepTitleWhole(box, caption);
   if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {

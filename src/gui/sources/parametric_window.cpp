@@ -67,7 +67,6 @@ constexpr unsigned kBarColour = 0xF0CAA6;    // the parametric bars when the ope
 constexpr unsigned kFrameColour = 0x00B9B9;  // the input slots' frame
 constexpr unsigned kCurveColour = 0x000080;  // dark red, apart from the bars' blue
 constexpr int kSummaryRows = 6;
-constexpr int kWriteErrorCode = 23;  // a picture that could not be written
 constexpr int kFirstParameterDefaults = 4;
 
 // The types whose third parameter is typed (the others compute it or have none).
@@ -610,17 +609,8 @@ void ParametricWindow::ExportChart() {
   PictureFormat target = PictureFormat::Bmp;
   if (metafileItem->isChecked()) target = PictureFormat::Svg;
   if (jpegItem->isChecked()) target = PictureFormat::Jpeg;
-  const texts::FileDialogTexts dialog = texts::PictureSaveDialog(analysis::PictureSuffix(target), language_);
-  FileDialogRequest request;
-  request.title = ToQt(dialog.title);
-  request.initialFolder = graphsFolder_;
-  request.defaultSuffix = ToQt(dialog.defaultSuffix);
-  for (const std::string& filter : dialog.filters) request.filters << ToQt(filter);
-  const QString path = AskSavePath(services_, request, language_);
-  if (path.isEmpty()) return;
-  // The file's extension decides its format; the target only when it names none.
-  if (!SaveChartPicture(chart, path, analysis::PictureFormatOfFile(ToStd(path), target))) {
-    ShowModelError(services_, {kWriteErrorCode, ToStd(path), {}, 0}, language_);
+  if (const auto error = SaveChartAs(services_, chart, graphsFolder_, target, language_)) {
+    ShowModelError(services_, *error, language_);
   }
 }
 

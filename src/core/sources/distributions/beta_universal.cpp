@@ -132,7 +132,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("alfa=" + t[0] + ",beta=" + t[1] + "a=" + t[2] + ",b=" + t[3] + ")");
 }
 
-
 Support Interval(const Parameters& p) { return {p[2], p[3]}; }
 
 }  // namespace

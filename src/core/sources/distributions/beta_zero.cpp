@@ -72,7 +72,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("alfa=" + t[0] + ",beta=" + t[1] + ")");
 }
 
-
 Support UnitInterval(const Parameters&) { return {0.0L, 1.0L}; }
 
 }  // namespace

@@ -28,7 +28,6 @@ RangeOutcome Range(const RangeInputs& in) {
   return r;
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   return {std::atan2(1.0L, (p[0] - Min) / p[1]) / kPi, std::atan2(1.0L, (Max - p[0]) / p[1]) / kPi};
 }

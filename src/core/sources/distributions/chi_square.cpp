@@ -32,9 +32,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("n=" + t[0] + ")");
 }
 
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
-
 }  // namespace
 
 constinit const Distribution kChiSquareType = {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -77,5 +78,8 @@ FitOutcome Rejected(int message = 0);
 FitOutcome FaultedFit(numeric::FpFault fault);
 // The first fault among freshly computed estimates.
 numeric::FpFault FaultAmong(std::initializer_list<long double> values);
+
+// The support of a density that lives on x >= 0, whatever the parameters.
+inline Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
 
 }  // namespace dorvex::sources::kit

@@ -36,7 +36,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",Beta=" + t[1] + ")");
 }
 
-
 // F(x) = exp(-exp((Mi - x) / Beta)).
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   return {std::exp(-std::exp((p[0] - Min) / p[1])), -std::expm1(-std::exp((p[0] - Max) / p[1]))};

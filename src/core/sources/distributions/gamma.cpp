@@ -50,9 +50,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("k=" + t[0] + ",theta=" + t[1] + ")");
 }
 
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
-
 }  // namespace
 
 constinit const Distribution kGammaType = {

@@ -54,7 +54,6 @@ FitOutcome FitSmallest(const FitSample& sample, ParameterTexts& t) {
   return FitMoments(sample, t);
 }
 
-
 // Type I: F(x) = exp(-exp(-alpha (x - u))); type II: 1 - exp(-exp(alpha (x - u))).
 template <int side>
 CutTails Cut(const Parameters& p, long double Min, long double Max) {

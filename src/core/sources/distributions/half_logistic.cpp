@@ -31,7 +31,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Delta=" + t[0] + ")");
 }
 
-
 // The distribution is the density from delta on: its tail above x is
 // S(x) / S(delta) with S(x) = 2 e^-x / (1 + e^-x).
 CutTails Cut(const Parameters& p, long double Min, long double Max) {

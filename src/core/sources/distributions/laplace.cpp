@@ -30,7 +30,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto below = [&](long double x) {
     const long double t = (x - p[0]) / p[1];

@@ -27,14 +27,11 @@ RangeOutcome Range(const RangeInputs& in) {
   return PositiveFromZero(in.f, in.p[0] / 3.0L, in.p[0] * 0.001L, in.eps);
 }
 
-
 // F(x) = erfc(sqrt(c / 2x)).
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto root = [&](long double x) { return std::sqrt(p[0] / (2.0L * x)); };
   return {Min <= 0.0L ? 0.0L : std::erfc(root(Min)), Max <= 0.0L ? 1.0L : std::erf(root(Max))};
 }
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
 
 }  // namespace
 

@@ -33,7 +33,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ", s=" + t[1] + ")");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   return {1.0L / (1.0L + std::exp((p[0] - Min) / p[1])), 1.0L / (1.0L + std::exp((Max - p[0]) / p[1]))};
 }

@@ -55,7 +55,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",Sigma=" + t[1] + ")");
 }
 
-
 // ln x is normal with variance ln C about ln(Mi / sqrt C).
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const long double C = 1.0L + (p[1] / p[0]) * (p[1] / p[0]);
@@ -63,8 +62,6 @@ CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto z = [&](long double x) { return std::log(std::sqrt(C) * x / p[0]) / scale; };
   return {Min <= 0.0L ? 0.0L : 0.5L * std::erfc(-z(Min)), Max <= 0.0L ? 1.0L : 0.5L * std::erfc(z(Max))};
 }
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
 
 }  // namespace
 

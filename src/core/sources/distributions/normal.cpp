@@ -35,7 +35,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",Sigma=" + t[1] + ")");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const long double scale = p[1] * std::numbers::sqrt2_v<long double>;
   return {0.5L * std::erfc((p[0] - Min) / scale), 0.5L * std::erfc((Max - p[0]) / scale)};

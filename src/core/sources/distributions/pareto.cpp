@@ -28,7 +28,6 @@ RangeOutcome Range(const RangeInputs& in) {
   return Searched(RightTail(in.f, xm, h, in.eps, true), h);
 }
 
-
 // F(x) = 1 - (Xm / x)^k from Xm on.
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   return {Min <= p[0] ? 0.0L : -std::expm1(p[1] * std::log(p[0] / Min)),

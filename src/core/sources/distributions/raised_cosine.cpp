@@ -34,7 +34,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Mi=" + t[0] + ",s=" + t[1] + ")");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto below = [&](long double x) {
     const long double z = std::clamp((x - p[0]) / p[1], -1.0L, 1.0L);

@@ -31,13 +31,10 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("Sigma=" + t[0] + ")");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto half = [&](long double x) { return 0.5L * (x / p[0]) * (x / p[0]); };
   return {Min <= 0.0L ? 0.0L : -std::expm1(-half(Min)), Max <= 0.0L ? 1.0L : std::exp(-half(Max))};
 }
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
 
 }  // namespace
 

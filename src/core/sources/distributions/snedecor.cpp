@@ -57,9 +57,6 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("n1=" + t[0] + ",n2=" + t[1] + ")");
 }
 
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
-
 }  // namespace
 
 constinit const Distribution kSnedecorType = {

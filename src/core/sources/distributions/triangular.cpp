@@ -29,7 +29,6 @@ Prepared Prepare(const Parameters& p) {
 
 RangeOutcome Range(const RangeInputs& in) { return FixedRange(in.p[0], in.p[1]); }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const long double a = p[0], b = p[1], c = p[2];
   const auto below = [&](long double x) {

@@ -24,7 +24,6 @@ Prepared Prepare(const Parameters& p) { return {Density(UniformDensity{1.0L / (p
 
 RangeOutcome Range(const RangeInputs& in) { return FixedRange(in.p[0], in.p[1]); }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   return {(Min - p[0]) / (p[1] - p[0]), (p[1] - Max) / (p[1] - p[0])};
 }

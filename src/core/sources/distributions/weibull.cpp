@@ -52,13 +52,10 @@ FitOutcome Fit(const FitSample& sample, ParameterTexts& t) {
   return Fitted("k=" + t[0] + ", Lambda=" + t[1] + ")");
 }
 
-
 CutTails Cut(const Parameters& p, long double Min, long double Max) {
   const auto power = [&](long double x) { return std::pow(x / p[1], p[0]); };
   return {Min <= 0.0L ? 0.0L : -std::expm1(-power(Min)), Max <= 0.0L ? 1.0L : std::exp(-power(Max))};
 }
-
-Support PositiveAxis(const Parameters&) { return {0.0L, std::numeric_limits<long double>::infinity()}; }
 
 }  // namespace
 
