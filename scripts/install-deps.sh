@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libsimpleini-dev libxlsxwriter-dev pkgconf unzip
-  fonts-dejavu-core xvfb xauth imagemagick
+  fonts-dejavu-core xvfb xauth imagemagick desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -11,7 +11,9 @@ namespace dorvex::gui {
 
 struct StartupArguments {
   bool noSplash = false;   // "--no-splash"
+  bool printPaths = false; // "--paths": say where settings, examples and help are, and end
   QString settingsPath;    // FILE of "--settings FILE"
+  QString fileForA;        // a distribution file named on the command line, opened into A
   QString error;           // a usage error; empty when the arguments are fine
 };
 
@@ -22,8 +24,12 @@ StartupArguments ParseStartupArguments(const QStringList& arguments);
 settings::SettingsPlaceFacts GatherSettingsPlace(const StartupArguments& arguments);
 // The data folders for the current folder, the documents folder and the executable.
 settings::DocumentFolders GatherDocumentFolders();
-// The bundled example histograms: "examples" beside the executable, else the
-// build tree's; the "Histograms" folder inside when it exists.
+// The bundled example histograms: "examples" beside the executable, then the
+// installed data folder (<prefix>/share/dorvex), then the source tree's; the
+// "Histograms" folder inside when it exists.
 QString BundledExamplesFolder();
+// The help page "Dorvex.htm": beside the executable, in the installed data folder,
+// or in the source tree; empty when none is there.
+QString HelpDocumentPath();
 
 }  // namespace dorvex::gui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -17,10 +18,12 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Dorvex"));
   QApplication::setApplicationVersion(QString::fromStdString(dorvex::statvex::VersionText()));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/dorvex.svg")));
+  QApplication::setDesktopFileName(QStringLiteral("dorvex"));
 
   const dorvex::gui::StartupArguments arguments = dorvex::gui::ParseStartupArguments(application.arguments());
   if (!arguments.error.isEmpty()) {
-    std::fprintf(stderr, "Dorvex: %s\nUsage: Dorvex [--no-splash] [--settings FILE]\n",
+    std::fprintf(stderr, "Dorvex: %s\nUsage: Dorvex [--no-splash] [--settings FILE] [--paths] [FILE.dis]\n",
                  arguments.error.toLocal8Bit().constData());
     return 2;
   }
@@ -39,6 +42,13 @@ int main(int argc, char** argv) {
   dorvex::gui::StartupOptions options;
   options.showSplash = !arguments.noSplash;
   options.examplesFolder = dorvex::gui::BundledExamplesFolder();
+  options.fileForA = arguments.fileForA;
+  if (arguments.printPaths) {
+    std::printf("settings: %s\nexamples: %s\nhelp: %s\n", settingsPath.c_str(),
+                options.examplesFolder.toLocal8Bit().constData(),
+                dorvex::gui::HelpDocumentPath().toLocal8Bit().constData());
+    return 0;
+  }
   dorvex::gui::MainWindow form(platform.Services(), &settings, dorvex::gui::GatherDocumentFolders(), options);
   if (form.EndedAtStart()) return 0;
   form.show();

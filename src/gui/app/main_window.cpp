@@ -21,9 +21,11 @@
 
 #include <cstdio>
 
+#include "app/about_window.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
+#include "app/remembering_file_dialogs.h"
 #include "charts/chart_tool_bar.h"
 #include "charts/draw_histogram.h"
 #include "statvex/number_text.h"
@@ -66,6 +68,8 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
       settings_(settings),
       folders_(std::move(folders)),
       options_(std::move(options)) {
+  fileDialogs_ = std::make_unique<RememberingFileDialogs>(services_.files, gui::ToQt(folders_.startFolder));
+  services_.files = fileDialogs_.get();
   setObjectName(QStringLiteral("Form1"));
   // Designed for small 8-point texts; a desktop with larger ones would clip them.
   QFont designFont = font();
@@ -108,6 +112,7 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   QToolTip::setPalette(tips);
   UpdateClock();
   clockTimer->start();
+  if (!options_.fileForA.isEmpty()) LoadDistributionFile(SlotId::A, options_.fileForA);
   // Said over the window once it shows.
   QMetaObject::invokeMethod(this, &MainWindow::CreateDataFolders, Qt::QueuedConnection);
 }
@@ -126,6 +131,7 @@ void MainWindow::FillColumn(QTableWidget* grid, const std::vector<std::string>& 
 
 void MainWindow::ApplyLanguage() {
   language_ = czechItem->isChecked() ? texts::Language::Czech : texts::Language::English;
+  helpAdviceDue_ = true;
   PassLanguageToCompanions();
   UndoResultZoom();
   SetWindowTexts();
@@ -382,7 +388,13 @@ void MainWindow::OpenDistributionFile(SlotId slot) {
   request.filterIndex = 0;
   const QString path = services_.files->GetOpenFileName(request);
   if (path.isEmpty()) return;
+  LoadDistributionFile(slot, path);
+}
 
+void MainWindow::LoadDistributionFile(SlotId slot, const QString& path) {
+  const bool a = slot == SlotId::A;
+  InputControls& c = Input(slot);
+  c.multipleField->setEnabled(true);
   const bool traceRead = c.traceReadItem->isChecked();
   const workbench::OpenOutcome opened = bench_.Open(slot, ToStd(path), traceRead, language_);
   // The trace shows what was read, also when the file is refused.

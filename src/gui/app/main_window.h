@@ -44,8 +44,10 @@ QT_END_NAMESPACE
 
 namespace dorvex::gui {
 
+class AboutWindow;
 class ChartToolBar;
 class ParametricWindow;
+class RememberingFileDialogs;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -53,6 +55,8 @@ struct StartupOptions {
   // Folder of bundled example histograms; the open dialogs start there while the
   // histograms folder holds no histogram.
   QString examplesFolder;
+  // A distribution file named on the command line, opened into A once the window is up.
+  QString fileForA;
 };
 
 class MainWindow : public QMainWindow {
@@ -156,6 +160,8 @@ class MainWindow : public QMainWindow {
   void ShowRangeEditors(bool on);
   static void FillColumn(QTableWidget* grid, const std::vector<std::string>& texts);
   void OpenDistributionFile(model::SlotId slot);
+  // Reads `path` into `slot` and shows it; a refused file leaves the slot as it was.
+  void LoadDistributionFile(model::SlotId slot, const QString& path);
   void DrawSlot(model::SlotId slot);
   // Beep and error box; codes 49..55 also clear the result.
   void ReportError(const model::ModelError& error);
@@ -235,6 +241,16 @@ class MainWindow : public QMainWindow {
   void GeneratorClosed(model::SlotId slot);
   // While a generator window is open the main window takes no input.
   void EnableForGenerator(bool on);
+
+  // ---- help and the programs outside: main_window_help.cpp ----
+  void ConnectHelpCommands();
+  void ShowHelp();
+  // The two help formats exchange their check marks.
+  void ExchangeHelpFormat();
+  void ShowAbout();
+  void ShowFolders();
+  void OpenExamplesFolder();
+  void StartViewer(const std::string& program);
 
   // ---- settings: main_window_settings.cpp ----
   void ReadSettings();
@@ -377,6 +393,11 @@ class MainWindow : public QMainWindow {
 
   // ---- state ----
   PlatformServices services_;
+  // Every file dialog of the program goes through it (services_.files points here).
+  std::unique_ptr<RememberingFileDialogs> fileDialogs_;
+  AboutWindow* aboutWindow_ = nullptr;
+  // The missing-help warning is shown once per language routine.
+  bool helpAdviceDue_ = true;
   settings::SettingsFile* settings_;
   settings::DocumentFolders folders_;
   StartupOptions options_;

@@ -206,20 +206,19 @@ void MainWindow::ConnectCommands() {
   timeSeparator(timeColonItem, ':');
   connect(clockTimer, &QTimer::timeout, this, &MainWindow::UpdateClock);
   ConnectListingCommands();
+  ConnectHelpCommands();
   connect(chartToolBarItem, &QAction::toggled, this, &MainWindow::UpdateChartToolBar);
 }
 
 void MainWindow::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
-           inputA.reopenButton, inputB.reopenButton, coloursButton, defaultsButton, clearReopenButton,
-           pictureViewerButton, textViewerButton, pdfViewerButton, foldersButton, versionButton, helpButton}) {
+           inputA.reopenButton, inputB.reopenButton, coloursButton, defaultsButton, clearReopenButton}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{
-           inputA.reopenItem, inputB.reopenItem, coloursItem, defaultsItem, clearReopenItem, pictureViewerItem,
-           textViewerItem, pdfViewerItem, htmlHelpItem, winHelpItem,
-           settingsListingItem, foldersItem, versionItem, helpItem}) {
+           inputA.reopenItem, inputB.reopenItem, coloursItem, defaultsItem, clearReopenItem,
+           settingsListingItem}) {
     action->setEnabled(false);
   }
 }
