@@ -163,6 +163,16 @@ void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer, const std::
   s.chartLabel = SlotChartLabel(buffer.target, name);
 }
 
+void Workbench::AcceptTyped(const model::HandOverBuffer& buffer, const std::string& name, const std::string& path,
+                            std::int64_t frequencySum) {
+  model::HistogramSlot& s = MutableSlot(buffer.target);
+  s.multiple = 1.0;
+  multipleTexts_[Index(buffer.target)] = kDefaultMultipleText;
+  AcceptGenerated(buffer, name);
+  s.sourcePath = path;
+  s.roundedFrequencySum = frequencySum;
+}
+
 MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
   model::HistogramSlot& s = MutableSlot(slot);
   MultipleOutcome outcome;

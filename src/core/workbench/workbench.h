@@ -4,6 +4,7 @@
 // result, the recently used files — and the rules between them. The main window and
 // dorvex-cli drive it; it shows nothing.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -138,6 +139,11 @@ class Workbench {
   void AcceptGenerated(const model::HandOverBuffer& buffer);
   // The same, and the slot takes the generator's `name` and its chart label.
   void AcceptGenerated(const model::HandOverBuffer& buffer, const std::string& name);
+  // Takes a histogram typed by hand, saved at `path`, into the buffer's target slot
+  // exactly as typed: its type kept and the multiple set to 1, so the slot shows
+  // what it computes with. Clears the result.
+  void AcceptTyped(const model::HandOverBuffer& buffer, const std::string& name, const std::string& path,
+                   std::int64_t frequencySum);
 
   // Sets the slot's multiple to n, or after a refusal to the fallback. A slot holding
   // a histogram is scaled anew, the result cleared and its file re-entered in the

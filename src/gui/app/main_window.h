@@ -46,6 +46,7 @@ namespace dorvex::gui {
 
 class AboutWindow;
 class ChartToolBar;
+class DescriptionWindow;
 class ParametricWindow;
 class RememberingFileDialogs;
 
@@ -238,6 +239,10 @@ class MainWindow : public QMainWindow {
   // The input-type selector of `slot` chose `item`: a generator window opens for it.
   void ChooseInputSource(model::SlotId slot, int item);
   void AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  // The window for typing a histogram, filled from the slot.
+  void OpenDescription(model::SlotId slot);
+  void AcceptTypedHistogram(const model::HandOverBuffer& buffer, const QString& name, const QString& path,
+                            qint64 frequencySum);
   void GeneratorClosed(model::SlotId slot);
   // While a generator window is open the main window takes no input.
   void EnableForGenerator(bool on);
@@ -367,6 +372,7 @@ class MainWindow : public QMainWindow {
   QChartView* resultChart = nullptr;
   ChartToolBar* chartToolBar = nullptr;
   ParametricWindow* parametricWindow = nullptr;
+  DescriptionWindow* descriptionWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;

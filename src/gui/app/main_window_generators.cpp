@@ -14,7 +14,10 @@
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "sources/parametric_display.h"
+#include "sources/description_window.h"
 #include "sources/parametric_window.h"
+#include "sources/typed_histogram.h"
+#include "texts/description_window_texts.h"
 #include "texts/parametric_window_texts.h"
 
 namespace dorvex::gui {
@@ -27,6 +30,9 @@ void MainWindow::CreateGenerators() {
   connect(parametricWindow, &ParametricWindow::Closed, this, &MainWindow::GeneratorClosed);
   connect(parametricWindow, &ParametricWindow::ValueLabelsChosen, this,
           [this](bool valueLabels) { SetLabelMode(!valueLabels); });
+  descriptionWindow = new DescriptionWindow(services_, settings_, ToQt(folders_.calculated), this);
+  connect(descriptionWindow, &DescriptionWindow::Saved, this, &MainWindow::AcceptTypedHistogram);
+  connect(descriptionWindow, &DescriptionWindow::Closed, this, [this](SlotId slot) { GeneratorClosed(slot); });
   for (SlotId slot : {SlotId::A, SlotId::B}) {
     connect(Input(slot).typeSelector, &QComboBox::activated, this,
             [this, slot](int item) { ChooseInputSource(slot, item); });
@@ -34,6 +40,7 @@ void MainWindow::CreateGenerators() {
 }
 
 void MainWindow::ChooseInputSource(SlotId slot, int item) {
+  if (item == texts::kTypedHistogramSourceItem) return OpenDescription(slot);
   if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
   FlushFieldExits();
   ClearSlot(slot);
@@ -61,6 +68,29 @@ void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, c
   InputControls& c = Input(buffer.target);
   c.describeButton->setEnabled(true);
   c.describeItem->setEnabled(true);
+}
+
+void MainWindow::OpenDescription(SlotId slot) {
+  if (descriptionWindow->isVisible()) return;
+  FlushFieldExits();
+  reopenGrid->hide();
+  const InputControls& c = Input(slot);
+  const sources::TypedHistogram form =
+      sources::TypedFormOfSlot(bench_.Slot(slot), ToStd(c.minField->text()), ToStd(c.maxField->text()));
+  EnableForGenerator(false);
+  descriptionWindow->SetLanguage(language_);
+  descriptionWindow->OpenFor(slot, form);
+}
+
+void MainWindow::AcceptTypedHistogram(const model::HandOverBuffer& buffer, const QString& name, const QString& path,
+                                      qint64 frequencySum) {
+  bench_.AcceptTyped(buffer, ToStd(name), ToStd(path), frequencySum);
+  ShowEmptyResult();
+  ShowSlotSummary(buffer.target);
+  DrawSlot(buffer.target);
+  InputControls& c = Input(buffer.target);
+  c.multipleField->setText(ToQt(bench_.MultipleText(buffer.target)));
+  EnableSlotCommands(buffer.target, true);
 }
 
 void MainWindow::GeneratorClosed(SlotId slot) {

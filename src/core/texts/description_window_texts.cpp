@@ -1,0 +1,41 @@
+#include "texts/description_window_texts.h"
+
+#include <array>
+
+namespace dorvex::texts {
+
+namespace {
+
+struct Caption {
+  const char* objectName;
+  const char* czech;
+  const char* english;
+};
+
+constexpr std::array kCaptions{
+    Caption{"Label1", "Název histogramu", "Name of histogram"},
+    Caption{"Label5", "Četnosti histogramu", "Frequency of histogram"},
+    Caption{"Label6", "Typ", "Typ"},
+    Caption{"Label2", "Min", "Min"},
+    Caption{"Label3", "Max", "Max"},
+    Caption{"Label7", "Počet dat", "Number of Bins"},
+    Caption{"Label4", "Suma četností", "Frequency summation"},
+    Caption{"Label8", "index", "index"},
+    Caption{"BitBtn1", "C&ancel", "C&ancel"},
+    Caption{"BitBtn2", "&Save", "&Save"},
+};
+
+}  // namespace
+
+std::string DescriptionWindowTitle(Language language) {
+  return language == Language::Czech ? "  Dorvex :  Popis histogramu" : "  Dorvex :  Description of histogram";
+}
+
+std::string DescriptionControlCaption(std::string_view objectName, Language language) {
+  for (const Caption& caption : kCaptions) {
+    if (objectName == caption.objectName) return language == Language::Czech ? caption.czech : caption.english;
+  }
+  return {};
+}
+
+}  // namespace dorvex::texts
