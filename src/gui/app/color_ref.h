@@ -5,7 +5,8 @@
 
 namespace dorvex::gui {
 
-// The colour of a 0x00BBGGRR value (the top byte is ignored).
+// The colour of a 0x00BBGGRR value; a system colour (top byte 0xFF) is the
+// desktop palette's colour for it.
 QColor FromColorRef(unsigned value);
 // The 0x00BBGGRR value of a colour.
 unsigned ToColorRef(const QColor& colour);

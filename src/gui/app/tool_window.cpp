@@ -32,7 +32,8 @@ bool ToolWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched == window_) {
-    if (event->type() == QEvent::ActivationChange && window_->isVisible() && !window_->isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && window_->isVisible() && !window_->isActiveWindow() &&
+        !held_) {
       window_->close();
     } else if (event->type() == QEvent::Close) {
       Save();

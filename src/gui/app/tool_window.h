@@ -35,6 +35,9 @@ class ToolWindowPlacement : public QObject {
 
   // A mouse press into `area` closes the window too.
   void CloseOnClick(QWidget* area);
+  // While held, losing the activation does not close the window (a dialog of its own
+  // is open over it).
+  void HoldOpen(bool held) { held_ = held; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ class ToolWindowPlacement : public QObject {
   settings::SettingsFile* settings_;
   PlacementKeys keys_;
   QWidget* clickArea_ = nullptr;
+  bool held_ = false;
 };
 
 }  // namespace dorvex::gui
