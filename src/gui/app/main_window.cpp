@@ -39,7 +39,6 @@ namespace {
 using model::SlotId;
 
 // Program colours at start (0x00BBGGRR).
-constexpr unsigned kSeriesColourAB = 0x00FFFF;  // bars of A and B
 constexpr unsigned kFrameFileLoaded = 0x00B9B9;
 constexpr unsigned kHintColour = 0xFFFF80;
 
@@ -416,7 +415,7 @@ void MainWindow::DrawSlot(SlotId slot) {
   picture.probabilities = s.scaled.P.data() + 1;
   picture.count = s.scaled.N;
   picture.frame = FromColorRef(kFrameFileLoaded);
-  picture.bar = FromColorRef(kSeriesColourAB);
+  picture.bar = FromColorRef(colours_.item[settings::kInputBars]);
   picture.title = gui::ToQt(bench_.SlotChartTitle(slot));
   picture.d = s.scaled.d;
   picture.min = s.scaled.Min;

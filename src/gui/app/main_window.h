@@ -16,6 +16,7 @@
 #include "model/distribution_file_reader.h"
 #include "model/histogram.h"
 #include "model/report_error.h"
+#include "settings/colour_scheme.h"
 #include "settings/document_folders.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_file.h"
@@ -46,6 +47,7 @@ namespace dorvex::gui {
 
 class AboutWindow;
 class ChartToolBar;
+class ColourWindow;
 class DescriptionWindow;
 class ParametricWindow;
 class RememberingFileDialogs;
@@ -257,6 +259,12 @@ class MainWindow : public QMainWindow {
   void OpenExamplesFolder();
   void StartViewer(const std::string& program);
 
+  // ---- colours: main_window_colours.cpp ----
+  void CreateColourWindow();
+  // The user's colours on this window's controls, then on the other windows'.
+  void ApplyColours();
+  void PassColoursToCompanions();
+
   // ---- settings: main_window_settings.cpp ----
   void ReadSettings();
   void WriteSettings();
@@ -373,6 +381,7 @@ class MainWindow : public QMainWindow {
   ChartToolBar* chartToolBar = nullptr;
   ParametricWindow* parametricWindow = nullptr;
   DescriptionWindow* descriptionWindow = nullptr;
+  ColourWindow* colourWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;
@@ -422,10 +431,8 @@ class MainWindow : public QMainWindow {
   // Fields whose leaving waits for the focus change to end.
   QList<QLineEdit*> pendingExits_;
   // Program colours of the charts (0x00BBGGRR).
-  unsigned resultBarColour_ = 0xF0CAA6;
-  unsigned valueColour_ = 0x0000FF;
-  unsigned quantileColour_ = 0xFF0000;
-  unsigned parametricBarColour_ = 0xF0CAA6;  // bars of the generated histograms
+  // The user's colours: of the controls, and of the bars and markers at their next draw.
+  settings::ColourScheme colours_ = settings::DesignColours();
 
   bool endedAtStart_ = false;
   bool settingsWritten_ = false;

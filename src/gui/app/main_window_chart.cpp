@@ -49,7 +49,7 @@ void MainWindow::DrawResultPicture(const model::Histogram& h, const std::string&
   picture.barClicked = [this] { ToggleResultZoom(); };
   if (marked < 0) {
     picture.frame = FromColorRef(settings::kResultBarColour);
-    picture.bar = FromColorRef(resultBarColour_);
+    picture.bar = FromColorRef(colours_.item[settings::kResultBars]);
   } else {
     // During a question the bars from the questioned one on take the result colour.
     picture.frame = FromColorRef(frameColour);
@@ -71,13 +71,13 @@ void MainWindow::DrawResult() {
 
 void MainWindow::DrawValueQuery(int marked) {
   if (const engine::OperationResult* result = bench_.Result()) {
-    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, valueColour_, settings::kValueFrameColour);
+    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, colours_.item[settings::kValueColour], settings::kValueFrameColour);
   }
 }
 
 void MainWindow::DrawQuantileQuery(int marked) {
   if (const engine::OperationResult* result = bench_.Result()) {
-    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, quantileColour_,
+    DrawResultPicture(result->histogram, bench_.ResultTitle(), marked, colours_.item[settings::kQuantileColour],
                       settings::kQuantileFrameColour);
   }
 }

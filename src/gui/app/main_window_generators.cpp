@@ -55,7 +55,7 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
                             a.multipleField->font(),
                             a.multipleField->palette().color(QPalette::Active, QPalette::Text),
                             a.multipleField->palette().color(QPalette::Active, QPalette::Base),
-                            FromColorRef(parametricBarColour_)};
+                            FromColorRef(colours_.item[settings::kGeneratorBars])};
   parametricWindow->OpenFor({slot, valueLabelsItem->isChecked(), chartToolBarItem->isChecked(),
                              !highlightOffItem->isChecked(), separators_, look});
 }

@@ -17,6 +17,7 @@
 #include "app/splash_window.h"
 #include "app/main_window.h"
 #include "app/about_window.h"
+#include "settings/colour_window.h"
 #include "sources/description_window.h"
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
@@ -51,6 +52,7 @@ void MainWindow::PassLanguageToCompanions() {
   if (parametricWindow != nullptr) parametricWindow->SetLanguage(language_);
   if (descriptionWindow != nullptr) descriptionWindow->SetLanguage(language_);
   if (aboutWindow_ != nullptr) aboutWindow_->SetLanguage(language_);
+  if (colourWindow != nullptr) colourWindow->SetLanguage(language_);
   if (companions_ == nullptr) return;
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);

@@ -207,17 +207,18 @@ void MainWindow::ConnectCommands() {
   connect(clockTimer, &QTimer::timeout, this, &MainWindow::UpdateClock);
   ConnectListingCommands();
   ConnectHelpCommands();
+  CreateColourWindow();
   connect(chartToolBarItem, &QAction::toggled, this, &MainWindow::UpdateChartToolBar);
 }
 
 void MainWindow::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
-           inputA.reopenButton, inputB.reopenButton, coloursButton, defaultsButton, clearReopenButton}) {
+           inputA.reopenButton, inputB.reopenButton, defaultsButton, clearReopenButton}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{
-           inputA.reopenItem, inputB.reopenItem, coloursItem, defaultsItem, clearReopenItem,
+           inputA.reopenItem, inputB.reopenItem, defaultsItem, clearReopenItem,
            settingsListingItem}) {
     action->setEnabled(false);
   }

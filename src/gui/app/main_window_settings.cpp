@@ -30,6 +30,8 @@ QSize DefaultSize() {
 void MainWindow::ReadSettings() {
   const QSize defaultSize = DefaultSize();
   stored_ = settings::ReadMainWindowSettings(*settings_, defaultSize.width(), defaultSize.height());
+  colours_ = settings::ReadColourScheme(*settings_);
+  ApplyColours();
   move(stored_.left, stored_.top);
   resize(stored_.width, stored_.height);
   chartToolBarItem->setChecked(stored_.chartToolBar);
@@ -54,6 +56,7 @@ void MainWindow::ReadSettings() {
 void MainWindow::WriteSettings() {
   const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
   settings::MainWindowSettings values = stored_;
+  settings::WriteColourScheme(*settings_, colours_);
   values.left = pos().x();
   values.top = pos().y();
   values.width = placement.width();
