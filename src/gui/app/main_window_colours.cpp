@@ -123,7 +123,14 @@ void MainWindow::PassColoursToCompanions() {
   for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!window->isWindow()) continue;
     SetRole(window, QPalette::Window, colour(settings::kFormsBackground));
+    const auto onChart = [](const QWidget* control) {
+      const QString name = control->objectName();
+      return name == QLatin1String("CBMarks") || name == QLatin1String("SpinEdAngle") ||
+             name == QLatin1String("CheckBox1");
+    };
     for (QWidget* shown : window->findChildren<QWidget*>()) {
+      // The marks controls sit on the chart and take its colour.
+      if (onChart(shown)) continue;
       if (qobject_cast<QLabel*>(shown) || qobject_cast<QTableWidget*>(shown)) {
         SetTextColour(shown, colour(settings::kTableText));
       } else if (qobject_cast<QLineEdit*>(shown) || qobject_cast<QComboBox*>(shown) ||
@@ -138,6 +145,9 @@ void MainWindow::PassColoursToCompanions() {
     if (!duration && !generator) continue;
     const QColor background = colour(duration ? settings::kDurationChartBackground : settings::kGeneratorChartBackground);
     for (QChartView* chart : window->findChildren<QChartView*>()) SetChartBackground(chart, background);
+    for (QWidget* shown : window->findChildren<QWidget*>()) {
+      if (onChart(shown)) SetBackground(shown, background);
+    }
   }
 }
 
