@@ -14,6 +14,7 @@
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
+#include "texts/window_titles.h"
 
 namespace dorvex::gui {
 
@@ -29,7 +30,8 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
       services_(services),
       graphsFolder_(std::move(graphsFolder)),
-      language_(language) {
+      language_(language),
+      window_(kind == ListingKind::Points ? texts::kPointListingWindow : texts::kIntervalListingWindow) {
   const bool points = kind == ListingKind::Points;
   setObjectName(points ? QStringLiteral("Form3") : QStringLiteral("Form7"));
 
@@ -59,9 +61,15 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
   connect(exportButton_, &QToolButton::clicked, this, &ListingWindow::ExportToSpreadsheet);
   connect(exitButton_, &QToolButton::clicked, this, &QWidget::close);
   new ToolWindowPlacement(this, settings, points ? kPointsPlacement : kIntervalsPlacement);
+  SetLanguage(language);
 }
 
-void ListingWindow::SetLanguage(texts::Language language) { language_ = language; }
+void ListingWindow::SetLanguage(texts::Language language) {
+  language_ = language;
+  // A shown listing keeps the title of what it lists; its opener lists it anew.
+  if (isVisible()) return;
+  if (const auto title = texts::WindowTitle(window_, language_)) setWindowTitle(ToQt(*title));
+}
 
 void ListingWindow::ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table,
                                 const ListingPaint& paint) {

@@ -130,6 +130,8 @@ void MainWindow::ApplyLanguage() {
   UndoResultZoom();
   SetWindowTexts();
   BuildResultListing();
+  // The axes of a drawn result are titled in the new language.
+  RepeatQueryOrRedraw();
   FitMinimumSize();
   ScreenCheck();
 }

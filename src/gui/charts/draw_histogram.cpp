@@ -231,6 +231,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   left->setRange(0.0, highest > 0.0 ? highest * (picture.marks.visible ? 1.25 : 1.05) : 1.0);
   left->setTickCount(3);
   left->setLabelFormat(QStringLiteral("%.3g"));
+  if (!picture.valueAxisTitle.isEmpty()) {
+    QFont axisTitleFont = axisFont;
+    axisTitleFont.setBold(true);
+    left->setTitleFont(axisTitleFont);
+    left->setTitleText(picture.valueAxisTitle);
+  }
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);
 
@@ -317,6 +323,20 @@ QStringList ChartLegendTexts(const QChartView* view) {
   }
   return texts;
 }
+
+namespace {
+
+QString AxisTitle(const QChartView* view, Qt::Alignment side) {
+  const auto axes = view->chart()->axes(side == Qt::AlignBottom ? Qt::Horizontal : Qt::Vertical);
+  if (axes.isEmpty()) return {};
+  return axes.constFirst()->titleText().replace(QChar(0x00A0), QLatin1Char(' '));
+}
+
+}  // namespace
+
+QString ChartBottomAxisTitle(const QChartView* view) { return AxisTitle(view, Qt::AlignBottom); }
+
+QString ChartValueAxisTitle(const QChartView* view) { return AxisTitle(view, Qt::AlignLeft); }
 
 int ChartMarksAngle(const QChartView* view) {
   const ChartMarks* marks = ChartMarks::Of(view->chart());

@@ -58,6 +58,8 @@ struct HistogramPicture {
   texts::Language language = texts::Language::English;  // of the bottom axis' title
   // A result's bottom-axis title in index-label mode; empty: the result charts' own.
   QString indexAxisTitle;
+  // The value axis' title; empty: none.
+  QString valueAxisTitle;
   // Shown as a legend of the bars when not empty; the charts have none otherwise.
   QString legendTitle;
   // Called when the user clicks a bar; may be empty.
@@ -95,6 +97,9 @@ QStringList ChartMarkTexts(const QChartView* view);
 QStringList ChartShownMarkTexts(const QChartView* view);
 // The texts of the legend's visible entries; empty when the legend is hidden.
 QStringList ChartLegendTexts(const QChartView* view);
+// The titles of the bottom and the value axis; empty when the chart has no bars.
+QString ChartBottomAxisTitle(const QChartView* view);
+QString ChartValueAxisTitle(const QChartView* view);
 // Angle of the data marks in degrees.
 int ChartMarksAngle(const QChartView* view);
 
