@@ -205,6 +205,8 @@ class LanguageSwitchTest : public QObject {
         {"title", [this, name] { return Window(name.constData())->windowTitle(); }, listedTitle, listedTitle},
         {"heading", [grid] { return Cell(grid, 0, 2).trimmed(); }, QStringLiteral("Probability P(x)"),
          QStringLiteral("Pravděpod. P(x)")},
+        {"exit button", [this, name] { return In<QToolButton>(name.constData(), "ExitBtn")->text(); },
+         QStringLiteral("Exit"), QStringLiteral("Konec")},
     };
     CheckBothWays(texts);
     QVERIFY(Window(name.constData())->isVisible());

@@ -14,6 +14,8 @@
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
+#include "app/hints.h"
+#include "texts/listing_window_texts.h"
 #include "texts/window_titles.h"
 
 namespace dorvex::gui {
@@ -38,10 +40,8 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
   auto* tools = new QHBoxLayout;
   exportButton_ = new QToolButton(this);
   exportButton_->setObjectName(QStringLiteral("KontTisk"));
-  exportButton_->setText(QStringLiteral("Excel"));
   exitButton_ = new QToolButton(this);
   exitButton_->setObjectName(QStringLiteral("ExitBtn"));
-  exitButton_->setText(QStringLiteral("Exit"));
   tools->addWidget(exportButton_);
   tools->addWidget(exitButton_);
   tools->addStretch();
@@ -66,6 +66,11 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
 
 void ListingWindow::SetLanguage(texts::Language language) {
   language_ = language;
+  for (QToolButton* button : {exportButton_, exitButton_}) {
+    const texts::ButtonText text = texts::ListingButtonText(ToStd(button->objectName()), language_);
+    button->setText(ToQt(text.caption));
+    SetHint(button, ToQt(text.hint));
+  }
   // A shown listing keeps the title of what it lists; its opener lists it anew.
   if (isVisible()) return;
   if (const auto title = texts::WindowTitle(window_, language_)) setWindowTitle(ToQt(*title));

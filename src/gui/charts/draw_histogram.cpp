@@ -152,6 +152,19 @@ void SetupHistogramChart(QChartView* view, const QColor& titleColour) {
   view->setRenderHint(QPainter::Antialiasing, false);
 }
 
+int HeightForValueAxisTitle(const QChartView* view, const QString& title) {
+  const QChart* chart = view->chart();
+  QFont axisTitleFont = chart->font();
+  axisTitleFont.setPointSizeF(7.0);
+  axisTitleFont.setBold(true);
+  const QFontMetrics axis(axisTitleFont);
+  // Beside the plot: two title lines, the bottom axis' labels and title, the margins
+  // and the chart's own padding (measured: about one more line and some).
+  const int besidePlot = 2 * QFontMetrics(chart->titleFont()).lineSpacing() + 3 * axis.lineSpacing() +
+                         2 * kChartMargin + 2 * view->frameWidth() + 6 * kAxisLabelPadding;
+  return axis.horizontalAdvance(title) + besidePlot;
+}
+
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);

@@ -68,6 +68,8 @@ struct HistogramPicture {
 
 // Gives the view an empty chart in the program's look, titles in `titleColour`.
 void SetupHistogramChart(QChartView* view, const QColor& titleColour);
+// The height `view` needs so that its value axis shows `title` whole beside the plot.
+int HeightForValueAxisTitle(const QChartView* view, const QString& title);
 // Removes the bars, marks and axes and sets the title lines.
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines);
 // Replaces the chart's bars by the picture's, with thinned bottom-axis labels; a
