@@ -42,6 +42,27 @@ TEST(MainWindowControlTexts, CaptionsFollowTheLanguage) {
   EXPECT_FALSE(Find(english, "VstupA")->caption);
 }
 
+TEST(MainWindowCaption, OneControlsCaptionOrNone) {
+  struct Case {
+    const char* name;
+    const char* english;
+    const char* czech;
+  };
+  const Case cases[] = {
+      {"Cestina", "&Czech", "&Čeština"},
+      {"Anglictina", "&English", "&Angličtina"},
+      {"Jazyk1", "&Language", "&Jazyk"},
+      {"PopupMenu2", "&Graph to", "&Graf do"},
+      {"Oprogramu1", "About &Program", "&O programu "},
+      {"VstupA", "", ""},
+      {"NoSuchControl", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MainWindowCaption(c.name, Language::English), c.english) << c.name;
+    EXPECT_EQ(MainWindowCaption(c.name, Language::Czech), c.czech) << c.name;
+  }
+}
+
 TEST(MainWindowControlTexts, TheEnglishWindowShowsNoCzechText) {
   for (const ControlText& text : MainWindowControlTexts(Language::English)) {
     for (const std::optional<std::string>& shown : {text.caption, text.hint}) {

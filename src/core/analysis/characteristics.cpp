@@ -11,6 +11,7 @@
 #include "statvex/number_text.h"
 #include "statvex/statistics.h"
 #include "texts/messages.h"
+#include "texts/report_labels.h"
 
 namespace dorvex::analysis {
 
@@ -21,28 +22,6 @@ constexpr std::size_t kLabelWidth = 33;
 constexpr std::size_t kRuleLength = 40;
 constexpr int kMessageTooFewIntervals = 215;
 constexpr int kMessageBasic = 81;
-
-struct LabelPair {
-  const char* english;
-  const char* czech;
-};
-
-constexpr LabelPair kLabels[kCharacteristicsLines] = {
-    {"Min", "Min"},
-    {"Max", "Max"},
-    {"Number of intervals", "Počet intervalů"},
-    {"frequency numbers", "Součet četností"},
-    {"Average", "Střední hodnota"},
-    {"Dispersion", "Rozptyl"},
-    {"standard deviation", "Směrodatná odchylka"},
-    {"Average (central) deviation", "Průměrná (střední) odchylka"},
-    {"Coefficient of variation [%]", "Variační koeficient [%]"},
-    {"Coefficient of skewness", "Koeficient šikmosti"},
-    {"Coefficient of concentration", "Koeficient koncentrace"},
-    {"Coefficient of kurtosis (express)", "Koeficient špičatosti (excesu)"},
-    {"Median", "Median"},
-    {"Mode", "Mode"},
-};
 
 // Characters, not bytes: the Czech labels hold two-byte letters.
 std::size_t CodePoints(std::string_view text) {
@@ -122,12 +101,8 @@ std::string FailureProbabilityLabel(texts::Language language) {
 }
 
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language) {
-  std::array<std::string, kCharacteristicsLines> labels;
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    labels[i] =
-        PaddedLabel(language == texts::Language::Czech ? kLabels[i].czech : kLabels[i].english);
-  }
-  return labels;
+  static_assert(kCharacteristicsLines == texts::kCharacteristicsLabelCount);
+  return texts::CharacteristicsLabelTexts(language);
 }
 
 CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language) {

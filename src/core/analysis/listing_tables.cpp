@@ -8,6 +8,7 @@
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
 #include "texts/messages.h"
+#include "texts/report_labels.h"
 
 namespace dorvex::analysis {
 
@@ -22,19 +23,6 @@ constexpr int kMessageTotalSpaced = 174;
 constexpr int kFirstCharacteristicsRow = 3;
 constexpr int kExportedCharacteristics = 12;  // Min ... excess kurtosis
 constexpr int kHeadingRow = 16;
-
-struct HeadingPair {
-  const char* english;
-  const char* czech;
-};
-
-constexpr HeadingPair kHeadings[] = {
-    {" Intervals", " Interval"},
-    {"     x", "     x"},
-    {" Probability P(x)", " Pravděpod. P(x)"},
-    {"   Frequency", "   Četnost"},
-    {" Distr.function F(x)", " Distr.funkce F(x)"},
-};
 
 // Collects the cells of one sheet; empty texts leave their cell empty.
 class SheetBuilder {
@@ -91,9 +79,8 @@ void AddCharacteristicsAndHeadings(SheetBuilder& sheet, const model::Histogram& 
 
 std::array<std::string, 15> ExportHeadings(Language language) {
   std::array<std::string, 15> headings;
-  for (std::size_t i = 0; i < std::size(kHeadings); ++i) {
-    headings[i] = language == Language::Czech ? kHeadings[i].czech : kHeadings[i].english;
-  }
+  const auto columns = texts::FrequencyColumnLabels(language);
+  std::copy(columns.begin(), columns.end(), headings.begin());
   return headings;
 }
 

@@ -101,6 +101,7 @@ constexpr Entry kControlTexts[] = {
     {"Verze1", "About &Version", "O &Verzi", "Version|Version of the program", "Verze|Verze programu"},
     {"Oprogramu1", "About &Program", "&O programu ", "Help|Help on the program", "Nápověda|Nápověda k programu"},
     // Pop-up menus.
+    {"PopupMenu2", "&Graph to", "&Graf do", nullptr, nullptr},
     {"SouborText1", "&Text", "&Textový", nullptr, nullptr},
     {"SouborWord1", "&Word", "&Word", nullptr, nullptr},
     {"Schranka1", "&Clipboard", "&Schránky", nullptr, nullptr},
@@ -203,6 +204,12 @@ std::string After(std::string_view hint, char bar) {
 }
 
 }  // namespace
+
+std::string MainWindowCaption(std::string_view objectName, Language language) {
+  const Entry* entry = FindEntry(objectName);
+  const char* caption = entry == nullptr ? nullptr : InCzech(language) ? entry->czech : entry->english;
+  return caption != nullptr ? std::string(caption) : std::string();
+}
 
 std::string MainWindowHint(std::string_view objectName, Language language) {
   if (const char* giver = CopiedFrom(objectName)) objectName = giver;

@@ -25,6 +25,9 @@ struct ControlText {
 // item, or the item that of the button), panels and labels.
 std::vector<ControlText> MainWindowControlTexts(Language language);
 
+// The caption of the control `objectName`; empty when it has none.
+std::string MainWindowCaption(std::string_view objectName, Language language);
+
 // The hint of the control `objectName`, shared ones included; empty when it has none.
 std::string MainWindowHint(std::string_view objectName, Language language);
 

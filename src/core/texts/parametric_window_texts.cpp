@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "texts/main_window_texts.h"
+#include "texts/messages.h"
+#include "texts/window_titles.h"
+
 namespace dorvex::texts {
 
 namespace {
@@ -24,11 +28,21 @@ constexpr std::array kCaptions = {
     Caption{"UlozGraf", "Uložit graf", "Save chart"},
     Caption{"SpeedButton1", "Obrázek okna", "Window picture"},
     Caption{"BitBtn1", "Zavřít", "Close"},
-    Caption{"Schranka", "Schránka", "Clipboard"},
-    Caption{"Bitmapa", "Bitmapa", "Bitmap"},
-    Caption{"Metafile", "Metafile (SVG)", "Metafile (SVG)"},
-    Caption{"JPGFile", "JPEG", "JPEG"},
 };
+
+// The export menu and its items speak as the main window's.
+struct SharedCaption {
+  const char* objectName;
+  const char* mainWindowName;
+};
+
+constexpr std::array kSharedCaptions = {
+    SharedCaption{"PopupMenu2", "PopupMenu2"}, SharedCaption{"Schranka", "Schranka1"},
+    SharedCaption{"Bitmapa", "Bitmapa1"},      SharedCaption{"Metafile", "Metafile1"},
+    SharedCaption{"JPGFile", "JpgFile"},
+};
+
+constexpr int kValueLabelsMessage = 208;
 
 const char* Pick(Language language, const char* czech, const char* english) {
   return language == Language::Czech ? czech : english;
@@ -37,12 +51,15 @@ const char* Pick(Language language, const char* czech, const char* english) {
 }  // namespace
 
 std::string ParametricWindowTitle(Language language) {
-  return Pick(language, "  Dorvex :   Parametrické rozdělení", "  Dorvex :   Parametric distribution");
+  return WindowTitle(kParametricWindow, language).value_or(std::string());
 }
 
 std::string ParametricControlCaption(std::string_view objectName, Language language) {
   for (const Caption& c : kCaptions) {
     if (objectName == c.objectName) return Pick(language, c.czech, c.english);
+  }
+  for (const SharedCaption& c : kSharedCaptions) {
+    if (objectName == c.objectName) return MainWindowCaption(c.mainWindowName, language);
   }
   return {};
 }
@@ -50,7 +67,7 @@ std::string ParametricControlCaption(std::string_view objectName, Language langu
 std::vector<std::string> ParametricListItems(std::string_view objectName, Language language) {
   if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT ... x", "INT & P(x)"};
   if (objectName == "CBValInd")
-    return {Pick(language, "Index x", "Index x"), Pick(language, "Hodnota x", "Value x")};
+    return {"Index x", MessageText(kValueLabelsMessage, language)};
   return {};
 }
 

@@ -21,8 +21,8 @@ inline constexpr char kParametricLegendTitle[] = "p    pf(z)";
 // The window's title.
 std::string ParametricWindowTitle(Language language);
 
-// The caption of the control `objectName` (labels, check boxes, buttons); empty for
-// a control without one.
+// The caption of the control `objectName` (labels, check boxes, buttons; the export
+// menu and its items as the main window's); empty for a control without one.
 std::string ParametricControlCaption(std::string_view objectName, Language language);
 
 // Items of the list `objectName`: the mark styles (CBMarks) and the axis labels

@@ -7,6 +7,7 @@
 #include "app/qt_text.h"
 #include "app/tool_window.h"
 #include "analysis/listing_rows.h"
+#include "texts/window_titles.h"
 
 namespace dorvex::gui {
 
@@ -26,14 +27,23 @@ FileListingWindow::FileListingWindow(settings::SettingsFile* settings, texts::La
   layout->addWidget(fileLines_, 1);
   auto* placement = new ToolWindowPlacement(this, settings, kPlacement);
   placement->CloseOnClick(fileLines_->viewport());
+  SetLanguage(language);
 }
 
-void FileListingWindow::SetLanguage(texts::Language language) { language_ = language; }
+void FileListingWindow::SetLanguage(texts::Language language) {
+  language_ = language;
+  if (isVisible()) {
+    setWindowTitle(ToQt(analysis::FileListingTitle(ToStd(slotName_), language_)));
+  } else if (const auto title = texts::WindowTitle(texts::kFileListingWindow, language_)) {
+    setWindowTitle(ToQt(*title));
+  }
+}
 
 void FileListingWindow::ListInputFile(const QString& path, const QString& slotName) {
   if (path.isEmpty()) return;
   fileLines_->clear();
-  setWindowTitle(ToQt(analysis::FileListingTitle(ToStd(slotName), language_)));
+  slotName_ = slotName;
+  setWindowTitle(ToQt(analysis::FileListingTitle(ToStd(slotName_), language_)));
   for (const analysis::FileListingLine& line : analysis::ReadFileListing(ToStd(path))) {
     auto* item = new QListWidgetItem(ToQt(line.text), fileLines_);
     item->setForeground(FromColorRef(line.colour));

@@ -22,7 +22,7 @@ class FileListingWindow : public QWidget {
   // A hidden window placed as `settings` (which outlives it) says.
   FileListingWindow(settings::SettingsFile* settings, texts::Language language, QWidget* parent = nullptr);
 
-  // The language of the caption.
+  // The language of the caption, re-captioned at once.
   void SetLanguage(texts::Language language);
 
   // Lists the file at `path` of the slot named `slotName` and shows the window; an
@@ -31,6 +31,7 @@ class FileListingWindow : public QWidget {
 
  private:
   texts::Language language_;
+  QString slotName_;  // of the file listed last
   QListWidget* fileLines_ = nullptr;
 };
 

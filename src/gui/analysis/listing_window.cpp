@@ -14,6 +14,9 @@
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
+#include "app/hints.h"
+#include "texts/listing_window_texts.h"
+#include "texts/window_titles.h"
 
 namespace dorvex::gui {
 
@@ -29,17 +32,16 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
       services_(services),
       graphsFolder_(std::move(graphsFolder)),
-      language_(language) {
+      language_(language),
+      window_(kind == ListingKind::Points ? texts::kPointListingWindow : texts::kIntervalListingWindow) {
   const bool points = kind == ListingKind::Points;
   setObjectName(points ? QStringLiteral("Form3") : QStringLiteral("Form7"));
 
   auto* tools = new QHBoxLayout;
   exportButton_ = new QToolButton(this);
   exportButton_->setObjectName(QStringLiteral("KontTisk"));
-  exportButton_->setText(QStringLiteral("Excel"));
   exitButton_ = new QToolButton(this);
   exitButton_->setObjectName(QStringLiteral("ExitBtn"));
-  exitButton_->setText(QStringLiteral("Exit"));
   tools->addWidget(exportButton_);
   tools->addWidget(exitButton_);
   tools->addStretch();
@@ -59,9 +61,20 @@ ListingWindow::ListingWindow(ListingKind kind, const PlatformServices& services,
   connect(exportButton_, &QToolButton::clicked, this, &ListingWindow::ExportToSpreadsheet);
   connect(exitButton_, &QToolButton::clicked, this, &QWidget::close);
   new ToolWindowPlacement(this, settings, points ? kPointsPlacement : kIntervalsPlacement);
+  SetLanguage(language);
 }
 
-void ListingWindow::SetLanguage(texts::Language language) { language_ = language; }
+void ListingWindow::SetLanguage(texts::Language language) {
+  language_ = language;
+  for (QToolButton* button : {exportButton_, exitButton_}) {
+    const texts::ButtonText text = texts::ListingButtonText(ToStd(button->objectName()), language_);
+    button->setText(ToQt(text.caption));
+    SetHint(button, ToQt(text.hint));
+  }
+  // A shown listing keeps the title of what it lists; its opener lists it anew.
+  if (isVisible()) return;
+  if (const auto title = texts::WindowTitle(window_, language_)) setWindowTitle(ToQt(*title));
+}
 
 void ListingWindow::ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table,
                                 const ListingPaint& paint) {

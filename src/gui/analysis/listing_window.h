@@ -45,7 +45,8 @@ class ListingWindow : public QWidget {
   ListingWindow(ListingKind kind, const PlatformServices& services, settings::SettingsFile* settings,
                 QString graphsFolder, texts::Language language, QWidget* parent = nullptr);
 
-  // The language of the export's headings and of the error boxes.
+  // The language of the export's headings, of the error boxes and, while hidden, of
+  // the title.
   void SetLanguage(texts::Language language);
 
   // Fills the table with `table` (the description table of `h`), sets caption and
@@ -69,6 +70,7 @@ class ListingWindow : public QWidget {
   PlatformServices services_;
   QString graphsFolder_;
   texts::Language language_;
+  int window_;  // the window number its language texts go by
   model::Histogram listed_;
   analysis::DescriptionGrid shown_;
   QTableWidget* listingGrid_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
+#include "texts/window_titles.h"
 
 namespace dorvex::gui {
 
@@ -26,6 +27,10 @@ ReadTraceWindow::ReadTraceWindow(settings::SettingsFile* settings, QWidget* pare
   layout->addWidget(traceGrid_, 1);
   auto* placement = new ToolWindowPlacement(this, settings, kPlacement);
   placement->CloseOnClick(traceGrid_->viewport());
+}
+
+void ReadTraceWindow::SetLanguage(texts::Language language) {
+  if (const auto title = texts::WindowTitle(texts::kReadTraceWindow, language)) setWindowTitle(ToQt(*title));
 }
 
 void ReadTraceWindow::ShowControlListing(const std::vector<model::ControlListingRow>& rows, const QColor& background,

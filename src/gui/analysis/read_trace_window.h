@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/distribution_file_reader.h"
+#include "texts/language.h"
 
 class QTableWidget;
 
@@ -22,6 +23,9 @@ class ReadTraceWindow : public QWidget {
  public:
   // A hidden window placed as `settings` says (which outlives it).
   explicit ReadTraceWindow(settings::SettingsFile* settings, QWidget* parent = nullptr);
+
+  // The title in `language`; the English one leaves it as it is.
+  void SetLanguage(texts::Language language);
 
   // Shows `rows` (as the reader left them, also after a failed read) in the grid,
   // on `background` with `font` as the grid's text colour (invalid colours keep

@@ -51,6 +51,7 @@ constexpr int kMinimumHeight = 575;
 constexpr int kMinimumScreenWidth = 1024;
 
 constexpr int kExitQuestionMessage = 33;
+constexpr int kProbabilityAxisMessage = 207;
 
 QStringList ToQt(const std::vector<std::string>& texts) {
   QStringList list;
@@ -135,6 +136,8 @@ void MainWindow::ApplyLanguage() {
   UndoResultZoom();
   SetWindowTexts();
   BuildResultListing();
+  // The axes of a drawn result are titled in the new language.
+  RepeatQueryOrRedraw();
   FitMinimumSize();
   ScreenCheck();
 }
@@ -145,6 +148,8 @@ void MainWindow::FitMinimumSize() {
                                                           labelAngleLabel, operationLabel}) {
     control->setMinimumWidth(control->sizeHint().width());
   }
+  // The result chart is high enough for its value axis' title in this language.
+  resultChart->setMinimumHeight(HeightForValueAxisTitle(resultChart, Message(kProbabilityAxisMessage, language_)));
   // The designed minimum, or more when this desktop's font needs it.
   setMinimumSize(0, 0);
   const QSize needed = minimumSizeHint();

@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kZoomInHintMessage = 162;
 constexpr int kZoomOutHintMessage = 163;
+constexpr int kProbabilityAxisMessage = 207;
 
 }  // namespace
 
@@ -46,6 +47,7 @@ void MainWindow::DrawResultPicture(const model::Histogram& h, const std::string&
   picture.marks = {dataLabelsBox->isChecked(), analysis::MarkStyleOfItem(marksSelector->currentIndex()),
                    labelAngleBox->value()};
   picture.language = language_;
+  picture.valueAxisTitle = Message(kProbabilityAxisMessage, language_);
   picture.barClicked = [this] { ToggleResultZoom(); };
   if (marked < 0) {
     picture.frame = FromColorRef(settings::kResultBarColour);

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <optional>
+
 #include "analysis/file_listing_window.h"
 #include "analysis/listing_window.h"
 #include "analysis/read_trace_window.h"
@@ -33,6 +35,7 @@ struct MainWindow::CompanionWindows {
   ReadTraceWindow* readTrace = nullptr;      // a file's lines while it is read
   ListingWindow* intervalListing = nullptr;  // a Discrete histogram's description
   FileListingWindow* fileListing = nullptr;  // an input's distribution file
+  std::optional<workbench::Listed> listed;   // what the description listings show last
 };
 
 void MainWindow::CompanionWindowsDeleter::operator()(CompanionWindows* windows) const { delete windows; }
@@ -57,6 +60,12 @@ void MainWindow::PassLanguageToCompanions() {
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);
   companions_->fileListing->SetLanguage(language_);
+  companions_->readTrace->SetLanguage(language_);
+  // A description on screen is listed anew in the new language.
+  if (companions_->listed &&
+      (companions_->pointListing->isVisible() || companions_->intervalListing->isVisible())) {
+    Describe(*companions_->listed);
+  }
 }
 
 void MainWindow::ShowSplash() {
@@ -132,6 +141,7 @@ void MainWindow::WordDocumentClick() { OpenInWordProcessor(services_, QString(),
 void MainWindow::Describe(workbench::Listed listed) {
   const workbench::Description description = bench_.Describe(listed, language_);
   if (description.histogram == nullptr) return;
+  companions_->listed = listed;
   const model::Histogram& h = *description.histogram;
   ListingPaint paint;
   paint.shading.coloured = !highlightOffItem->isChecked();

@@ -13,6 +13,7 @@
 #include "app/hints.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "charts/chart_tool_bar.h"
 #include "engine/operation_table.h"
 #include "statvex/number_text.h"
 #include "texts/main_window_texts.h"
@@ -74,6 +75,7 @@ void MainWindow::SetWindowTexts() {
   }
   SetItems(operationSelector, operations, operationSelector->currentIndex());
   SetHint(resultChart, Message(kZoomInHintMessage, language_));
+  chartToolBar->SetLanguage(language_);
 }
 
 void MainWindow::RebuildSlotHints() {

@@ -6,6 +6,10 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/hints.h"
+#include "app/qt_text.h"
+#include "texts/chart_tool_bar_texts.h"
+
 namespace dorvex::gui {
 
 namespace {
@@ -14,11 +18,9 @@ namespace {
 constexpr qreal kMoveStep = 40.0;
 constexpr int kMarginFromCorner = 5;
 
-QToolButton* Button(QWidget* bar, const char* name, const QString& tip, QStyle::StandardPixmap icon,
-                    const QString& text) {
+QToolButton* Button(QWidget* bar, const char* name, QStyle::StandardPixmap icon, const QString& text) {
   auto* button = new QToolButton(bar);
   button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(tip);
   button->setAutoRaise(true);
   if (icon != QStyle::SP_CustomBase) {
     button->setIcon(bar->style()->standardIcon(icon));
@@ -38,18 +40,25 @@ ChartToolBar::ChartToolBar(const char* name, QChartView* view) : QWidget(view) {
   row->setContentsMargins(2, 2, 2, 2);
   row->setSpacing(1);
   // The buttons ask the view for its chart each time: it is the one shown.
-  connect(Button(this, "ChartZoomIn", tr("Zoom in"), QStyle::SP_CustomBase, QStringLiteral("+")),
+  connect(Button(this, "ChartZoomIn", QStyle::SP_CustomBase, QStringLiteral("+")),
           &QToolButton::clicked, this, [view] { view->chart()->zoomIn(); });
-  connect(Button(this, "ChartZoomOut", tr("Zoom out"), QStyle::SP_CustomBase, QStringLiteral("\u2212")),
+  connect(Button(this, "ChartZoomOut", QStyle::SP_CustomBase, QStringLiteral("\u2212")),
           &QToolButton::clicked, this, [view] { view->chart()->zoomOut(); });
-  connect(Button(this, "ChartMoveLeft", tr("Move left"), QStyle::SP_ArrowLeft, {}), &QToolButton::clicked, this,
+  connect(Button(this, "ChartMoveLeft", QStyle::SP_ArrowLeft, {}), &QToolButton::clicked, this,
           [view] { view->chart()->scroll(-kMoveStep, 0); });
-  connect(Button(this, "ChartMoveRight", tr("Move right"), QStyle::SP_ArrowRight, {}), &QToolButton::clicked,
+  connect(Button(this, "ChartMoveRight", QStyle::SP_ArrowRight, {}), &QToolButton::clicked,
           this, [view] { view->chart()->scroll(kMoveStep, 0); });
-  connect(Button(this, "ChartWhole", tr("Whole chart"), QStyle::SP_BrowserReload, {}), &QToolButton::clicked,
+  connect(Button(this, "ChartWhole", QStyle::SP_BrowserReload, {}), &QToolButton::clicked,
           this, [view] { view->chart()->zoomReset(); });
+  SetLanguage(texts::Language::English);
   adjustSize();
   hide();
+}
+
+void ChartToolBar::SetLanguage(texts::Language language) {
+  for (QToolButton* button : findChildren<QToolButton*>()) {
+    SetHint(button, ToQt(texts::ChartToolBarHint(ToStd(button->objectName()), language)));
+  }
 }
 
 void ChartToolBar::Place(bool shown) {

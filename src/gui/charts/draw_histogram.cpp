@@ -152,6 +152,19 @@ void SetupHistogramChart(QChartView* view, const QColor& titleColour) {
   view->setRenderHint(QPainter::Antialiasing, false);
 }
 
+int HeightForValueAxisTitle(const QChartView* view, const QString& title) {
+  const QChart* chart = view->chart();
+  QFont axisTitleFont = chart->font();
+  axisTitleFont.setPointSizeF(7.0);
+  axisTitleFont.setBold(true);
+  const QFontMetrics axis(axisTitleFont);
+  // Beside the plot: two title lines, the bottom axis' labels and title, the margins
+  // and the chart's own padding (measured: about one more line and some).
+  const int besidePlot = 2 * QFontMetrics(chart->titleFont()).lineSpacing() + 3 * axis.lineSpacing() +
+                         2 * kChartMargin + 2 * view->frameWidth() + 6 * kAxisLabelPadding;
+  return axis.horizontalAdvance(title) + besidePlot;
+}
+
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines) {
   QChart* chart = view->chart();
   RemoveBarsAndAxes(chart);
@@ -231,6 +244,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   left->setRange(0.0, highest > 0.0 ? highest * (picture.marks.visible ? 1.25 : 1.05) : 1.0);
   left->setTickCount(3);
   left->setLabelFormat(QStringLiteral("%.3g"));
+  if (!picture.valueAxisTitle.isEmpty()) {
+    QFont axisTitleFont = axisFont;
+    axisTitleFont.setBold(true);
+    left->setTitleFont(axisTitleFont);
+    left->setTitleText(picture.valueAxisTitle);
+  }
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);
 
@@ -317,6 +336,20 @@ QStringList ChartLegendTexts(const QChartView* view) {
   }
   return texts;
 }
+
+namespace {
+
+QString AxisTitle(const QChartView* view, Qt::Alignment side) {
+  const auto axes = view->chart()->axes(side == Qt::AlignBottom ? Qt::Horizontal : Qt::Vertical);
+  if (axes.isEmpty()) return {};
+  return axes.constFirst()->titleText().replace(QChar(0x00A0), QLatin1Char(' '));
+}
+
+}  // namespace
+
+QString ChartBottomAxisTitle(const QChartView* view) { return AxisTitle(view, Qt::AlignBottom); }
+
+QString ChartValueAxisTitle(const QChartView* view) { return AxisTitle(view, Qt::AlignLeft); }
 
 int ChartMarksAngle(const QChartView* view) {
   const ChartMarks* marks = ChartMarks::Of(view->chart());

@@ -58,6 +58,8 @@ struct HistogramPicture {
   texts::Language language = texts::Language::English;  // of the bottom axis' title
   // A result's bottom-axis title in index-label mode; empty: the result charts' own.
   QString indexAxisTitle;
+  // The value axis' title; empty: none.
+  QString valueAxisTitle;
   // Shown as a legend of the bars when not empty; the charts have none otherwise.
   QString legendTitle;
   // Called when the user clicks a bar; may be empty.
@@ -66,6 +68,8 @@ struct HistogramPicture {
 
 // Gives the view an empty chart in the program's look, titles in `titleColour`.
 void SetupHistogramChart(QChartView* view, const QColor& titleColour);
+// The height `view` needs so that its value axis shows `title` whole beside the plot.
+int HeightForValueAxisTitle(const QChartView* view, const QString& title);
 // Removes the bars, marks and axes and sets the title lines.
 void ClearHistogramChart(QChartView* view, const QStringList& titleLines);
 // Replaces the chart's bars by the picture's, with thinned bottom-axis labels; a
@@ -95,6 +99,9 @@ QStringList ChartMarkTexts(const QChartView* view);
 QStringList ChartShownMarkTexts(const QChartView* view);
 // The texts of the legend's visible entries; empty when the legend is hidden.
 QStringList ChartLegendTexts(const QChartView* view);
+// The titles of the bottom and the value axis; empty when the chart has no bars.
+QString ChartBottomAxisTitle(const QChartView* view);
+QString ChartValueAxisTitle(const QChartView* view);
 // Angle of the data marks in degrees.
 int ChartMarksAngle(const QChartView* view);
 

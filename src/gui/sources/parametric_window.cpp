@@ -68,6 +68,7 @@ constexpr unsigned kFrameColour = 0x00B9B9;  // the input slots' frame
 constexpr unsigned kCurveColour = 0x000080;  // dark red, apart from the bars' blue
 constexpr int kSummaryRows = 6;
 constexpr int kFirstParameterDefaults = 4;
+constexpr int kProbabilityAxisMessage = 207;
 
 // The types whose third parameter is typed (the others compute it or have none).
 bool ThirdParameterTyped(int type) {
@@ -249,6 +250,7 @@ void ParametricWindow::ApplyTexts() {
                                                                    pictureButton, closeButton}) {
     b->setText(ToQt(texts::ParametricControlCaption(ToStd(b->objectName()), language_)));
   }
+  exportMenu->setTitle(ToQt(texts::ParametricControlCaption(ToStd(exportMenu->objectName()), language_)));
   for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
     item->setText(ToQt(texts::ParametricControlCaption(ToStd(item->objectName()), language_)));
   }
@@ -268,6 +270,7 @@ void ParametricWindow::ApplyTexts() {
   const std::vector<std::string> rows = texts::ParametricSummaryRowNames(language_);
   for (int r = 0; r < kSummaryRows; ++r) summaryGrid->setItem(r, 0, new QTableWidgetItem(ToQt(rows[r])));
   summaryGrid->resizeColumnToContents(0);
+  chartToolBar->SetLanguage(language_);
 }
 
 void ParametricWindow::SetLanguage(texts::Language language) {
@@ -512,6 +515,7 @@ void ParametricWindow::Show() {
   picture.curveColour = FromColorRef(kCurveColour);
   picture.language = language_;
   picture.indexAxisTitle = QString::fromLatin1(texts::kParametricIndexAxisTitle);
+  picture.valueAxisTitle = Message(kProbabilityAxisMessage, language_);
   picture.legendTitle = QString::fromLatin1(texts::kParametricLegendTitle);
   DrawHistogram(chart, picture);
   chart->show();
