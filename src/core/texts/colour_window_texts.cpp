@@ -53,10 +53,6 @@ const char* Pick(const Caption& caption, Language language) {
 
 }  // namespace
 
-std::string ColourWindowTitle(Language language) {
-  return language == Language::Czech ? "  Dorvex  -  Nastavení barev" : "  Dorvex  -  SetUp colours";
-}
-
 std::string ColourItemCaption(int item, Language language) {
   if (item < 0 || item >= static_cast<int>(kItems.size())) return {};
   return Pick(kItems[static_cast<std::size_t>(item)], language);

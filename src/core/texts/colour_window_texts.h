@@ -10,7 +10,6 @@ namespace dorvex::texts {
 
 inline constexpr int kColourGroupCount = 6;
 
-std::string ColourWindowTitle(Language language);
 // The caption of the button with tag `item` (0..20).
 std::string ColourItemCaption(int item, Language language);
 // The group (0..5) the item stands in, and the group's title.

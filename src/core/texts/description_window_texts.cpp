@@ -27,10 +27,6 @@ constexpr std::array kCaptions{
 
 }  // namespace
 
-std::string DescriptionWindowTitle(Language language) {
-  return language == Language::Czech ? "  Dorvex :  Popis histogramu" : "  Dorvex :  Description of histogram";
-}
-
 std::string DescriptionControlCaption(std::string_view objectName, Language language) {
   for (const Caption& caption : kCaptions) {
     if (objectName == caption.objectName) return language == Language::Czech ? caption.czech : caption.english;

@@ -12,7 +12,6 @@ namespace dorvex::texts {
 // The item of the main window's input-type selectors that opens the window.
 inline constexpr int kTypedHistogramSourceItem = 0;
 
-std::string DescriptionWindowTitle(Language language);
 // The caption of a label or button; empty for a control without one.
 std::string DescriptionControlCaption(std::string_view objectName, Language language);
 

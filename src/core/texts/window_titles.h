@@ -13,9 +13,11 @@ namespace dorvex::texts {
 // Window numbers of the windows that exist.
 inline constexpr int kPointListingWindow = 3;
 inline constexpr int kReadTraceWindow = 4;
+inline constexpr int kColourWindow = 5;
 inline constexpr int kIntervalListingWindow = 7;
 inline constexpr int kParametricWindow = 12;
 inline constexpr int kFileListingWindow = 15;
+inline constexpr int kDescriptionWindow = 18;
 
 // The title of window `window` in `language`; none when the language leaves the
 // title as it is (the window keeps its previous one). The main window's title

@@ -11,6 +11,7 @@
 #include "app/qt_text.h"
 #include "app/tool_window.h"
 #include "texts/colour_window_texts.h"
+#include "texts/window_titles.h"
 
 namespace dorvex::gui {
 
@@ -66,7 +67,7 @@ ColourWindow::ColourWindow(const PlatformServices& services, settings::SettingsF
 }
 
 void ColourWindow::SetLanguage(texts::Language language) {
-  setWindowTitle(ToQt(texts::ColourWindowTitle(language)));
+  if (const auto title = texts::WindowTitle(texts::kColourWindow, language)) setWindowTitle(ToQt(*title));
   for (std::size_t g = 0; g < groups_.size(); ++g) {
     groups_[g]->setTitle(ToQt(texts::ColourGroupTitle(static_cast<int>(g), language)));
   }

@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "texts/description_window_texts.h"
 #include "texts/messages.h"
+#include "texts/window_titles.h"
 #include "workbench/number_field.h"
 
 namespace dorvex::gui {
@@ -112,7 +113,7 @@ void DescriptionWindow::CreateControls() {
 
 void DescriptionWindow::SetLanguage(texts::Language language) {
   language_ = language;
-  setWindowTitle(ToQt(texts::DescriptionWindowTitle(language)));
+  if (const auto title = texts::WindowTitle(texts::kDescriptionWindow, language)) setWindowTitle(ToQt(*title));
   for (QWidget* control : findChildren<QWidget*>()) {
     const std::string caption = texts::DescriptionControlCaption(ToStd(control->objectName()), language);
     if (caption.empty()) continue;
