@@ -45,7 +45,9 @@ QT_END_NAMESPACE
 namespace dorvex::gui {
 
 class ChartToolBar;
+class HistogramTableWindow;
 class ParametricWindow;
+class TableGraphWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -232,6 +234,13 @@ class MainWindow : public QMainWindow {
   // The input-type selector of `slot` chose `item`: a generator window opens for it.
   void ChooseInputSource(model::SlotId slot, int item);
   void AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  // The summary or combination window (`item` of the selector) opens for `slot`.
+  void OpenTableWindow(model::SlotId slot, int item);
+  // A table window's result: taken like a generated histogram, then the multiple in
+  // force becomes part of the slot's histogram.
+  void AcceptTableHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  // The slot's new histogram on screen, the result emptied.
+  void ShowAccepted(model::SlotId slot);
   void GeneratorClosed(model::SlotId slot);
   // While a generator window is open the main window takes no input.
   void EnableForGenerator(bool on);
@@ -351,6 +360,9 @@ class MainWindow : public QMainWindow {
   QChartView* resultChart = nullptr;
   ChartToolBar* chartToolBar = nullptr;
   ParametricWindow* parametricWindow = nullptr;
+  HistogramTableWindow* summaryWindow = nullptr;
+  HistogramTableWindow* combinationWindow = nullptr;
+  TableGraphWindow* tableGraphWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;
