@@ -5,6 +5,7 @@
 #include "engine/multiples.h"
 #include "workbench/slot_texts.h"
 #include "statvex/number_text.h"
+#include "tables/table_rows.h"
 #include "texts/main_window_texts.h"
 #include "texts/messages.h"
 
@@ -162,6 +163,8 @@ void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer, const std::
   s.sourcePath.clear();
   s.chartLabel = SlotChartLabel(buffer.target, name);
 }
+
+void Workbench::MakeScaledBase(SlotId slot) { tables::MakeScaledBase(MutableSlot(slot)); }
 
 MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
   model::HistogramSlot& s = MutableSlot(slot);

@@ -138,6 +138,9 @@ class Workbench {
   void AcceptGenerated(const model::HandOverBuffer& buffer);
   // The same, and the slot takes the generator's `name` and its chart label.
   void AcceptGenerated(const model::HandOverBuffer& buffer, const std::string& name);
+  // After a table window's hand-over: the slot's scaled histogram becomes its base
+  // (type Discrete), so the multiple in force is part of it (tables::MakeScaledBase).
+  void MakeScaledBase(SlotId slot);
 
   // Sets the slot's multiple to n, or after a refusal to the fallback. A slot holding
   // a histogram is scaled anew, the result cleared and its file re-entered in the
