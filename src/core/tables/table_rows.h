@@ -99,6 +99,11 @@ std::optional<model::ModelError> OpenRowHistogram(
 // The histogram of a filled row as the graph window shows it: N = rounded Bins,
 // P, Min, Max, d, Range and Total from the row, unscaled; Type Discrete.
 model::Histogram RowHistogram(const HistogramTable& table, int row);
+// Whether the stored parameters and probabilities of data row `row` can be a
+// histogram: Bins rounds to 2..1024, Min <= Max finite, d > 0 finite, Total
+// positive and below 9E18, P[1..Bins] finite, not negative and not all 0. Rows a
+// table file brings need not be.
+bool RowHoldsHistogram(const HistogramTable& table, int row);
 // "Histogram : " + the row's file name up to its first ".".
 std::string RowGraphTitle(const HistogramTable& table, int row);
 

@@ -23,8 +23,8 @@ std::vector<std::string> SummaryColumnHeadings(Language language) {
 
 std::string SummaryIntervalLimitText(std::string_view count, Language language) {
   return InsertText(IsCzech(language)
-                        ? "Sumární histogram by potřeboval %s intervalů, povoleno je nejvýše 1024 !"
-                        : "Summary histogram would need %s intervals, 1024 at most are allowed !",
+                        ? "Sumární histogram by potřeboval %s intervalů, povoleno je 2 .. 1024 !"
+                        : "Summary histogram would need %s intervals, allowed are 2 .. 1024 !",
                     count);
 }
 

@@ -15,7 +15,7 @@ std::vector<std::string> SummaryColumnHeadings(Language language);
 // Headings of columns 0..7 of the combination table.
 std::vector<std::string> CombinationColumnHeadings(Language language);
 
-// A summary whose grid would need `count` intervals, more than the limit 1024.
+// A summary whose grid would need `count` intervals, outside 2 .. 1024.
 std::string SummaryIntervalLimitText(std::string_view count, Language language);
 // A table row whose stored parameters or probabilities are no histogram.
 std::string InvalidTableRowText(int row, Language language);
