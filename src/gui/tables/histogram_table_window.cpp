@@ -395,9 +395,10 @@ void HistogramTableWindow::closeEvent(QCloseEvent* event) {
 
 bool HistogramTableWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid->viewport() && event->type() == QEvent::ChildAdded) {
-    // The cell editors are made as they are needed; each gets the key filter.
-    auto* child = static_cast<QChildEvent*>(event)->child();
-    if (auto* editor = qobject_cast<QLineEdit*>(child)) editor->installEventFilter(this);
+    // The cell editors are made as they are needed; each gets the key filter (it is
+    // no QLineEdit yet while its base is being built).
+    QObject* child = static_cast<QChildEvent*>(event)->child();
+    if (child->isWidgetType()) child->installEventFilter(this);
   }
   if ((watched == openHistogramButton || watched == rowGraphButton) && event->type() == QEvent::FocusOut) {
     static_cast<QWidget*>(watched)->hide();

@@ -1,6 +1,7 @@
 #include "table_window_steps.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -24,10 +25,16 @@ QTableWidget* TableWindowSteps::Grid() const { return Find<QTableWidget>(names_.
 
 QString TableWindowSteps::Cell(int row, int column) const { return gui::Cell(Grid(), row, column); }
 
+void ChooseFromList(QComboBox* list, int item) {
+  list->showPopup();
+  QAbstractItemView* view = list->view();
+  const QRect row = view->visualRect(view->model()->index(item, list->modelColumn(), list->rootModelIndex()));
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+  QApplication::processEvents();
+}
+
 void TableWindowSteps::OpenFrom(model::SlotId slot) {
-  auto* selector = h_.Find<QComboBox>(slot == model::SlotId::A ? "CBTypHistA" : "CBTypHistB");
-  selector->setFocus();
-  for (int i = 0; i < names_.selectorItem; ++i) QTest::keyClick(selector, Qt::Key_Down);
+  ChooseFromList(h_.Find<QComboBox>(slot == model::SlotId::A ? "CBTypHistA" : "CBTypHistB"), names_.selectorItem);
   Activate();
 }
 

@@ -7,6 +7,7 @@
 
 #include "main_window_harness.h"
 
+class QComboBox;
 class QTableWidget;
 class QWidget;
 
@@ -31,6 +32,9 @@ inline constexpr TableWindowNames kSummaryNames{"TForm11",      "StrGrSumaProm",
 inline constexpr TableWindowNames kCombinationNames{"TForm10",      "StrGrKombProm", "OtevriKomb",
                                                     "SaveKomb",     "VypocetKomb",   "ExitForm",
                                                     "OtevHistKomb", "GrafHistKomb",  1};
+
+// Opens the list's pop-up and clicks its item, as a user chooses from a list.
+void ChooseFromList(QComboBox* list, int item);
 
 // An example histogram of the bundled examples, by its folder and file name.
 QString ExampleFile(const char* folder, const char* file);
