@@ -91,6 +91,8 @@ class CombinationWindowTest : public QObject {
     QCOMPARE(e.base.N, expected.result->N);
     QCOMPARE(e.base.Min, expected.result->Min);
     QCOMPARE(e.base.Total, expected.result->Total);
+    // The product of three totals of about 2E+08 is shown, not wrapped around 64 bits.
+    QVERIFY(dorvex::gui::Cell(h_->Find<QTableWidget>("StringGrid4"), 2, 1).endsWith(QStringLiteral("E+24")));
     QVERIFY(dorvex::gui::ChartTitleLines(h_->Find<QChartView>("Chart_B")).last().contains(QStringLiteral("Kombinace")));
 
     // R: two batches of the IPE 300 resistance into A.

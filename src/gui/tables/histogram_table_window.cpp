@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/result_commands.h"
 #include "app/grid_cells.h"
@@ -67,6 +68,26 @@ template <class W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
   return widget;
+}
+
+// The designed column widths, widened where this desktop's font needs it: every
+// heading in both languages fits, and so do the longest file name and folder of the
+// bundled examples.
+std::vector<int> FittedWidths(const QFontMetrics& metrics, std::vector<int> widths,
+                              const std::vector<std::string>& czech, const std::vector<std::string>& english) {
+  constexpr int kPadding = 12;
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    for (const auto* headings : {&czech, &english}) {
+      if (c < headings->size()) widths[c] = std::max(widths[c], metrics.horizontalAdvance(ToQt((*headings)[c])) + kPadding);
+    }
+  }
+  const auto fit = [&](int column, const char* sample) {
+    widths[static_cast<std::size_t>(column)] =
+        std::max(widths[static_cast<std::size_t>(column)], metrics.horizontalAdvance(QString::fromUtf8(sample)) + kPadding);
+  };
+  fit(tables::kFileColumn, "Bending_resistance_IPE300.dis");
+  fit(tables::kFolderColumn, "Histograms/Solidity and material characterics");
+  return widths;
 }
 
 FileDialogRequest DialogRequest(const texts::TableFileDialogTexts& texts, const QString& folder) {
@@ -135,13 +156,18 @@ void HistogramTableWindow::CreateControls() {
   grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                         QAbstractItemView::EditKeyPressed);
   grid->setWordWrap(false);
-  const std::vector<int> widths = tables::ColumnWidths(table_.kind);
+  const std::vector<int> widths = FittedWidths(grid->fontMetrics(), tables::ColumnWidths(table_.kind),
+                                               tables::NewTable(table_.kind, texts::Language::Czech).cells[0],
+                                               tables::NewTable(table_.kind, texts::Language::English).cells[0]);
   int total = 2 * grid->frameWidth();
   for (int c = 0; c < columns; ++c) {
     grid->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     total += widths[static_cast<std::size_t>(c)];
   }
+  // Number texts come blank-padded on the left: aligned right, a narrow cell drops blanks, not digits.
+  grid->setTextElideMode(Qt::ElideNone);
   grid->setFixedSize(total, rows * kRowHeight + 2 * grid->frameWidth());
+  designedWidth_ = total;
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int r = 0; r < rows; ++r) {
@@ -163,7 +189,10 @@ void HistogramTableWindow::CreateControls() {
   main->addWidget(buttonBar);
   main->addWidget(grid, 0, Qt::AlignLeft | Qt::AlignTop);
   main->addStretch(1);
-  setFixedSize(FixedSizeOf(kind_));
+  // The designed size, wider where this desktop's font needs wider columns.
+  const QSize designed = FixedSizeOf(kind_);
+  const QMargins margins = main->contentsMargins();
+  setFixedSize(std::max(designed.width(), designedWidth_ + margins.left() + margins.right()), designed.height());
 }
 
 void HistogramTableWindow::ConnectControls() {
@@ -238,6 +267,8 @@ void HistogramTableWindow::ShowTable() {
       Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
       if (tables::CellEditable(table_, r, c)) flags |= Qt::ItemIsEditable;
       item->setFlags(flags);
+      if (r > 0 && (c == tables::kMinColumn || c == tables::kMaxColumn))
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
   }
   // The heading row and the row labels stand apart like fixed cells.

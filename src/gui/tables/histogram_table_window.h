@@ -110,7 +110,8 @@ class HistogramTableWindow : public QWidget {
   int selectedRow_ = 0;  // the row of the last selected cell; 0 when none
   // The last computation's histogram, while it stands.
   std::optional<model::Histogram> result_;
-  bool showing_ = false;  // the grid is being filled: its changes are not typing
+  bool showing_ = false;
+  int designedWidth_ = 0;  // of the grid with its fitted columns  // the grid is being filled: its changes are not typing
 
   // Controls, by what they do; their objectName is the designed name.
   QWidget* buttonBar = nullptr;
