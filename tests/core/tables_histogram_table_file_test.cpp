@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -298,4 +299,66 @@ TEST(TableFiles, ThatCannotBeReadWholeNameTheFile) {
   ASSERT_TRUE(cut.error);
   EXPECT_NE(cut.error->append.find(path), std::string::npos);
   EXPECT_EQ(dorvex::tables::FilledRowCount(table), 3);
+}
+
+namespace {
+
+struct FixtureRow {
+  const char* file;  // below the examples' Histograms folder
+  const char* multiple;
+  const char* weight;
+  const char* note;
+};
+
+struct FixtureTable {
+  const char* name;
+  TableKind kind;
+  std::vector<FixtureRow> rows;
+  const char* folderOfRow1;  // replaces row 1's folder text when set
+};
+
+// The tables of tests/data/tables, built from the bundled examples.
+const FixtureTable kFixtureTables[] = {
+    {"loads.kom",
+     TableKind::Combination,
+     {{"Loads/Dead_load.dis", "1.35", "", "dead"},
+      {"Loads/Live_load_50_years.dis", "1.5", "", "live"},
+      {"Loads/Wind_load_50_years.dis", "0.9", "", "wind"}},
+     nullptr},
+    {"steel_batches.sum",
+     TableKind::Summary,
+     {{"Solidity and material characterics/Bending_resistance_IPE300.dis", "1", "3", "batch 1"},
+      {"Solidity and material characterics/Bending_resistance_IPE300.dis", "0.9", "1", "batch 2, 10 % weaker"}},
+     nullptr},
+    {"missing_multiples.kom",
+     TableKind::Combination,
+     {{"Loads/Dead_load.dis", "", "", ""}, {"Loads/Wind_load_50_years.dis", "2", "", ""}},
+     "Histogramy\\Zatížení"},
+};
+
+}  // namespace
+
+// The committed fixture tables are what the writer makes of the examples now; with
+// DORVEX_WRITE_TABLE_FIXTURES set, the test writes them instead.
+TEST(TableFile, FixtureTablesAreTheWritersOwn) {
+  const std::string folder = std::string(DORVEX_FIXTURES) + "/../data/tables/";
+  const bool write = std::getenv("DORVEX_WRITE_TABLE_FIXTURES") != nullptr;
+  for (const FixtureTable& fixture : kFixtureTables) {
+    HistogramTable table = NewTable(fixture.kind, Language::English);
+    int row = 0;
+    for (const FixtureRow& r : fixture.rows) {
+      ++row;
+      ASSERT_FALSE(dorvex::tables::OpenRowHistogram(table, row, kExamples + "/" + r.file)) << r.file;
+      table.cells[row][dorvex::tables::kMultipleColumn] = r.multiple;
+      table.cells[row][dorvex::tables::kNoteColumn] = r.note;
+      if (fixture.kind == TableKind::Summary) table.cells[row][dorvex::tables::kWeightColumn] = r.weight;
+    }
+    if (fixture.folderOfRow1 != nullptr) table.cells[1][dorvex::tables::kFolderColumn] = fixture.folderOfRow1;
+    const std::string bytes = EncodeTable(table, dorvex::tables::FilledRowCount(table));
+    if (write) {
+      fs::create_directories(folder);
+      ASSERT_FALSE(dorvex::tables::WriteTableFile(folder + fixture.name, table, row));
+    }
+    EXPECT_EQ(ReadAll(folder + fixture.name), bytes) << fixture.name;
+  }
 }
