@@ -187,6 +187,28 @@ class SummaryWindowTest : public QObject {
     QCOMPARE(w.Cell(1, cell.startsWith(QLatin1Char('m')) ? 1 : 8), cell.mid(2));
   }
 
+  void aGridBeyond1024IntervalsIsRefused() {
+    // Six intervals over 0 .. 3000: the rule for six intervals asks for width 1, so 3001 intervals.
+    const QString die = h_->folder().filePath(QStringLiteral("wide_die.dis"));
+    QFile file(die);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Description]\r\nIdentification=wide_die.dis\r\nType=Discrete\r\nForm=Frequency\r\n"
+               "[Parameters]\r\nMin=0\r\nMax=3000\r\nBins=6\r\nTotal=6\r\n[Bins]\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n");
+    file.close();
+    TableWindowSteps& w = Open(SlotId::A);
+    for (int r = 1; r <= 2; ++r) {
+      w.OpenRow(r, die);
+      w.Type(r, 1, QStringLiteral("1"));
+      w.Type(r, 8, QStringLiteral("1"));
+    }
+    w.Click("VypocetSuma");
+    QCOMPARE(h_->platform().messages.last().kind, dorvex::gui::MessageKind::Error);
+    QVERIFY2(LastMessage().contains(QStringLiteral("1024")), qPrintable(LastMessage()));
+    QVERIFY(!w.GraphWindow()->isVisible());
+    w.Close();
+    QVERIFY(!h_->form().Bench().Slot(SlotId::A).loaded);
+  }
+
   void deletingARowAsksAndMovesTheRowsBelowUp() {
     TableWindowSteps& w = Open(SlotId::A);
     w.OpenRow(1, S235());
