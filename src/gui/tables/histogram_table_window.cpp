@@ -167,7 +167,6 @@ void HistogramTableWindow::CreateControls() {
   // Number texts come blank-padded on the left: aligned right, a narrow cell drops blanks, not digits.
   grid->setTextElideMode(Qt::ElideNone);
   grid->setFixedSize(total, rows * kRowHeight + 2 * grid->frameWidth());
-  designedWidth_ = total;
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int r = 0; r < rows; ++r) {
@@ -192,7 +191,7 @@ void HistogramTableWindow::CreateControls() {
   // The designed size, wider where this desktop's font needs wider columns.
   const QSize designed = FixedSizeOf(kind_);
   const QMargins margins = main->contentsMargins();
-  setFixedSize(std::max(designed.width(), designedWidth_ + margins.left() + margins.right()), designed.height());
+  setFixedSize(std::max(designed.width(), grid->width() + margins.left() + margins.right()), designed.height());
 }
 
 void HistogramTableWindow::ConnectControls() {
@@ -214,10 +213,10 @@ void HistogramTableWindow::ConnectControls() {
 
 void HistogramTableWindow::ApplyTexts() {
   setWindowTitle(ToQt(texts::TableWindowTitle(kind_, language_)));
-  for (QWidget* w : std::initializer_list<QWidget*>{openTableButton, deleteRowButton, saveTableButton, computeButton,
-                                                    closeButton, openHistogramButton, rowGraphButton}) {
-    const QString caption = ToQt(texts::TableControlCaption(kind_, ToStd(w->objectName()), language_));
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(caption);
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+           openTableButton, deleteRowButton, saveTableButton, computeButton, closeButton, openHistogramButton,
+           rowGraphButton}) {
+    button->setText(ToQt(texts::TableControlCaption(kind_, ToStd(button->objectName()), language_)));
   }
   maxIntervalsLabel->setText(ToQt(texts::TableControlCaption(kind_, "Label16", language_)));
   tables::SetHeadings(table_, language_);

@@ -3,8 +3,8 @@
 // combination window. Each row holds a histogram opened from a distribution file,
 // its multiple, a note and (summary) a weight; the table is saved and opened as a
 // table file; the computation shows its result in the graph window and closing hands
-// it to the slot the window was opened for. SummaryWindow and CombinationWindow are
-// its two kinds.
+// it to the slot the window was opened for. The summary and the combination window
+// are its two kinds (texts::TableWindow).
 
 #include <QColor>
 #include <QString>
@@ -110,8 +110,7 @@ class HistogramTableWindow : public QWidget {
   int selectedRow_ = 0;  // the row of the last selected cell; 0 when none
   // The last computation's histogram, while it stands.
   std::optional<model::Histogram> result_;
-  bool showing_ = false;
-  int designedWidth_ = 0;  // of the grid with its fitted columns  // the grid is being filled: its changes are not typing
+  bool showing_ = false;  // the grid is being filled: its changes are not typing
 
   // Controls, by what they do; their objectName is the designed name.
   QWidget* buttonBar = nullptr;
