@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -233,6 +234,14 @@ TEST(TableFile, ReadsOutOfRangeRealsAsInfinities) {
   bytes.replace(at, huge.size(), huge);
   ASSERT_TRUE(DecodeTable(bytes, table).complete());
   EXPECT_EQ(table.parameters[0][0], std::numeric_limits<double>::infinity());
+
+  // A NaN keeps its sign through a save and a load.
+  table.parameters[0][1] = -std::numeric_limits<double>::quiet_NaN();
+  const std::string withNaN = EncodeTable(table, 0);
+  HistogramTable loaded = BlankTable(TableKind::Combination);
+  ASSERT_TRUE(DecodeTable(withNaN, loaded).complete());
+  EXPECT_TRUE(std::isnan(loaded.parameters[0][1]) && std::signbit(loaded.parameters[0][1]));
+  EXPECT_EQ(EncodeTable(loaded, 0), withNaN);
 }
 
 TEST(TranslateExampleFolder, MapsTheWholeCzechExampleFoldersOnly) {

@@ -47,7 +47,7 @@ std::size_t CutAtCharacter(std::string_view text, std::size_t limit) {
 double NarrowExtended(long double value) {
   // DBL_MAX plus half its last place: from here on, rounding gives infinity.
   constexpr long double kOverflow = 0x1.fffffffffffff8p1023L;
-  if (std::isnan(value)) return std::numeric_limits<double>::quiet_NaN();
+  if (std::isnan(value)) return static_cast<double>(value);  // keeps its sign and payload
   if (std::fabs(value) >= kOverflow) {
     return std::signbit(value) ? -std::numeric_limits<double>::infinity()
                                : std::numeric_limits<double>::infinity();
