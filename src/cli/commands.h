@@ -11,5 +11,9 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err);
 int RunCalc(Arguments& args, std::ostream& out, std::ostream& err);
 int RunQuery(Arguments& args, std::ostream& out, std::ostream& err);
 int RunParam(Arguments& args, std::ostream& out, std::ostream& err);
+// Table files of the summary and the combination windows.
+int RunSummary(Arguments& args, std::ostream& out, std::ostream& err);
+int RunCombine(Arguments& args, std::ostream& out, std::ostream& err);
+int RunTable(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

@@ -27,6 +27,11 @@ const Command kCommands[] = {
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"
      "                  [--json] [--lang en|cs]   (TYPE: 0..23 or a name such as Normal)"},
     {"query", dorvex::cli::RunQuery, "query FILE.dis (--x X | --p P)... [--json] [--lang en|cs]"},
+    {"summary", dorvex::cli::RunSummary,
+     "summary TABLE.sum [-o OUT.dis] [--yes | --no] [--table] [--json] [--lang en|cs]"},
+    {"combine", dorvex::cli::RunCombine,
+     "combine TABLE.kom [-o OUT.dis] [--yes | --no] [--table] [--json] [--lang en|cs]"},
+    {"table", dorvex::cli::RunTable, "table TABLE.sum|TABLE.kom [--json] [--lang en|cs]"},
 };
 
 void PrintUsage(std::ostream& os) {

@@ -22,6 +22,7 @@ TEST(FrequencySumText, SwitchesToFiveDigitExponentFormAtOneMillion) {
       {999999.0L, " ", " 999999"},      // the last one written out
       {999999.5L, " ", "1.0000E+06"},   // rounded half to even first: 1000000
       {222626252.0L, "", "2.2263E+08"},
+      {7.3913e24L, " ", "7.3913E+24"},  // a combination's product of totals, beyond 64 bits
       {55.0L, "", "55"},                // slot B carries no leading blank
       {0.0L, " ", " 0"},
   };

@@ -27,6 +27,7 @@
 #include "charts/draw_histogram.h"
 #include "engine/engine.h"
 #include "fake_platform.h"
+#include "table_window_steps.h"
 #include "settings/document_folders.h"
 #include "settings/settings_file.h"
 #include "sources/distribution.h"
@@ -124,11 +125,10 @@ class ParametricWindowTest : public QObject {
     return control;
   }
 
-  // Chooses "Parametric distribution" in the slot's type selector with the keyboard.
+  // Chooses "Parametric distribution" from the slot's type selector. (Walking there with
+  // the arrow keys would open the combination and summary windows on the way.)
   void OpenFrom(SlotId slot) {
-    auto* selector = Main<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB");
-    selector->setFocus();
-    for (int i = 0; i < 3; ++i) QTest::keyClick(selector, Qt::Key_Down);
+    dorvex::gui::testing::ChooseFromList(Main<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB"), 3);
     QVERIFY(Window()->isVisible());
     // The offscreen platform does not move the activation by itself.
     Window()->activateWindow();

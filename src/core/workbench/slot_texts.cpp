@@ -19,9 +19,13 @@ std::string Printed(const char* format, double x) {
 }  // namespace
 
 std::string FrequencySumText(long double total, std::string_view prefix) {
-  const std::int64_t rounded = RoundHalfEven(total);
-  if (rounded >= kExponentFrom) return Printed("%.4E", static_cast<double>(rounded));
-  return std::string(prefix) + std::to_string(rounded);
+  // Only a total below the exponent form is rounded: a combination's product of
+  // totals is far beyond a 64-bit integer.
+  if (total < kExponentFrom) {
+    const std::int64_t rounded = RoundHalfEven(total);
+    if (rounded < kExponentFrom) return std::string(prefix) + std::to_string(rounded);
+  }
+  return Printed("%.4E", static_cast<double>(total < kExponentFrom ? kExponentFrom : total));
 }
 
 std::string SlotNameFromPath(std::string_view path) {

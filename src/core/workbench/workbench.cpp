@@ -5,6 +5,7 @@
 #include "engine/multiples.h"
 #include "workbench/slot_texts.h"
 #include "statvex/number_text.h"
+#include "tables/table_rows.h"
 #include "texts/main_window_texts.h"
 #include "texts/messages.h"
 
@@ -172,6 +173,7 @@ void Workbench::AcceptTyped(const model::HandOverBuffer& buffer, const std::stri
   s.sourcePath = path;
   s.roundedFrequencySum = frequencySum;
 }
+void Workbench::MakeScaledBase(SlotId slot) { tables::MakeScaledBase(MutableSlot(slot)); }
 
 MultipleOutcome Workbench::SetMultiple(SlotId slot, double n) {
   model::HistogramSlot& s = MutableSlot(slot);

@@ -144,6 +144,9 @@ class Workbench {
   // what it computes with. Clears the result.
   void AcceptTyped(const model::HandOverBuffer& buffer, const std::string& name, const std::string& path,
                    std::int64_t frequencySum);
+  // After a table window's hand-over: the slot's scaled histogram becomes its base
+  // (type Discrete), so the multiple in force is part of it (tables::MakeScaledBase).
+  void MakeScaledBase(SlotId slot);
 
   // Sets the slot's multiple to n, or after a refusal to the fallback. A slot holding
   // a histogram is scaled anew, the result cleared and its file re-entered in the

@@ -51,6 +51,8 @@ class ColourWindow;
 class DescriptionWindow;
 class ParametricWindow;
 class RememberingFileDialogs;
+class HistogramTableWindow;
+class TableGraphWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -245,6 +247,13 @@ class MainWindow : public QMainWindow {
   void OpenDescription(model::SlotId slot);
   void AcceptTypedHistogram(const model::HandOverBuffer& buffer, const QString& name, const QString& path,
                             qint64 frequencySum);
+  // The summary or combination window (`item` of the selector) opens for `slot`.
+  void OpenTableWindow(model::SlotId slot, int item);
+  // A table window's result: taken like a generated histogram, then the multiple in
+  // force becomes part of the slot's histogram.
+  void AcceptTableHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  // The slot's new histogram on screen, the result emptied.
+  void ShowAccepted(model::SlotId slot);
   void GeneratorClosed(model::SlotId slot);
   // While a generator window is open the main window takes no input.
   void EnableForGenerator(bool on);
@@ -382,6 +391,9 @@ class MainWindow : public QMainWindow {
   ParametricWindow* parametricWindow = nullptr;
   DescriptionWindow* descriptionWindow = nullptr;
   ColourWindow* colourWindow = nullptr;
+  HistogramTableWindow* summaryWindow = nullptr;
+  HistogramTableWindow* combinationWindow = nullptr;
+  TableGraphWindow* tableGraphWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;

@@ -18,7 +18,10 @@
 #include "sources/parametric_window.h"
 #include "sources/typed_histogram.h"
 #include "texts/description_window_texts.h"
+#include "tables/histogram_table_window.h"
+#include "tables/table_graph_window.h"
 #include "texts/parametric_window_texts.h"
+#include "texts/table_window_texts.h"
 
 namespace dorvex::gui {
 
@@ -33,6 +36,17 @@ void MainWindow::CreateGenerators() {
   descriptionWindow = new DescriptionWindow(services_, settings_, ToQt(folders_.calculated), this);
   connect(descriptionWindow, &DescriptionWindow::Saved, this, &MainWindow::AcceptTypedHistogram);
   connect(descriptionWindow, &DescriptionWindow::Closed, this, [this](SlotId slot) { GeneratorClosed(slot); });
+  tableGraphWindow = new TableGraphWindow(settings_, language_, this);
+  const TableFolders tableFolders{ToQt(folders_.histograms), ToQt(folders_.calculated)};
+  summaryWindow = new HistogramTableWindow(texts::TableWindow::Summary, services_, settings_, tableFolders,
+                                           tableGraphWindow, language_, this);
+  combinationWindow = new HistogramTableWindow(texts::TableWindow::Combination, services_, settings_, tableFolders,
+                                               tableGraphWindow, language_, this);
+  for (HistogramTableWindow* window : {summaryWindow, combinationWindow}) {
+    connect(window, &HistogramTableWindow::HandedOver, this, &MainWindow::AcceptTableHistogram);
+    connect(window, &HistogramTableWindow::Closed, this, &MainWindow::GeneratorClosed);
+    connect(window, &HistogramTableWindow::ResultCleared, this, &MainWindow::ClearResult);
+  }
   for (SlotId slot : {SlotId::A, SlotId::B}) {
     connect(Input(slot).typeSelector, &QComboBox::activated, this,
             [this, slot](int item) { ChooseInputSource(slot, item); });
@@ -41,6 +55,7 @@ void MainWindow::CreateGenerators() {
 
 void MainWindow::ChooseInputSource(SlotId slot, int item) {
   if (item == texts::kTypedHistogramSourceItem) return OpenDescription(slot);
+  if (item == texts::kSummarySourceItem || item == texts::kCombinationSourceItem) return OpenTableWindow(slot, item);
   if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
   FlushFieldExits();
   ClearSlot(slot);
@@ -62,10 +77,14 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
 
 void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {
   bench_.AcceptGenerated(buffer, ToStd(name));
+  ShowAccepted(buffer.target);
+}
+
+void MainWindow::ShowAccepted(SlotId slot) {
   ShowEmptyResult();
-  ShowSlotSummary(buffer.target);
-  DrawSlot(buffer.target);
-  InputControls& c = Input(buffer.target);
+  ShowSlotSummary(slot);
+  DrawSlot(slot);
+  InputControls& c = Input(slot);
   c.describeButton->setEnabled(true);
   c.describeItem->setEnabled(true);
 }
@@ -85,12 +104,28 @@ void MainWindow::OpenDescription(SlotId slot) {
 void MainWindow::AcceptTypedHistogram(const model::HandOverBuffer& buffer, const QString& name, const QString& path,
                                       qint64 frequencySum) {
   bench_.AcceptTyped(buffer, ToStd(name), ToStd(path), frequencySum);
-  ShowEmptyResult();
-  ShowSlotSummary(buffer.target);
-  DrawSlot(buffer.target);
-  InputControls& c = Input(buffer.target);
-  c.multipleField->setText(ToQt(bench_.MultipleText(buffer.target)));
+  ShowAccepted(buffer.target);
+  Input(buffer.target).multipleField->setText(ToQt(bench_.MultipleText(buffer.target)));
   EnableSlotCommands(buffer.target, true);
+}
+
+void MainWindow::OpenTableWindow(SlotId slot, int item) {
+  HistogramTableWindow* window = item == texts::kSummarySourceItem ? summaryWindow : combinationWindow;
+  if (summaryWindow->isVisible() || combinationWindow->isVisible()) return;
+  FlushFieldExits();
+  EnableForGenerator(false);
+  TableGraphLook look;
+  look.valueLabels = valueLabelsItem->isChecked();
+  look.gridColours = !highlightOffItem->isChecked();
+  look.chartToolBar = chartToolBarItem->isChecked();
+  look.bars = FromColorRef(colours_.item[settings::kGeneratorBars]);
+  window->OpenFor({slot, look});
+}
+
+void MainWindow::AcceptTableHistogram(const model::HandOverBuffer& buffer, const QString& name) {
+  bench_.AcceptGenerated(buffer, ToStd(name));
+  bench_.MakeScaledBase(buffer.target);
+  ShowAccepted(buffer.target);
 }
 
 void MainWindow::GeneratorClosed(SlotId slot) {

@@ -25,6 +25,8 @@
 #include "engine/operation_table.h"
 #include "settings/main_window_settings.h"
 #include "sources/parametric_window.h"
+#include "tables/histogram_table_window.h"
+#include "tables/table_graph_window.h"
 #include "statvex/number_text.h"
 
 namespace dorvex::gui {
@@ -56,6 +58,10 @@ void MainWindow::PassLanguageToCompanions() {
   if (descriptionWindow != nullptr) descriptionWindow->SetLanguage(language_);
   if (aboutWindow_ != nullptr) aboutWindow_->SetLanguage(language_);
   if (colourWindow != nullptr) colourWindow->SetLanguage(language_);
+  for (HistogramTableWindow* window : {summaryWindow, combinationWindow}) {
+    if (window != nullptr) window->SetLanguage(language_);
+  }
+  if (tableGraphWindow != nullptr) tableGraphWindow->SetLanguage(language_);
   if (companions_ == nullptr) return;
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);
