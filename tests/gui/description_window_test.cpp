@@ -10,6 +10,7 @@
 
 #include "fake_platform.h"
 #include "main_window_harness.h"
+#include "table_window_steps.h"
 
 using dorvex::gui::testing::MainWindowHarness;
 using dorvex::model::SlotId;
@@ -23,10 +24,9 @@ void Activate(QWidget* window) {
   if (!QTest::qWaitForWindowActive(window)) qWarning("window not active");
 }
 
-// Picks "Histogram" in the slot's type selector, as a click on that item does.
+// Picks "Histogram" in the slot's type selector.
 QWidget* OpenDescription(MainWindowHarness& h, SlotId slot) {
-  auto* selector = h.Find<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB");
-  emit selector->activated(0);
+  dorvex::gui::testing::ChooseFromList(h.Find<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB"), 0);
   auto* window = h.form().findChild<QWidget*>(QStringLiteral("Form18"));
   if (window == nullptr) qFatal("no description window");
   Activate(window);

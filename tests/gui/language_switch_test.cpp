@@ -25,6 +25,7 @@
 #include "charts/draw_histogram.h"
 #include "fake_platform.h"
 #include "main_window_harness.h"
+#include "table_window_steps.h"
 #include "settings/document_folders.h"
 #include "settings/settings_file.h"
 
@@ -172,9 +173,7 @@ class LanguageSwitchTest : public QObject {
   }
 
   void theOpenParametricWindow() {
-    auto* selector = Find<QComboBox>("CBTypHistA");
-    selector->setFocus();
-    for (int i = 0; i < 3; ++i) QTest::keyClick(selector, Qt::Key_Down);
+    dorvex::gui::testing::ChooseFromList(Find<QComboBox>("CBTypHistA"), 3);
     QVERIFY(Window("TForm12")->isVisible());
     auto* chart = In<QChartView>("TForm12", "Chart1L");
     QVERIFY(dorvex::gui::ChartBarCount(chart) > 0);
