@@ -110,6 +110,7 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   clockTimer->start();
   // Said over the window once it shows.
   QMetaObject::invokeMethod(this, &MainWindow::CreateDataFolders, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &MainWindow::TellSettingsTroubles, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -192,10 +193,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!settingsWritten_) {
     settingsWritten_ = true;
     WriteSettings();
-    if (const std::error_code error = settings_->Save()) {
-      std::fprintf(stderr, "Dorvex: the settings file %s was not written: %s\n", settings_->Path().c_str(),
-                   error.message().c_str());
-    }
+    SaveSettingsFile();
   }
   CloseSplash();
   event->accept();
@@ -228,6 +226,8 @@ bool MainWindow::event(QEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // A click on the empty tool bar hides the re-open grid.
   if (watched == toolBar && event->type() == QEvent::MouseButtonPress) reopenGrid->hide();
+  // Leaving the re-open grid only hides it: the slot it serves keeps what it holds.
+  if (watched == reopenGrid && event->type() == QEvent::FocusOut) reopenGrid->hide();
   if (watched == resultChart && event->type() == QEvent::Resize) UpdateChartToolBar();
   if (FieldEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -206,20 +207,30 @@ void MainWindow::ConnectCommands() {
   timeSeparator(timeColonItem, ':');
   connect(clockTimer, &QTimer::timeout, this, &MainWindow::UpdateClock);
   ConnectListingCommands();
+  for (model::SlotId slot : {model::SlotId::A, model::SlotId::B}) {
+    const InputControls& c = Input(slot);
+    connect(c.reopenButton, &QToolButton::clicked, this, [this, slot] { ShowReOpenList(slot); });
+    connect(c.reopenItem, &QAction::triggered, this, [this, slot] { ShowReOpenList(slot); });
+  }
+  reopenGrid->installEventFilter(this);
+  connect(reopenGrid, &QTableWidget::cellClicked, this, [this](int row) { ReOpenRowClick(row); });
+  connect(clearReopenButton, &QToolButton::clicked, this, &MainWindow::ClearReOpenListClick);
+  connect(clearReopenItem, &QAction::triggered, this, &MainWindow::ClearReOpenListClick);
+  connect(defaultsButton, &QToolButton::clicked, this, &MainWindow::DefaultValuesClick);
+  connect(defaultsItem, &QAction::triggered, this, &MainWindow::DefaultValuesClick);
+  connect(settingsListingItem, &QAction::triggered, this, &MainWindow::SettingsListingClick);
   connect(chartToolBarItem, &QAction::toggled, this, &MainWindow::UpdateChartToolBar);
 }
 
 void MainWindow::DisableLaterCommands() {
   // Commands whose windows and routines are not part of the program yet.
   for (QWidget* widget : std::initializer_list<QWidget*>{
-           inputA.reopenButton, inputB.reopenButton, coloursButton, defaultsButton, clearReopenButton,
-           pictureViewerButton, textViewerButton, pdfViewerButton, foldersButton, versionButton, helpButton}) {
+           coloursButton, pictureViewerButton, textViewerButton, pdfViewerButton, foldersButton, versionButton, helpButton}) {
     widget->setEnabled(false);
   }
   for (QAction* action : std::initializer_list<QAction*>{
-           inputA.reopenItem, inputB.reopenItem, coloursItem, defaultsItem, clearReopenItem, pictureViewerItem,
-           textViewerItem, pdfViewerItem, htmlHelpItem, winHelpItem,
-           settingsListingItem, foldersItem, versionItem, helpItem}) {
+           coloursItem, pictureViewerItem, textViewerItem, pdfViewerItem, htmlHelpItem, winHelpItem, foldersItem,
+           versionItem, helpItem}) {
     action->setEnabled(false);
   }
 }

@@ -231,6 +231,12 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
   left->setRange(0.0, highest > 0.0 ? highest * (picture.marks.visible ? 1.25 : 1.05) : 1.0);
   left->setTickCount(3);
   left->setLabelFormat(QStringLiteral("%.3g"));
+  if (!picture.valueAxisTitle.isEmpty()) {
+    QFont axisTitleFont = axisFont;
+    axisTitleFont.setBold(true);
+    left->setTitleFont(axisTitleFont);
+    left->setTitleText(KeepBlanks(picture.valueAxisTitle));
+  }
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);
 

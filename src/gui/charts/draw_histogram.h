@@ -58,6 +58,8 @@ struct HistogramPicture {
   texts::Language language = texts::Language::English;  // of the bottom axis' title
   // A result's bottom-axis title in index-label mode; empty: the result charts' own.
   QString indexAxisTitle;
+  // Title of the value (left) axis; empty: none.
+  QString valueAxisTitle;
   // Shown as a legend of the bars when not empty; the charts have none otherwise.
   QString legendTitle;
   // Called when the user clicks a bar; may be empty.
