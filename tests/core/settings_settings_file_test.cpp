@@ -91,6 +91,15 @@ TEST_F(SettingsFileTest, WritesSectionsAndKeysInTheOrderFirstWrittenWithCrLf) {
             "[--  Setting  --]\r\nDateSeparator=46\r\n");
 }
 
+TEST(SettingsFileSections, AnAddedSectionKeepsItsPlaceBeforeLaterOnes) {
+  SettingsFile settings("unused.ini");
+  settings.AddSection(kSectionPosition);
+  settings.WriteString(kSectionSetting, "k", "1");
+  settings.WriteInteger(kSectionPosition, "Prob_u-Form1.left", 3);
+  settings.AddSection(kSectionPosition);  // known already: nothing moves
+  EXPECT_EQ(settings.Text(), "[--  Position  --]\r\nProb_u-Form1.left=3\r\n\r\n[--  Setting  --]\r\nk=1\r\n");
+}
+
 TEST_F(SettingsFileTest, KeepsTheOrderOfAFileItReadAndKeysItDoesNotKnow) {
   SettingsFile settings(PathOf("kept.ini"));
   // Written elsewhere with mixed line ends.

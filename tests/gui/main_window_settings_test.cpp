@@ -161,6 +161,7 @@ class MainWindowSettingsTest : public QObject {
     Stop();
 
     const QString ini = IniText();
+    QVERIFY2(ini.startsWith(QStringLiteral("[--  Position  --]\r\n")), qPrintable(ini.left(60)));
     QVERIFY(ini.contains(QStringLiteral("Celkem ReOpen=30\r\n")));
     QVERIFY(ini.contains(QStringLiteral("ReOpen soubor  [29]=")));
     QVERIFY(!ini.contains(QStringLiteral("ReOpen soubor  [30]=")));

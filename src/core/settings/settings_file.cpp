@@ -195,6 +195,10 @@ void SettingsFile::WriteString(std::string_view section, std::string_view key, s
   impl_->ini.SetValue(Owned(section).c_str(), Owned(key).c_str(), Owned(value).c_str());
 }
 
+void SettingsFile::AddSection(std::string_view section) {
+  impl_->ini.SetValue(Owned(section).c_str(), nullptr, nullptr);
+}
+
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {
   WriteString(section, key, std::to_string(value));
 }

@@ -83,6 +83,8 @@ class SettingsFile {
   // A decimal number with "." as decimal point; else the fallback (kept as a trouble).
   double ReadFloat(std::string_view section, std::string_view key, double fallback) const;
 
+  // Creates the (empty) section at the end when it is new, so that it keeps its place.
+  void AddSection(std::string_view section);
   // Sets the value, creating the section and key at the end when they are new.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   // Written in decimal; colours therefore appear as signed numbers.

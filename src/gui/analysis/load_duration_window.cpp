@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,6 +103,7 @@ void LoadDurationWindow::CreateControls() {
   marksBox = Named(new QCheckBox(this), "CheckBox1");
   marksList = Named(new QComboBox(this), "CBMarks");
   axisLabelsList = Named(new QComboBox(this), "CBValInd");
+  for (QComboBox* list : {marksList, axisLabelsList}) list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   angleBox = Named(new QSpinBox(this), "SpinEdAngle");
   angleBox->setRange(0, 360);
   angleBox->setSingleStep(15);
@@ -181,7 +183,17 @@ void LoadDurationWindow::ApplyTexts() {
     for (const std::string& text : texts::LoadDurationListItems(ToStd(list->objectName()), language_))
       list->addItem(ToQt(text));
     list->setCurrentIndex(std::max(item, 0));
+    // Never narrower than the longest item, or a Czech item is cut.
+    list->setMinimumWidth(list->sizeHint().width());
   }
+  FitMinimumSize();
+}
+
+void LoadDurationWindow::FitMinimumSize() {
+  // The designed minimum, or more when the texts of a language need it.
+  layout()->invalidate();
+  const QSize needed = layout()->totalMinimumSize();
+  setMinimumSize(std::max(kMinimumWidth, needed.width()), std::max(kMinimumHeight, needed.height()));
 }
 
 void LoadDurationWindow::SetLanguage(texts::Language language) {
@@ -292,6 +304,7 @@ void LoadDurationWindow::FillTable() {
     width += table->columnWidth(c);
   }
   table->setFixedWidth(width + table->verticalScrollBar()->sizeHint().width());
+  FitMinimumSize();
 }
 
 void LoadDurationWindow::resizeEvent(QResizeEvent* event) {

@@ -80,6 +80,7 @@ class LoadDurationWindow : public QWidget {
   void Draw();
   void FillTable();
   void PlaceChartToolBar();
+  void FitMinimumSize();
   void ChooseExportTarget(QAction* item);
   void ExportChart();
 

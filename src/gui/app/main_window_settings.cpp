@@ -51,6 +51,8 @@ QSize DefaultSize() {
 }  // namespace
 
 void MainWindow::ReadSettings() {
+  // A new file opens with the placements, whatever is written first during the run.
+  settings_->AddSection(settings::kSectionPosition);
   const QSize defaultSize = DefaultSize();
   stored_ = settings::ReadMainWindowSettings(*settings_, defaultSize.width(), defaultSize.height());
   move(stored_.left, stored_.top);

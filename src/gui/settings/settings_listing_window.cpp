@@ -25,7 +25,6 @@ SettingsListingWindow::SettingsListingWindow(settings::SettingsFile* settings, t
   keyValues->setObjectName(QStringLiteral("ValueListEditor1"));
   keyValues->verticalHeader()->hide();
   keyValues->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  keyValues->horizontalHeader()->setStretchLastSection(true);
   keyValues->verticalHeader()->setDefaultSectionSize(keyValues->fontMetrics().height() + 4);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -54,7 +53,8 @@ bool SettingsListingWindow::ListFile(const QString& path) {
     keyValues->setItem(r, 0, new QTableWidgetItem(ToQt((*rows)[static_cast<std::size_t>(r)].first)));
     keyValues->setItem(r, 1, new QTableWidgetItem(ToQt((*rows)[static_cast<std::size_t>(r)].second)));
   }
-  keyValues->resizeColumnToContents(0);
+  // Long values (paths) scroll sideways instead of being cut.
+  keyValues->resizeColumnsToContents();
   show();
   raise();
   activateWindow();
