@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -185,6 +186,26 @@ class LoadDurationWindowTest : public QObject {
     QCOMPARE(written.read(2), QByteArray("BM"));
     QCOMPARE(ui_->platform().saveRequests.last().defaultSuffix, QStringLiteral("bmp"));
     QCOMPARE(ui_->platform().saveRequests.last().initialFolder, QString::fromStdString(ui_->form().Folders().graphs));
+  }
+
+  void theTitleFollowsTheSeparatorsAndTheToolBarAWideWindow() {
+    Find<QAction>("lomitko1")->trigger();
+    Find<QAction>("tecka2")->trigger();
+    OpenOnSumOf(kDiscreteTen);
+    const QString dateLine = dorvex::gui::ChartTitleLines(InWindow<QChartView>("Chart1L")).first();
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\( \\d{1,2}/\\d{1,2}/\\d{4} , \\d\\d\\.\\d\\d\\.\\d\\d \\)$"))
+                 .match(dateLine)
+                 .hasMatch(),
+             qPrintable(dateLine));
+    auto* toolBar = InWindow<QWidget>("Panel2");
+    QVERIFY(!toolBar->isVisible());
+    Window()->showMaximized();
+    QTRY_VERIFY(toolBar->isVisible());
+    Find<QAction>("TCharCom")->setChecked(false);
+    QTest::mouseClick(InWindow<QToolButton>("ExitBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>("KrivkaTrvani"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+    QVERIFY(!toolBar->isVisible());
   }
 
   void aLanguageSwitchReCaptionsTheWindowInPlace() {
