@@ -34,19 +34,23 @@ TEST(ReOpenList, TheThirtyFirstFileDropsTheOldest) {
   EXPECT_EQ(list.Entries().back().path, Nth(2));
 }
 
-TEST(ReOpenList, SameFileNameAndMultipleChangesNothingAnotherMultipleAddsAnEntry) {
+TEST(ReOpenList, SameFileAndMultipleChangesNothingAnotherMultipleOrFolderAddsAnEntry) {
   ReOpenList list;
   list.Add("/data/a.dis", "1.00", "10");
   list.Add("/data/b.dis", "1.00", "10");
   list.Select(2);
-  // Same last path component in another folder with the same multiple text: known.
-  list.Add("/elsewhere/a.dis", "1.00", "99");
+  // The same file with the same multiple text: known.
+  list.Add("/data/a.dis", "1.00", "99");
   ASSERT_EQ(list.Entries().size(), 2u);
   EXPECT_EQ(list.Entries()[0].path, "/data/b.dis");  // not reordered
   EXPECT_EQ(list.Selected(), 2);
   list.Add("/data/a.dis", "2.00", "10");
   ASSERT_EQ(list.Entries().size(), 3u);
   EXPECT_EQ(list.Entries()[0].multiple, "2.00");
+  // A file of the same name in another folder is another file.
+  list.Add("/elsewhere/a.dis", "1.00", "99");
+  ASSERT_EQ(list.Entries().size(), 4u);
+  EXPECT_EQ(list.Entries()[0].path, "/elsewhere/a.dis");
 }
 
 TEST(ReOpenList, FindComparesTheWholePath) {

@@ -91,6 +91,15 @@ TEST_F(SettingsFileTest, WritesSectionsAndKeysInTheOrderFirstWrittenWithCrLf) {
             "[--  Setting  --]\r\nDateSeparator=46\r\n");
 }
 
+TEST(SettingsFileSections, AnAddedSectionKeepsItsPlaceBeforeLaterOnes) {
+  SettingsFile settings("unused.ini");
+  settings.AddSection(kSectionPosition);
+  settings.WriteString(kSectionSetting, "k", "1");
+  settings.WriteInteger(kSectionPosition, "Prob_u-Form1.left", 3);
+  settings.AddSection(kSectionPosition);  // known already: nothing moves
+  EXPECT_EQ(settings.Text(), "[--  Position  --]\r\nProb_u-Form1.left=3\r\n\r\n[--  Setting  --]\r\nk=1\r\n");
+}
+
 TEST_F(SettingsFileTest, KeepsTheOrderOfAFileItReadAndKeysItDoesNotKnow) {
   SettingsFile settings(PathOf("kept.ini"));
   // Written elsewhere with mixed line ends.
@@ -176,6 +185,66 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFileBehind) {
   ASSERT_FALSE(settings.Save());
   EXPECT_EQ(ReadAll(path), "[--  Setting  --]\r\nnew=2\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+}
+
+}  // namespace
+
+namespace {
+
+using dorvex::settings::SettingsTextDefect;
+using dorvex::settings::SettingsTrouble;
+
+// Files that are not settings files load as an empty set and say where they went wrong.
+TEST_F(SettingsFileTest, ADamagedFileLoadsAsAnEmptySetAndIsKeptAsATrouble) {
+  struct Case {
+    const char* name;
+    std::string contents;
+    std::string where;
+  };
+  std::string garbage = "[--  Position  --]\r\nProb_u-Form1.left=5\r\n";
+  for (int i = 0; i < 256; ++i) garbage += static_cast<char>((i * 37) & 0xFF);
+  const Case cases[] = {
+      {"binary garbage", garbage, "line 3"},
+      {"a 10 MB line", "[--  Position  --]\r\nProb_u-Form1.left=5\r\n" + std::string(10 * 1024 * 1024, 'x'), "line 3"},
+      {"a line that is no key", "[--  Position  --]\r\nProb_u-Form1.left=5\r\nnonsense\r\n", "line 3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    { std::ofstream(PathOf("Dorvex.INI"), std::ios::binary) << c.contents; }
+    SettingsFile settings(PathOf("Dorvex.INI"));
+    EXPECT_FALSE(settings.Load());
+    EXPECT_FALSE(settings.HasKey(kSectionPosition, "Prob_u-Form1.left"));
+    EXPECT_EQ(settings.Troubles(), (std::vector<SettingsTrouble>{{SettingsTrouble::Kind::Damaged, c.where}}));
+  }
+}
+
+TEST(SettingsTextDefect, CommentsSectionsKeysAndEmptyLinesAreASettingsFile) {
+  EXPECT_EQ(SettingsTextDefect("\xEF\xBB\xBF[a]\r\n; note\r\n# note\r\n\r\nkey = value\r\nempty=\r\n"), "");
+  EXPECT_EQ(SettingsTextDefect("[a]\r\n=value\r\n"), "line 2");
+  EXPECT_EQ(SettingsTextDefect(std::string("k=v\r\nx=\0y\r\n", 11)), "line 2");
+}
+
+TEST(SettingsFileRead, AValueOfTheWrongKindIsKeptAsATroubleOnce) {
+  SettingsFile settings("unused.ini");
+  settings.WriteString(kSectionPosition, "Prob_u-Form1.left", "left of the screen");
+  settings.WriteString(kSectionPosition, "ok", "12");
+  EXPECT_EQ(settings.ReadInteger(kSectionPosition, "Prob_u-Form1.left", 7), 7);
+  EXPECT_EQ(settings.ReadInteger(kSectionPosition, "Prob_u-Form1.left", 7), 7);
+  EXPECT_EQ(settings.ReadInteger(kSectionPosition, "ok", 7), 12);
+  EXPECT_EQ(settings.ReadInteger(kSectionPosition, "missing", 7), 7);
+  EXPECT_EQ(settings.Troubles(),
+            (std::vector<SettingsTrouble>{{SettingsTrouble::Kind::WrongKind, "Prob_u-Form1.left"}}));
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsATrouble) {
+  // A folder in the file's place cannot be read as a file, whoever runs the test.
+  const std::string path = PathOf("Dorvex.INI");
+  std::filesystem::create_directories(path);
+  SettingsFile settings(path);
+  EXPECT_TRUE(settings.Load());
+  ASSERT_EQ(settings.Troubles().size(), 1u);
+  EXPECT_EQ(settings.Troubles()[0].kind, SettingsTrouble::Kind::Unreadable);
+  EXPECT_FALSE(settings.Troubles()[0].detail.empty());
 }
 
 }  // namespace

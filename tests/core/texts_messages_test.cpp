@@ -69,4 +69,14 @@ TEST(InsertText, ReplacesOnlyTheFirstPlaceholder) {
   EXPECT_EQ(InsertText("no placeholder", "x"), "no placeholder");
 }
 
+// Message 10 asks about a file that is gone, 28 about one that is there but no
+// histogram; the English of 28 must not say the file does not exist.
+TEST(MessageText, TheReOpenQuestionsTellAMissingFileFromAnUnreadableOne) {
+  for (Language language : {Language::English, Language::Czech}) {
+    EXPECT_NE(MessageText(10, language), MessageText(28, language));
+    EXPECT_NE(InsertText(MessageText(28, language), "/d/x.dis").find("/d/x.dis"), std::string::npos);
+  }
+  EXPECT_EQ(MessageText(28, Language::English).find("does not exist"), std::string::npos);
+}
+
 }  // namespace

@@ -526,3 +526,46 @@ TEST(ResultTitle, NamesTheOperationAndTheMultipleInTwoDecimals) {
 
 }  // namespace
 }  // namespace dorvex::workbench
+
+namespace dorvex::workbench {
+namespace {
+
+TEST(Workbench, ReOpeningAnEntryTakesItsMultipleAndKeepsTheListsOrder) {
+  Workbench bench;
+  bench.SetReOpenList(settings::ReOpenList::FromEntries({{kPureDiscrete, "1.00", "5"},
+                                                         {kDiscreteTen, "2.00", "10"},
+                                                         {kFixtures + "/missing.dis", "1.00", "7"},
+                                                         {kFixtures, "1.00", "3"}}));
+  const auto before = bench.ReOpenList().Entries();
+
+  const ReOpenOutcome loaded = bench.ReOpen(SlotId::B, 2, false, Language::English);
+  EXPECT_FALSE(loaded.unopenable);
+  EXPECT_FALSE(loaded.opened.error);
+  EXPECT_TRUE(bench.Slot(SlotId::B).loaded);
+  EXPECT_EQ(bench.Slot(SlotId::B).multiple, 2.0);
+  EXPECT_EQ(bench.MultipleText(SlotId::B), "2.00");
+  EXPECT_EQ(bench.Slot(SlotId::B).scaled.Max, 2 * bench.Slot(SlotId::B).base.Max);
+  EXPECT_EQ(bench.ReOpenList().Selected(), 2);
+
+  const ReOpenOutcome missing = bench.ReOpen(SlotId::A, 3, false, Language::English);
+  EXPECT_TRUE(missing.unopenable);
+  EXPECT_FALSE(bench.Slot(SlotId::A).loaded);
+
+  // A folder opens but is no distribution file: the reader refuses it.
+  const ReOpenOutcome refused = bench.ReOpen(SlotId::A, 4, false, Language::English);
+  EXPECT_FALSE(refused.unopenable);
+  EXPECT_TRUE(refused.opened.error);
+  EXPECT_EQ(bench.ReOpenList().Selected(), 4);
+
+  ASSERT_EQ(bench.ReOpenList().Entries().size(), before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(bench.ReOpenList().Entries()[i].path, before[i].path);
+
+  bench.DeleteSelectedReOpenEntry();
+  ASSERT_EQ(bench.ReOpenList().Entries().size(), 3u);
+  EXPECT_EQ(bench.ReOpenList().Entries()[2].path, kFixtures + "/missing.dis");
+  bench.ClearReOpenList();
+  EXPECT_TRUE(bench.ReOpenList().Entries().empty());
+}
+
+}  // namespace
+}  // namespace dorvex::workbench

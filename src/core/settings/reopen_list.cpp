@@ -13,11 +13,6 @@ std::string PathKey(int i) { return "ReOpen soubor  [" + std::to_string(i) + "]"
 std::string MultipleKey(int i) { return "ReOpen nasobek [" + std::to_string(i) + "]"; }
 std::string IntervalsKey(int i) { return "ReOpen PocInt  [" + std::to_string(i) + "]"; }
 
-std::string_view FileNameOf(std::string_view path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 ReOpenList ReOpenList::FromEntries(std::vector<ReOpenEntry> entries) {
@@ -40,7 +35,8 @@ void ReOpenList::Select(int index) {
 
 void ReOpenList::Add(std::string_view path, std::string_view multiple, std::string_view intervals) {
   const bool known = std::any_of(entries_.begin(), entries_.end(), [&](const ReOpenEntry& e) {
-    return FileNameOf(e.path) == FileNameOf(path) && e.multiple == multiple;
+    // The whole path: two files of one name in two folders are two entries.
+    return e.path == path && e.multiple == multiple;
   });
   if (known) return;
   entries_.insert(entries_.begin(),

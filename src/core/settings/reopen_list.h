@@ -32,8 +32,8 @@ class ReOpenList {
   void Select(int index);
 
   // Puts a new entry at the top (the oldest falls off a full list) and selects it,
-  // unless an entry with the same file name (last path component) and the same
-  // multiple text exists: then nothing changes, the order neither.
+  // unless an entry with the same path and the same multiple text exists: then
+  // nothing changes, the order neither.
   void Add(std::string_view path, std::string_view multiple, std::string_view intervals);
   // Removes the selected entry; the ones after it move up. Selects none.
   void DeleteSelected();

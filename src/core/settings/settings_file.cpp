@@ -21,7 +21,17 @@ struct SettingsFile::Impl {
   // SI_NoCase: keys and sections compare without regard to ASCII case.
   CSimpleIniA ini{true /*UTF-8*/, false /*multi key*/, false /*multi line*/};
 
+  std::vector<SettingsTrouble> troubles;
+
   Impl() { ini.SetSpaces(false); }
+
+  void Note(SettingsTrouble::Kind kind, std::string detail) {
+    SettingsTrouble trouble{kind, std::move(detail)};
+    for (const SettingsTrouble& known : troubles) {
+      if (known == trouble) return;
+    }
+    troubles.push_back(std::move(trouble));
+  }
 };
 
 namespace {
@@ -60,6 +70,32 @@ std::string Owned(std::string_view text) { return std::string(text); }
 
 }  // namespace
 
+std::string SettingsTextDefect(std::string_view text) {
+  std::size_t number = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view raw = text.substr(start, end - start);
+    start = end + 1;
+    ++number;
+    const std::string where = "line " + std::to_string(number);
+    if (raw.size() > kLongestSettingsLine) return where;
+    for (char c : raw) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x20 && c != '\t' && c != '\r') return where;
+    }
+    std::string_view line = Trim(raw);
+    // A byte-order mark may open the file.
+    if (number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line = Trim(line.substr(3));
+    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+    if (line.front() == '[' && line.back() == ']') continue;
+    const std::size_t equals = line.find('=');
+    if (equals != std::string_view::npos && !Trim(line.substr(0, equals)).empty()) continue;
+    return where;
+  }
+  return {};
+}
+
 std::string SectionName(std::string_view name) { return "--  " + std::string(name) + "  --"; }
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {}
@@ -74,13 +110,30 @@ std::error_code SettingsFile::Load() {
   std::error_code error;
   if (!std::filesystem::exists(path_, error)) return error;
   std::ifstream file(path_, std::ios::binary);
-  if (!file.is_open()) return std::make_error_code(std::errc::permission_denied);
+  std::error_code failed;
   std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) return std::make_error_code(std::errc::io_error);
-  LoadText(text.str());
+  if (!std::filesystem::is_regular_file(path_, error)) {
+    failed = std::make_error_code(std::errc::is_a_directory);
+  } else if (!file.is_open()) {
+    failed = std::make_error_code(std::errc::permission_denied);
+  } else {
+    text << file.rdbuf();
+    if (file.bad()) failed = std::make_error_code(std::errc::io_error);
+  }
+  if (failed) {
+    impl_->Note(SettingsTrouble::Kind::Unreadable, failed.message());
+    return failed;
+  }
+  const std::string contents = text.str();
+  if (std::string defect = SettingsTextDefect(contents); !defect.empty()) {
+    impl_->Note(SettingsTrouble::Kind::Damaged, std::move(defect));
+    return {};
+  }
+  LoadText(contents);
   return {};
 }
+
+const std::vector<SettingsTrouble>& SettingsFile::Troubles() const { return impl_->troubles; }
 
 void SettingsFile::LoadText(std::string_view text) {
   impl_ = std::make_unique<Impl>();
@@ -115,7 +168,9 @@ int SettingsFile::ReadInteger(std::string_view section, std::string_view key, in
     base = 16;
   }
   int value = 0;
-  return ParseInt32(text, base, value) ? value : fallback;
+  if (ParseInt32(text, base, value)) return value;
+  impl_->Note(SettingsTrouble::Kind::WrongKind, std::string(key));
+  return fallback;
 }
 
 bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
@@ -129,12 +184,19 @@ double SettingsFile::ReadFloat(std::string_view section, std::string_view key, d
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return fallback;
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+    impl_->Note(SettingsTrouble::Kind::WrongKind, std::string(key));
+    return fallback;
+  }
   return value;
 }
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   impl_->ini.SetValue(Owned(section).c_str(), Owned(key).c_str(), Owned(value).c_str());
+}
+
+void SettingsFile::AddSection(std::string_view section) {
+  impl_->ini.SetValue(Owned(section).c_str(), nullptr, nullptr);
 }
 
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -85,8 +85,9 @@ const MessageEntry kMessageTable[] = {
     {27,
      "Do you really want to  e r a s e  stack list ?",
      "Chcete opravdu vymazat ze zásobníku předvolená jména re-open souborů ?"},
+    // Asked about a file that exists but is no histogram: the English says so, as the Czech does.
     {28,
-     "Data file does not exist!\r\n( %s )\r\n\r\nDo you really want to erase it from stack list for ReOpen?\r\n\r\n Remark:\r\nThe function: Set Up --> Erase stack list is determined for erasing whole stack list",
+     "Do you want to erase the histogram file \r\n\r\n%s\r\n\r\n from the stack list for ReOpen ?",
      "Chcete soubor \r\n\r\n%s\r\n\r\n histogramu vymazat ze zásobníku Re-Open souborů ?"},
     {29,
      "INI file was not created yet !",

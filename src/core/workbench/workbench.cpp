@@ -1,9 +1,11 @@
 #include "workbench/workbench.h"
 
 #include <cmath>
+#include <fstream>
 
 #include "engine/multiples.h"
 #include "workbench/slot_texts.h"
+#include "statvex/conversions.h"
 #include "statvex/number_text.h"
 #include "tables/table_rows.h"
 #include "texts/main_window_texts.h"
@@ -429,6 +431,30 @@ analysis::ResultReportInput Workbench::ReportInput(const std::string& date, cons
 void Workbench::RememberSavedResult(const std::string& path) {
   if (!result_) return;
   reOpenList_.Add(path, kDefaultMultipleText, std::to_string(result_->histogram.N));
+}
+
+ReOpenOutcome Workbench::ReOpen(SlotId slot, int entry, bool controlListing, texts::Language language) {
+  ReOpenOutcome outcome;
+  const auto& entries = reOpenList_.Entries();
+  if (entry < 1 || entry > static_cast<int>(entries.size())) return outcome;
+  const settings::ReOpenEntry chosen = entries[static_cast<std::size_t>(entry - 1)];
+  reOpenList_.Select(entry);
+  if (chosen.path.empty()) return outcome;
+  if (!std::ifstream(chosen.path, std::ios::binary).is_open()) {
+    outcome.unopenable = true;
+    return outcome;
+  }
+  // Loading from the list neither adds to it nor moves the entry.
+  const settings::ReOpenList kept = reOpenList_;
+  outcome.opened = Open(slot, chosen.path, controlListing, language);
+  if (!outcome.opened.error) {
+    double n = 1.0;
+    if (statvex::ParseLenient(chosen.multiple, n) && (n == 1.0 || !SetMultiple(slot, n).error)) {
+      multipleTexts_[Index(slot)] = chosen.multiple;
+    }
+  }
+  reOpenList_ = kept;
+  return outcome;
 }
 
 }  // namespace dorvex::workbench

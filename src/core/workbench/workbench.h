@@ -84,6 +84,14 @@ struct OpenOutcome {
   std::vector<model::ControlListingRow> listing;
 };
 
+// What re-opening an entry of the re-open list gives.
+struct ReOpenOutcome {
+  // The entry's file cannot be opened for reading (nothing was read).
+  bool unopenable = false;
+  // The reading, as Open gives it, when the file could be opened.
+  OpenOutcome opened;
+};
+
 // How to run the operation.
 struct RunRequest {
   int code = 0;          // OperationCode; 0 runs nothing and ends with error 30
@@ -228,6 +236,14 @@ class Workbench {
   void SetReOpenList(settings::ReOpenList list) { reOpenList_ = std::move(list); }
   // A result written to `path` enters the list with "1.00" and its interval count.
   void RememberSavedResult(const std::string& path);
+  // Reads entry `entry` (1-based) of the list into the slot as Open does, then gives
+  // the slot the entry's multiple (its text as the entry has it); the list keeps its
+  // order and the entry becomes the selected one. An entry without a path reads nothing.
+  ReOpenOutcome ReOpen(SlotId slot, int entry, bool controlListing, texts::Language language);
+  // Removes the selected entry (the ones after it move up).
+  void DeleteSelectedReOpenEntry() { reOpenList_.DeleteSelected(); }
+  // Empties the list.
+  void ClearReOpenList() { reOpenList_.Clear(); }
 
  private:
   model::HistogramSlot& MutableSlot(SlotId slot);

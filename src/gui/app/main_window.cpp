@@ -105,7 +105,6 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   operationSelector->setCurrentIndex(0);
   ClearSlot(SlotId::B);
   ClearSlot(SlotId::A);
-  DisableLaterCommands();
   statusLine->setVisible(statusBarItem->isChecked());
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, FromColorRef(kHintColour));
@@ -115,6 +114,7 @@ MainWindow::MainWindow(const PlatformServices& services, settings::SettingsFile*
   if (!options_.fileForA.isEmpty()) LoadDistributionFile(SlotId::A, options_.fileForA);
   // Said over the window once it shows.
   QMetaObject::invokeMethod(this, &MainWindow::CreateDataFolders, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &MainWindow::TellSettingsTroubles, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -202,10 +202,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!settingsWritten_) {
     settingsWritten_ = true;
     WriteSettings();
-    if (const std::error_code error = settings_->Save()) {
-      std::fprintf(stderr, "Dorvex: the settings file %s was not written: %s\n", settings_->Path().c_str(),
-                   error.message().c_str());
-    }
+    SaveSettingsFile();
   }
   CloseSplash();
   event->accept();
@@ -238,6 +235,8 @@ bool MainWindow::event(QEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // A click on the empty tool bar hides the re-open grid.
   if (watched == toolBar && event->type() == QEvent::MouseButtonPress) reopenGrid->hide();
+  // Leaving the re-open grid only hides it: the slot it serves keeps what it holds.
+  if (watched == reopenGrid && event->type() == QEvent::FocusOut) reopenGrid->hide();
   if (watched == resultChart && event->type() == QEvent::Resize) UpdateChartToolBar();
   if (FieldEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);

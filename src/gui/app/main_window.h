@@ -133,7 +133,6 @@ class MainWindow : public QMainWindow {
   void CreateStatusBar();
   void ArrangeColumn(QGroupBox* panelA, QGroupBox* panelB);
   void ConnectCommands();
-  void DisableLaterCommands();
   InputControls& Input(model::SlotId slot);
 
   // ---- start and end: main_window.cpp ----
@@ -278,6 +277,25 @@ class MainWindow : public QMainWindow {
   void ReadSettings();
   void WriteSettings();
   void ChooseSeparators(int date, int time);
+  // Says once what made the program fall back to default settings.
+  void TellSettingsTroubles();
+  // Writes the settings file; a failure is said once.
+  void SaveSettingsFile();
+  // The re-open grid over the panels for `slot`; nothing when the list is empty.
+  void ShowReOpenList(model::SlotId slot);
+  // Row `row` of the re-open grid was clicked: its file is read into the slot served.
+  void ReOpenRowClick(int row);
+  void DeleteReOpenEntry();
+  void ClearReOpenListClick();
+  void DefaultValuesClick();
+  void SettingsListingClick();
+  int ScreenWidth() const;
+
+  // ---- the distribution function window: main_window_listings.cpp ----
+  void LoadDurationClick();
+  void LoadDurationClosed();
+  // "Default values" for the other windows: placement, marks, Eps and intervals.
+  void ResetCompanionPlacements(int screenWidth);
 
   // ---- texts: main_window_texts.cpp ----
   void SetWindowTexts();
@@ -448,6 +466,9 @@ class MainWindow : public QMainWindow {
 
   bool endedAtStart_ = false;
   bool settingsWritten_ = false;
+  bool settingsTroublesTold_ = false;
+  // The slot the re-open grid serves.
+  model::SlotId reopenSlot_ = model::SlotId::A;
 };
 
 }  // namespace dorvex::gui

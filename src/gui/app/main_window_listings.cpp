@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "analysis/file_listing_window.h"
+#include "analysis/load_duration_window.h"
 #include "analysis/listing_window.h"
 #include "analysis/read_trace_window.h"
 #include "analysis/result_commands.h"
@@ -24,10 +25,13 @@
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
 #include "settings/main_window_settings.h"
+#include "settings/settings_listing_window.h"
+#include "settings/window_placement.h"
 #include "sources/parametric_window.h"
 #include "tables/histogram_table_window.h"
 #include "tables/table_graph_window.h"
 #include "statvex/number_text.h"
+#include "texts/messages.h"
 
 namespace dorvex::gui {
 
@@ -38,6 +42,8 @@ struct MainWindow::CompanionWindows {
   ListingWindow* intervalListing = nullptr;  // a Discrete histogram's description
   FileListingWindow* fileListing = nullptr;  // an input's distribution file
   std::optional<workbench::Listed> listed;   // what the description listings show last
+  LoadDurationWindow* loadDuration = nullptr;  // the result's distribution function
+  SettingsListingWindow* settingsListing = nullptr;
 };
 
 void MainWindow::CompanionWindowsDeleter::operator()(CompanionWindows* windows) const { delete windows; }
@@ -50,6 +56,15 @@ void MainWindow::CreateCompanionWindows() {
   companions_->intervalListing =
       new ListingWindow(ListingKind::Intervals, services_, settings_, ToQt(folders_.graphs), language_, this);
   companions_->fileListing = new FileListingWindow(settings_, language_, this);
+  companions_->loadDuration = new LoadDurationWindow(services_, settings_, ToQt(folders_.graphs), language_, this);
+  connect(companions_->loadDuration, &LoadDurationWindow::Closed, this, &MainWindow::LoadDurationClosed);
+  connect(companions_->loadDuration, &LoadDurationWindow::ValueLabelsChosen, this,
+          [this](bool valueLabels) { SetLabelMode(!valueLabels); });
+  connect(companions_->loadDuration, &LoadDurationWindow::WordDocumentRequested, this,
+          &MainWindow::WordDocumentClick);
+  connect(companions_->loadDuration, &LoadDurationWindow::WindowPictureRequested, this,
+          &MainWindow::CopyWindowClick);
+  companions_->settingsListing = new SettingsListingWindow(settings_, language_, this);
 }
 
 void MainWindow::PassLanguageToCompanions() {
@@ -72,6 +87,8 @@ void MainWindow::PassLanguageToCompanions() {
       (companions_->pointListing->isVisible() || companions_->intervalListing->isVisible())) {
     Describe(*companions_->listed);
   }
+  companions_->loadDuration->SetLanguage(language_);
+  companions_->settingsListing->SetLanguage(language_);
 }
 
 void MainWindow::ShowSplash() {
@@ -103,6 +120,67 @@ void MainWindow::ConnectListingCommands() {
   both(describeResultButton, describeResultItem, [this] { Describe(workbench::Listed::Result); });
   both(inputA.listFileButton, inputA.listFileItem, [this] { ListInputFile(model::SlotId::A); });
   both(inputB.listFileButton, inputB.listFileItem, [this] { ListInputFile(model::SlotId::B); });
+  both(distributionFunctionButton, distributionFunctionItem, [this] { LoadDurationClick(); });
+}
+
+void MainWindow::LoadDurationClick() {
+  const engine::OperationResult* result = bench_.Result();
+  if (result == nullptr) return;
+  reopenGrid->hide();
+  FlushFieldExits();
+  LoadDurationOpening opening;
+  opening.result = result->histogram;
+  opening.title = bench_.ResultTitle();
+  opening.valueLabels = valueLabelsItem->isChecked();
+  opening.chartToolBar = chartToolBarItem->isChecked();
+  opening.gridColours = !highlightOffItem->isChecked();
+  opening.separators = separators_;
+  opening.tableText = resultListing->palette().color(QPalette::Active, QPalette::Text);
+  EnableForGenerator(false);
+  companions_->loadDuration->OpenFor(opening);
+}
+
+void MainWindow::SettingsListingClick() {
+  reopenGrid->hide();
+  if (settings_->FileExists() && companions_->settingsListing->ListFile(ToQt(settings_->Path()))) return;
+  constexpr int kNotWrittenYetMessage = 29;
+  services_.messages->DefMessageDlg(Message(texts::kTitleInformation, language_),
+                                    Message(kNotWrittenYetMessage, language_), MessageKind::Information,
+                                    MessageButtons::Ok, kResultOk);
+}
+
+void MainWindow::ResetCompanionPlacements(int screenWidth) {
+  const auto place = [screenWidth](QWidget* window, int number) {
+    const settings::WindowPlacement placement = settings::ResetWindowPlacement(number, screenWidth);
+    window->setWindowState(Qt::WindowNoState);
+    window->move(placement.left, placement.top);
+    window->resize(placement.width, placement.height);
+  };
+  place(companions_->pointListing, 3);
+  place(companions_->readTrace, 4);
+  place(companions_->settingsListing, 6);
+  place(companions_->intervalListing, 7);
+  place(companions_->fileListing, 15);
+  companions_->loadDuration->ResetToDefaults(screenWidth);
+  if (parametricWindow != nullptr) parametricWindow->ResetToDefaults(screenWidth);
+}
+
+void MainWindow::LoadDurationClosed() {
+  // The questions put to the result go with the window.
+  valueField->clear();
+  probabilityField->clear();
+  bench_.WithdrawQuestion(workbench::QueryKind::Value);
+  bench_.WithdrawQuestion(workbench::QueryKind::Quantile);
+  ResetAnswers();
+  markerShown_ = false;
+  DrawResult();
+  if (parametricWindow != nullptr && parametricWindow->isVisible()) {
+    parametricWindow->activateWindow();
+    return;
+  }
+  EnableForGenerator(true);
+  activateWindow();
+  valueField->setFocus();
 }
 
 void MainWindow::CharacteristicsClick() {

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -208,20 +209,19 @@ void MainWindow::ConnectCommands() {
   ConnectListingCommands();
   ConnectHelpCommands();
   CreateColourWindow();
+  for (model::SlotId slot : {model::SlotId::A, model::SlotId::B}) {
+    const InputControls& c = Input(slot);
+    connect(c.reopenButton, &QToolButton::clicked, this, [this, slot] { ShowReOpenList(slot); });
+    connect(c.reopenItem, &QAction::triggered, this, [this, slot] { ShowReOpenList(slot); });
+  }
+  reopenGrid->installEventFilter(this);
+  connect(reopenGrid, &QTableWidget::cellClicked, this, [this](int row) { ReOpenRowClick(row); });
+  connect(clearReopenButton, &QToolButton::clicked, this, &MainWindow::ClearReOpenListClick);
+  connect(clearReopenItem, &QAction::triggered, this, &MainWindow::ClearReOpenListClick);
+  connect(defaultsButton, &QToolButton::clicked, this, &MainWindow::DefaultValuesClick);
+  connect(defaultsItem, &QAction::triggered, this, &MainWindow::DefaultValuesClick);
+  connect(settingsListingItem, &QAction::triggered, this, &MainWindow::SettingsListingClick);
   connect(chartToolBarItem, &QAction::toggled, this, &MainWindow::UpdateChartToolBar);
-}
-
-void MainWindow::DisableLaterCommands() {
-  // Commands whose windows and routines are not part of the program yet.
-  for (QWidget* widget : std::initializer_list<QWidget*>{
-           inputA.reopenButton, inputB.reopenButton, defaultsButton, clearReopenButton}) {
-    widget->setEnabled(false);
-  }
-  for (QAction* action : std::initializer_list<QAction*>{
-           inputA.reopenItem, inputB.reopenItem, defaultsItem, clearReopenItem,
-           settingsListingItem}) {
-    action->setEnabled(false);
-  }
 }
 
 }  // namespace dorvex::gui

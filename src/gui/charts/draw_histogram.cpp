@@ -248,7 +248,7 @@ void DrawHistogram(QChartView* view, const HistogramPicture& picture) {
     QFont axisTitleFont = axisFont;
     axisTitleFont.setBold(true);
     left->setTitleFont(axisTitleFont);
-    left->setTitleText(picture.valueAxisTitle);
+    left->setTitleText(KeepBlanks(picture.valueAxisTitle));
   }
   chart->addAxis(left, Qt::AlignLeft);
   series->attachAxis(left);

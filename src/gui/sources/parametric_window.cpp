@@ -35,6 +35,7 @@
 #include "charts/draw_histogram.h"
 #include "charts/probability_grid.h"
 #include "settings/settings_file.h"
+#include "settings/window_placement.h"
 #include "sources/distribution.h"
 #include "sources/parametric_display.h"
 #include "sources/parametric_histogram.h"
@@ -321,6 +322,24 @@ void ParametricWindow::WriteSettings() {
                           static_cast<int>(ToColorRef(chart->chart()->backgroundBrush().color())));
   settings_->WriteInteger(kSectionSetting, kMarksKey, marksList->currentIndex());
   settings_->WriteInteger(kSectionSetting, kAngleKey, angleBox->value());
+}
+
+void ParametricWindow::ResetToDefaults(int screenWidth) {
+  const settings::WindowPlacement placement = settings::ResetWindowPlacement(12, screenWidth);
+  setWindowState(Qt::WindowNoState);
+  move(placement.left, placement.top);
+  resize(placement.width, placement.height);
+  marksList->setCurrentIndex(2);
+  {
+    const QSignalBlocker block(angleBox);
+    angleBox->setValue(90);
+  }
+  dataLabelsBox->setChecked(false);
+  savedEps_ = QStringLiteral("0.0000001");
+  savedEpsValue_ = 1E-7;
+  epsField->setText(savedEps_);
+  lastCount_ = QStringLiteral("128");
+  countField->setText(lastCount_);
 }
 
 void ParametricWindow::ApplyLook(const ParametricLook& look) {

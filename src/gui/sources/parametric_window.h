@@ -71,6 +71,10 @@ class ParametricWindow : public QWidget {
 
   void SetLanguage(texts::Language language);
 
+  // The placement (0, 0, the default size), marks style 2 at 90 degrees, data labels
+  // off, Eps "0.0000001" and 128 intervals, as "Default values" gives them.
+  void ResetToDefaults(int screenWidth);
+
   // Resets the window for the opening's slot, shows it and computes once.
   void OpenFor(const ParametricOpening& opening);
 

@@ -1,0 +1,75 @@
+#include "texts/load_duration_texts.h"
+
+#include <array>
+
+#include "texts/messages.h"
+
+namespace dorvex::texts {
+
+namespace {
+
+constexpr int kValueXMessage = 209;
+constexpr int kValueFMessage = 210;
+
+struct Caption {
+  const char* objectName;
+  const char* czech;
+  const char* english;
+};
+
+constexpr std::array kCaptions = {
+    Caption{"CheckBox1", "Popisky", "Marks"},
+    Caption{"GrafDo", "&Graf do", "&Chart to"},
+    Caption{"Schranka", "&Schránky", "&Clipboard"},
+    Caption{"Bitmapa", "&Bitmapy", "&Bitmap"},
+    Caption{"Metafile", "&MetaFile", "&MetaFile"},
+    Caption{"JPGFile", "&JPGFile", "&JPGFile"},
+};
+
+constexpr std::array kHints = {
+    Caption{"OtevriWord", "Dokument WORDu|Otevřít nový dokument WORDu",
+            "Word document|Open a new Word document"},
+    Caption{"UlozGraf", "Uložit graf|Uložit graf (pravé tlačítko: kam)",
+            "Save chart|Save the chart (right button: where to)"},
+    Caption{"SpeedButton1", "Obrázek okna|Zkopírovat aktivní okno do schránky jako obrázek",
+            "Window picture|Copy the active window to the clipboard as a picture"},
+    Caption{"ExitBtn", "Zavřít|Zavřít okno distribuční funkce", "Close|Close the distribution function window"},
+};
+
+const char* Pick(Language language, const char* czech, const char* english) {
+  return language == Language::Czech ? czech : english;
+}
+
+template <std::size_t N>
+std::string Find(const std::array<Caption, N>& table, std::string_view objectName, Language language) {
+  for (const Caption& c : table) {
+    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string LoadDurationWindowTitle(Language language) {
+  return Pick(language, "  Dorvex   :   Graf distribuční funkce", "  Dorvex :  Graph Distribution function");
+}
+
+std::string LoadDurationCaption(std::string_view objectName, Language language) {
+  return Find(kCaptions, objectName, language);
+}
+
+std::string LoadDurationHint(std::string_view objectName, Language language) {
+  return Find(kHints, objectName, language);
+}
+
+std::vector<std::string> LoadDurationListItems(std::string_view objectName, Language language) {
+  if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT ... x", "INT & P(x)"};
+  if (objectName == "CBValInd") return {"Index  X", MessageText(kValueXMessage, language), std::string()};
+  return {};
+}
+
+std::string LoadDurationValueAxisTitle(Language language) { return MessageText(kValueXMessage, language); }
+
+std::string LoadDurationFunctionAxisTitle(Language language) { return MessageText(kValueFMessage, language); }
+
+}  // namespace dorvex::texts

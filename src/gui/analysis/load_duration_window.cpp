@@ -1,0 +1,364 @@
+#include "analysis/load_duration_window.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "analysis/chart_texts.h"
+#include "analysis/load_duration.h"
+#include "analysis/picture_files.h"
+#include "analysis/result_commands.h"
+#include "app/color_ref.h"
+#include "app/hints.h"
+#include "app/qt_text.h"
+#include "app/toolbar_icons.h"
+#include "charts/chart_export.h"
+#include "charts/chart_tool_bar.h"
+#include "charts/draw_histogram.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "texts/load_duration_texts.h"
+
+namespace dorvex::gui {
+
+namespace {
+
+using settings::kSectionSetting;
+
+constexpr int kWindowNumber = 8;
+constexpr char kMarksKey[] = "KrivkaTrvani-Form8.CBMarks.ItemIndex";
+constexpr char kAngleKey[] = "KrivkaTrvani-Form8.SpinEdAngle.Value";
+constexpr char kBackgroundKey[] = "Color- GRAF pozadí KTZ";
+constexpr char kWrittenBackgroundKey[] = "KrivkaTrvani-Form8.Color- GRAF pozadí KTZ";
+constexpr int kDefaultMarksItem = 2;
+constexpr int kDefaultAngle = 90;
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kBarColour = 0xC0DCC0;    // the load-duration bars
+constexpr unsigned kTitleColour = 0xFF0000;  // as the result chart's title
+constexpr unsigned kFrameColour = 0xE6A264;  // as the result chart's frame
+constexpr int kMinimumWidth = 704;
+constexpr int kMinimumHeight = 400;
+constexpr int kColumnWidths[3] = {34, 87, 92};
+constexpr int kRowHeight = 17;
+
+template <class W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+workbench::ClockReading Now() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return {now.date().year(), now.date().month(), now.date().day(),
+          now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+}  // namespace
+
+LoadDurationWindow::LoadDurationWindow(const PlatformServices& services, settings::SettingsFile* settings,
+                                       QString graphsFolder, texts::Language language, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      services_(services),
+      settings_(settings),
+      graphsFolder_(std::move(graphsFolder)),
+      language_(language) {
+  setObjectName(QStringLiteral("TForm8"));
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  CreateControls();
+  ConnectControls();
+  ApplyTexts();
+  ReadSettings();
+}
+
+void LoadDurationWindow::CreateControls() {
+  chart = Named(new QChartView(this), "Chart1L");
+  SetupHistogramChart(chart, FromColorRef(kTitleColour));
+  chartToolBar = new ChartToolBar("Panel2", chart);
+
+  table = Named(new QTableWidget(0, 3, this), "StringGrid2");
+  table->horizontalHeader()->hide();
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  marksBox = Named(new QCheckBox(this), "CheckBox1");
+  marksList = Named(new QComboBox(this), "CBMarks");
+  axisLabelsList = Named(new QComboBox(this), "CBValInd");
+  for (QComboBox* list : {marksList, axisLabelsList}) list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  angleBox = Named(new QSpinBox(this), "SpinEdAngle");
+  angleBox->setRange(0, 360);
+  angleBox->setSingleStep(15);
+  angleBox->setValue(kDefaultAngle);
+  // Turned with its arrows only.
+  if (auto* typing = angleBox->findChild<QLineEdit*>()) typing->setReadOnly(true);
+
+  const auto toolButton = [this](QToolButton*& button, const char* name, const char* iconOf) {
+    button = Named(new QToolButton(this), name);
+    button->setIcon(ToolBarIcon(QString::fromLatin1(iconOf), style()));
+    button->setIconSize(QSize(kToolIconSize, kToolIconSize));
+    button->setAutoRaise(true);
+  };
+  toolButton(wordButton, "OtevriWord", "OtevriWord");
+  toolButton(exportButton, "UlozGraf", "UlozGraf");
+  toolButton(pictureButton, "SpeedButton1", "UlozOkno");
+  toolButton(closeButton, "ExitBtn", "BitBtn13");
+
+  exportMenu = Named(new QMenu(this), "PopupMenu2");
+  exportTargetMenu = Named(exportMenu->addMenu(QString()), "GrafDo");
+  clipboardItem = Named(exportTargetMenu->addAction(QString()), "Schranka");
+  bitmapItem = Named(exportTargetMenu->addAction(QString()), "Bitmapa");
+  metafileItem = Named(exportTargetMenu->addAction(QString()), "Metafile");
+  jpegItem = Named(exportTargetMenu->addAction(QString()), "JPGFile");
+  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) item->setCheckable(true);
+  clipboardItem->setChecked(true);
+  exportButton->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  auto* tools = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{wordButton, exportButton, pictureButton}) tools->addWidget(w);
+  tools->addSpacing(12);
+  for (QWidget* w : std::initializer_list<QWidget*>{marksBox, marksList, angleBox, axisLabelsList})
+    tools->addWidget(w);
+  tools->addStretch(1);
+  tools->addWidget(closeButton);
+
+  auto* right = new QVBoxLayout;
+  right->addLayout(tools);
+  right->addWidget(chart, 1);
+  auto* main = new QHBoxLayout(this);
+  main->addWidget(table, 0);
+  main->addLayout(right, 1);
+  angleBox->installEventFilter(this);
+}
+
+void LoadDurationWindow::ConnectControls() {
+  connect(marksBox, &QCheckBox::toggled, this, [this] { Draw(); });
+  connect(axisLabelsList, &QComboBox::activated, this, [this](int item) {
+    emit ValueLabelsChosen(item == 1);
+    opening_.valueLabels = item == 1;
+    Draw();
+  });
+  connect(angleBox, &QSpinBox::valueChanged, this, [this] { marksBox->setChecked(false); });
+  connect(exportButton, &QToolButton::clicked, this, &LoadDurationWindow::ExportChart);
+  connect(exportButton, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { exportMenu->popup(exportButton->mapToGlobal(at)); });
+  connect(exportTargetMenu, &QMenu::triggered, this, &LoadDurationWindow::ChooseExportTarget);
+  connect(wordButton, &QToolButton::clicked, this, &LoadDurationWindow::WordDocumentRequested);
+  connect(pictureButton, &QToolButton::clicked, this, &LoadDurationWindow::WindowPictureRequested);
+  connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void LoadDurationWindow::ApplyTexts() {
+  setWindowTitle(ToQt(texts::LoadDurationWindowTitle(language_)));
+  marksBox->setText(ToQt(texts::LoadDurationCaption("CheckBox1", language_)));
+  exportTargetMenu->setTitle(ToQt(texts::LoadDurationCaption("GrafDo", language_)));
+  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
+    item->setText(ToQt(texts::LoadDurationCaption(ToStd(item->objectName()), language_)));
+  }
+  for (QToolButton* button : {wordButton, exportButton, pictureButton, closeButton}) {
+    SetHint(button, ToQt(texts::LoadDurationHint(ToStd(button->objectName()), language_)));
+  }
+  for (QComboBox* list : {marksList, axisLabelsList}) {
+    const QSignalBlocker block(list);
+    const int item = list->currentIndex();
+    list->clear();
+    for (const std::string& text : texts::LoadDurationListItems(ToStd(list->objectName()), language_))
+      list->addItem(ToQt(text));
+    list->setCurrentIndex(std::max(item, 0));
+    // Never narrower than the longest item, or a Czech item is cut.
+    list->setMinimumWidth(list->sizeHint().width());
+  }
+  FitMinimumSize();
+}
+
+void LoadDurationWindow::FitMinimumSize() {
+  // The designed minimum, or more when the texts of a language need it.
+  layout()->invalidate();
+  const QSize needed = layout()->totalMinimumSize();
+  setMinimumSize(std::max(kMinimumWidth, needed.width()), std::max(kMinimumHeight, needed.height()));
+}
+
+void LoadDurationWindow::SetLanguage(texts::Language language) {
+  language_ = language;
+  ApplyTexts();
+  if (opened_ && isVisible()) Draw();
+}
+
+void LoadDurationWindow::ReadSettings() {
+  const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : kMinimumWidth;
+  unsigned background = kWhite;
+  int marks = kDefaultMarksItem;
+  int angle = kDefaultAngle;
+  settings::WindowPlacement placement = settings::ResetWindowPlacement(kWindowNumber, screenWidth);
+  if (settings_ != nullptr) {
+    placement = settings::ReadWindowPlacement(*settings_, kWindowNumber, screenWidth);
+    background = static_cast<unsigned>(settings_->ReadInteger(kSectionSetting, kBackgroundKey, kWhite));
+    marks = settings_->ReadInteger(kSectionSetting, kMarksKey, kDefaultMarksItem);
+    angle = settings_->ReadInteger(kSectionSetting, kAngleKey, kDefaultAngle);
+  }
+  move(placement.left, placement.top);
+  resize(std::max(placement.width, kMinimumWidth), std::max(placement.height, kMinimumHeight));
+  chart->chart()->setBackgroundBrush(FromColorRef(background));
+  marksList->setCurrentIndex(marks >= 0 && marks < marksList->count() ? marks : kDefaultMarksItem);
+  const QSignalBlocker block(angleBox);
+  angleBox->setValue(angle);
+}
+
+void LoadDurationWindow::WriteSettings() {
+  if (settings_ == nullptr) return;
+  settings::WriteWindowPlacement(*settings_, kWindowNumber, {x(), y(), width(), height()});
+  settings_->WriteInteger(kSectionSetting, kWrittenBackgroundKey,
+                          static_cast<int>(ToColorRef(chart->chart()->backgroundBrush().color())));
+  settings_->WriteInteger(kSectionSetting, kMarksKey, marksList->currentIndex());
+  settings_->WriteInteger(kSectionSetting, kAngleKey, angleBox->value());
+}
+
+void LoadDurationWindow::ResetToDefaults(int screenWidth) {
+  const settings::WindowPlacement placement = settings::ResetWindowPlacement(kWindowNumber, screenWidth);
+  setWindowState(Qt::WindowNoState);
+  move(placement.left, placement.top);
+  resize(placement.width, placement.height);
+  marksList->setCurrentIndex(kDefaultMarksItem);
+  const QSignalBlocker block(angleBox);
+  angleBox->setValue(kDefaultAngle);
+  marksBox->setChecked(false);
+}
+
+void LoadDurationWindow::OpenFor(const LoadDurationOpening& opening) {
+  opening_ = opening;
+  opened_ = true;
+  {
+    const QSignalBlocker block(axisLabelsList);
+    axisLabelsList->setCurrentIndex(opening.valueLabels ? 1 : 0);
+  }
+  QPalette palette = table->palette();
+  if (opening.tableText.isValid()) palette.setColor(QPalette::Text, opening.tableText);
+  table->setPalette(palette);
+  Draw();
+  FillTable();
+  show();
+  PlaceChartToolBar();
+  raise();
+  activateWindow();
+}
+
+void LoadDurationWindow::Draw() {
+  if (!opened_) return;
+  const model::Histogram& h = opening_.result;
+  const std::vector<double> f = analysis::DistributionFunction(h);
+  HistogramPicture picture;
+  picture.mode = ChartMode::Result;
+  picture.dateLine = ToQt(workbench::ChartDateLine(Now(), opening_.separators));
+  picture.title = ToQt(opening_.title);
+  picture.probabilities = f.data();
+  picture.count = static_cast<int>(f.size());
+  picture.frame = FromColorRef(kFrameColour);
+  picture.bar = FromColorRef(kBarColour);
+  picture.d = h.d;
+  picture.min = h.Min;
+  picture.labels = opening_.valueLabels ? AxisLabelMode::Value : AxisLabelMode::Index;
+  picture.marks = {marksBox->isChecked(), analysis::MarkStyleOfItem(marksList->currentIndex()), angleBox->value()};
+  picture.language = language_;
+  picture.indexAxisTitle = QString::fromLatin1(texts::kLoadDurationIndexAxisTitle);
+  picture.valueAxisTitle = ToQt(texts::LoadDurationFunctionAxisTitle(language_));
+  DrawHistogram(chart, picture);
+}
+
+void LoadDurationWindow::FillTable() {
+  const std::vector<analysis::LoadDurationRow> rows = analysis::LoadDurationTable(opening_.result);
+  const std::vector<std::optional<unsigned>> colours = analysis::LoadDurationRowColours(opening_.result);
+  table->clearContents();
+  table->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    for (int c = 0; c < 3; ++c) {
+      auto* item = new QTableWidgetItem(ToQt(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+      if (r > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (opening_.gridColours && colours[static_cast<std::size_t>(r)]) {
+        item->setBackground(FromColorRef(*colours[static_cast<std::size_t>(r)]));
+      }
+      table->setItem(r, c, item);
+    }
+  }
+  int width = 2 * table->frameWidth();
+  for (int c = 0; c < 3; ++c) {
+    table->resizeColumnToContents(c);
+    table->setColumnWidth(c, std::max(table->columnWidth(c), kColumnWidths[c]));
+    width += table->columnWidth(c);
+  }
+  table->setFixedWidth(width + table->verticalScrollBar()->sizeHint().width());
+  FitMinimumSize();
+}
+
+void LoadDurationWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceChartToolBar();
+}
+
+void LoadDurationWindow::PlaceChartToolBar() {
+  // Only a window as wide as the screen has room for the bar beside the chart's title.
+  const QScreen* shown = screen();
+  const bool wide = isMaximized() || (shown != nullptr && width() >= shown->availableGeometry().width());
+  chartToolBar->Place(opening_.chartToolBar && wide);
+}
+
+bool LoadDurationWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Leaving the spinner turns the drawn marks at once, without drawing anew.
+  if (watched == angleBox && event->type() == QEvent::FocusOut) SetMarksAngle(chart, angleBox->value());
+  return QWidget::eventFilter(watched, event);
+}
+
+void LoadDurationWindow::ChooseExportTarget(QAction* item) {
+  // The targets exclude each other; unchecking the checked one falls back.
+  if (!item->isChecked()) {
+    (item == clipboardItem ? bitmapItem : clipboardItem)->setChecked(true);
+    return;
+  }
+  for (QAction* other : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
+    if (other != item) other->setChecked(false);
+  }
+}
+
+void LoadDurationWindow::ExportChart() {
+  if (!opened_) return;
+  if (clipboardItem->isChecked()) {
+    CopyChartToClipboard(chart);
+    return;
+  }
+  using analysis::PictureFormat;
+  PictureFormat target = PictureFormat::Bmp;
+  if (metafileItem->isChecked()) target = PictureFormat::Svg;
+  if (jpegItem->isChecked()) target = PictureFormat::Jpeg;
+  if (const auto error = SaveChartAs(services_, chart, graphsFolder_, target, language_)) {
+    ShowModelError(services_, *error, language_);
+  }
+}
+
+void LoadDurationWindow::closeEvent(QCloseEvent* event) {
+  WriteSettings();
+  {
+    const QSignalBlocker block(marksBox);
+    marksBox->setChecked(false);
+  }
+  emit Closed();
+  event->accept();
+}
+
+}  // namespace dorvex::gui
