@@ -182,7 +182,7 @@ class MainWindowSettingsTest : public QObject {
     // discrete_ten.dis entered last, then h31 ... h02; h01 is gone.
     QCOMPARE(QString::fromStdString(entries[1].path), folder_->filePath(QStringLiteral("h31.dis")));
     QCOMPARE(QString::fromStdString(entries[29].path), folder_->filePath(QStringLiteral("h03.dis")));
-    QCOMPARE(durations = Find<QWidget>("TForm8"), durations);
+    durations = Find<QWidget>("TForm8");
     QCOMPARE(durations->pos(), QPoint(70, 80));
     QCOMPARE(durations->size(), QSize(800, 450));
     QCOMPARE(durations->findChild<QComboBox*>(QStringLiteral("CBMarks"))->currentIndex(), 3);
@@ -330,6 +330,10 @@ class MainWindowSettingsTest : public QObject {
     Find<QAction>("PrikazRadka1")->setChecked(false);
     Find<QAction>("KontVypA")->setChecked(true);
     Find<QAction>("Ne1")->trigger();
+    QTest::mouseClick(Find<QToolButton>("ZmenaBarev"), Qt::LeftButton);
+    platform_->QueueColor(QColor(255, 255, 0));
+    QTest::mouseClick(Find<QWidget>("Form5")->findChild<QPushButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+    QCOMPARE(Find<QLineEdit>("Edit_NasA")->palette().color(QPalette::Base), QColor(255, 255, 0));
     form.move(100, 100);
     platform_->QueueMessageAnswer(dorvex::gui::kResultNo);
     QTest::mouseClick(Find<QToolButton>("Default"), Qt::LeftButton);
@@ -353,6 +357,7 @@ class MainWindowSettingsTest : public QObject {
     QCOMPARE(form.pos(), QPoint(0, 0));
     QCOMPARE(Find<QWidget>("TForm8")->size(), QSize(704, 400));
     QCOMPARE(Find<QWidget>("TForm8")->pos(), QPoint(0, 0));
+    QCOMPARE(Find<QLineEdit>("Edit_NasA")->palette().color(QPalette::Base), QColor(Qt::white));
   }
 
   void theSettingsListingShowsTheFileOrSaysItIsNotWrittenYet() {

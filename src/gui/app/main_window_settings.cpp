@@ -257,6 +257,9 @@ void MainWindow::DefaultValuesClick() {
   SwitchLanguage(texts::Language::English);
   // 5. coloured listings
   ChooseListingHighlight(true);
+  // 7. the design colours
+  colours_ = settings::WithDefaultValues(colours_);
+  ApplyColours();
   // 9. "." and ":"
   ChooseSeparators('.', ':');
   // 10. the result chart drawn anew
