@@ -1,0 +1,124 @@
+#include "texts/raw_data_window_texts.h"
+
+#include <array>
+
+namespace dorvex::texts {
+
+namespace {
+
+struct Caption {
+  const char* objectName;
+  const char* czech;
+  const char* english;
+};
+
+constexpr std::array kCaptions = {
+    Caption{"OpenData", "Otevřít data", "Open data"},
+    Caption{"LabNazev", "Soubor", "File"},
+    Caption{"LabMin", "Min", "Min"},
+    Caption{"LabMax", "Max", "Max"},
+    Caption{"LabPocetIntervalu", "Intervalů", "Intervals"},
+    Caption{"LabEps", "Eps P(Xmin)", "Eps P(Xmin)"},
+    Caption{"LabTypPara", "Typ ( podle těsnosti )", "Type ( by closeness )"},
+    Caption{"Button2", "NeParam", "NeParam"},
+    Caption{"BuParam", "Param", "Param"},
+    Caption{"BTabChar", "TAB", "TAB"},
+    Caption{"CheckBox1", "Popisky dat", "Data labels"},
+    Caption{"ChB_TypHist", "Pure Discrete", "Pure Discrete"},
+    Caption{"BChar", "Char", "Char"},
+    Caption{"UlozGraf", "Uložit graf", "Save chart"},
+    Caption{"SpeedButton1", "Obrázek okna", "Window picture"},
+    Caption{"Schranka", "Schránka", "Clipboard"},
+    Caption{"Bitmapa", "Bitmapa", "Bitmap"},
+    Caption{"Metafile", "Metafile (SVG)", "Metafile (SVG)"},
+    Caption{"JPGFile", "JPEG", "JPEG"},
+    Caption{"BNovy", "Nová data", "New data"},
+    Caption{"GroupBox3", "Prvotní data", "Raw data"},
+    Caption{"BSave", "&Save  ", "&Save  "},
+    Caption{"Bcancel", "C&ancel", "C&ancel"},
+    Caption{"BitBtn1", "Zavřít", "Close"},
+    Caption{"LabTypVyberu", "Seřadit podle", "Sort at : "},
+    Caption{"ChBVymazRadkuTab", "Odstranit ?", "Eliminate ?"},
+    Caption{"BKonec", "Zavřít", "Close"},
+    Caption{"LabSGCharPDZ", "Prvotní data", "Raw data"},
+    Caption{"LabSGCharPD", "Histogram z prvotních dat", "Histogram of the raw data"},
+    Caption{"LabSGChar", "Parametrická rozdělení", "Parametric distributions"},
+};
+
+const char* Pick(Language language, const char* czech, const char* english) {
+  return language == Language::Czech ? czech : english;
+}
+
+}  // namespace
+
+std::string RawDataWindowTitle(Language language) {
+  return Pick(language, "  Dorvex :  Prvotní data", "  Dorvex :  Raw data");
+}
+
+std::string FitTableWindowTitle(Language language) {
+  return Pick(language, "  Dorvex : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti",
+              "  Dorvex : Table of applicable histograms with parametric probability distribution");
+}
+
+std::string RawDataControlCaption(std::string_view objectName, Language language) {
+  for (const Caption& c : kCaptions) {
+    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
+  }
+  return {};
+}
+
+std::vector<std::string> RawDataGridRowNames(std::string_view objectName, Language language) {
+  if (objectName == "StringGrid3")
+    return {Pick(language, "Počet prvků", "Number of values"), "Mi", "Sigma", Pick(language, "Šikmost", "Skewness")};
+  if (objectName == "StringGrid1") return {"Xmin", "Xmax", "Median", "Mode"};
+  if (objectName == "StringGrid6") return {"Mi", "Sigma", Pick(language, "Šikmost", "Skewness")};
+  if (objectName == "StringGrid4") return {Pick(language, "Těsnost", "Closeness")};
+  if (objectName == "StringGrid5") return {Pick(language, "Řádků", "Lines"), Pick(language, "Řádek", "Line")};
+  return {};
+}
+
+std::vector<std::string> RawDataListItems(std::string_view objectName, Language language) {
+  if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT ... x", "INT & P(x)"};
+  if (objectName == "CBValInd") return {"Index x", Pick(language, "Hodnota x", "Value x")};
+  if (objectName == "CBTypVyberu")
+    return {"",
+            Pick(language, "Těsnost", "Closeness"),
+            "Median",
+            "Mode",
+            "Mi x",
+            "Sigma x",
+            "Sigma x^2",
+            Pick(language, "Variace x", "Variation x"),
+            Pick(language, "Šikmosti", "Skewness"),
+            Pick(language, "Špičatosti", "Kurtosis"),
+            "KS",
+            "AIC",
+            "BIC"};
+  if (objectName == "CBVyber") return {"RawData", "Histogram- RawData"};
+  return {};
+}
+
+std::vector<std::string> FitTableHeaders(std::string_view objectName, Language language) {
+  if (objectName == "SGCharPDZ")
+    return {Pick(language, " Střední hodnota", " Average"), Pick(language, " Směrodatná odchylka", " Standard deviation"),
+            Pick(language, " Šikmost", " Skewness")};
+  if (objectName == "SGCharPD" || objectName == "SGChar")
+    return {" i",
+            Pick(language, " Typ", " Type"),
+            Pick(language, " Těsnost", " Closeness"),
+            " Median",
+            " Mode",
+            Pick(language, " Střední hodnota", " Average"),
+            Pick(language, " Rozptyl", " Dispersion"),
+            Pick(language, " Směrodatná odchylka", " Standard deviation"),
+            Pick(language, " Variační koeficient [%]", " Variation [%]"),
+            Pick(language, " Šikmost", " Skewness"),
+            Pick(language, " Špičatost", " Kurtosis"),
+            " KS",
+            " AIC",
+            " BIC",
+            Pick(language, " Popis", " Description")};
+  return {};
+}
+
+}  // namespace dorvex::texts
