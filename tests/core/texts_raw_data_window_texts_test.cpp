@@ -40,32 +40,15 @@ TEST(RawDataWindowTexts, WindowTitles) {
             "  Dorvex : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti");
 }
 
-TEST(RawDataWindowTexts, SortKeysKeepTheirPlacesAndAddKsAicBic) {
-  const std::vector<std::string> czech = RawDataListItems("CBTypVyberu", Language::Czech);
-  ASSERT_EQ(czech.size(), 13u);
-  EXPECT_EQ(czech[0], "");
-  EXPECT_EQ(czech[1], "Těsnost");
-  EXPECT_EQ(czech[4], "Mi x");
-  EXPECT_EQ(czech[6], "Sigma x^2");
-  EXPECT_EQ(czech[9], "Špičatosti");
-  EXPECT_EQ(czech[12], "BIC");
-  EXPECT_EQ(RawDataListItems("CBTypVyberu", Language::English)[9], "Kurtosis");
-  EXPECT_EQ(RawDataListItems("CBVyber", Language::English),
-            (std::vector<std::string>{"RawData", "Histogram- RawData"}));
-}
-
-TEST(RawDataWindowTexts, FitGridHeadersInBothLanguages) {
-  const std::vector<std::string> english = FitTableHeaders("SGChar", Language::English);
-  const std::vector<std::string> czech = FitTableHeaders("SGChar", Language::Czech);
-  ASSERT_EQ(english.size(), 15u);
-  ASSERT_EQ(czech.size(), english.size());
-  EXPECT_EQ(english[0], " i");
-  EXPECT_EQ(english[6], " Dispersion");
-  EXPECT_EQ(czech[7], " Směrodatná odchylka");
-  EXPECT_EQ(czech[8], " Variační koeficient [%]");
-  EXPECT_EQ(english[11], " KS");
-  EXPECT_EQ(FitTableHeaders("SGCharPDZ", Language::Czech)[0], " Střední hodnota");
-  EXPECT_EQ(RawDataGridRowNames("StringGrid3", Language::English).size(), 4u);
+TEST(RawDataWindowTexts, ListsAndGridRows) {
+  EXPECT_EQ(RawDataListItems("CBValInd", Language::Czech), (std::vector<std::string>{"Index x", "Hodnota x"}));
+  EXPECT_EQ(RawDataListItems("CBMarks", Language::English).size(), 5u);
+  EXPECT_EQ(GoodnessSortItems(), (std::vector<std::string>{"KS", "ln L", "AIC", "BIC"}));
+  EXPECT_EQ(RawDataGridRowNames("StringGrid3", Language::Czech),
+            (std::vector<std::string>{"Počet prvků", "Mi", "Sigma", "Šikmost"}));
+  EXPECT_EQ(RawDataGridRowNames("StringGrid1", Language::English),
+            (std::vector<std::string>{"Xmin", "Xmax", "Median", "Mode"}));
+  EXPECT_TRUE(RawDataGridRowNames("NoSuchGrid", Language::English).empty());
 }
 
 }  // namespace

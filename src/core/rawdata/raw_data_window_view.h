@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/histogram.h"
 #include "statvex/probability_array.h"
@@ -33,5 +34,22 @@ std::array<std::string, 2> DataHistogramTitle(const std::string& path, const std
 // the fit description; message 109 + the file name without folder and extension.
 std::array<std::string, 2> FitTitle(const std::string& path, const std::string& listText,
                                     const std::string& description, texts::Language language);
+
+// The open and save dialogs' filter list: the names of the raw-data filter text
+// ("Distributions Files (*.txt)", "All files (*.*)").
+std::vector<std::string> RawDataDialogFilters();
+
+// A cell of the editor's line counter: " " + the count or the line number.
+std::string EditorLineText(int n);
+
+// The closeness cell after a run (a number text) and after choosing a fit (fixed
+// notation with 5 decimals).
+std::string RankedClosenessText(double closeness);
+std::string ChosenClosenessText(double closeness);
+
+// The parameter box's caption after a run ("  " + message 111 + the description +
+// "  ") and after choosing a fit (message 117 + the description).
+std::string RankedFitCaption(const std::string& description, texts::Language language);
+std::string ChosenFitCaption(const std::string& description, texts::Language language);
 
 }  // namespace dorvex::rawdata

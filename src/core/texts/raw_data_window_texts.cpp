@@ -80,45 +80,9 @@ std::vector<std::string> RawDataGridRowNames(std::string_view objectName, Langua
 std::vector<std::string> RawDataListItems(std::string_view objectName, Language language) {
   if (objectName == "CBMarks") return {"P(x)", "x", "x & P(x)", "INT ... x", "INT & P(x)"};
   if (objectName == "CBValInd") return {"Index x", Pick(language, "Hodnota x", "Value x")};
-  if (objectName == "CBTypVyberu")
-    return {"",
-            Pick(language, "Těsnost", "Closeness"),
-            "Median",
-            "Mode",
-            "Mi x",
-            "Sigma x",
-            "Sigma x^2",
-            Pick(language, "Variace x", "Variation x"),
-            Pick(language, "Šikmosti", "Skewness"),
-            Pick(language, "Špičatosti", "Kurtosis"),
-            "KS",
-            "AIC",
-            "BIC"};
-  if (objectName == "CBVyber") return {"RawData", "Histogram- RawData"};
   return {};
 }
 
-std::vector<std::string> FitTableHeaders(std::string_view objectName, Language language) {
-  if (objectName == "SGCharPDZ")
-    return {Pick(language, " Střední hodnota", " Average"), Pick(language, " Směrodatná odchylka", " Standard deviation"),
-            Pick(language, " Šikmost", " Skewness")};
-  if (objectName == "SGCharPD" || objectName == "SGChar")
-    return {" i",
-            Pick(language, " Typ", " Type"),
-            Pick(language, " Těsnost", " Closeness"),
-            " Median",
-            " Mode",
-            Pick(language, " Střední hodnota", " Average"),
-            Pick(language, " Rozptyl", " Dispersion"),
-            Pick(language, " Směrodatná odchylka", " Standard deviation"),
-            Pick(language, " Variační koeficient [%]", " Variation [%]"),
-            Pick(language, " Šikmost", " Skewness"),
-            Pick(language, " Špičatost", " Kurtosis"),
-            " KS",
-            " AIC",
-            " BIC",
-            Pick(language, " Popis", " Description")};
-  return {};
-}
+std::vector<std::string> GoodnessSortItems() { return {"KS", "ln L", "AIC", "BIC"}; }
 
 }  // namespace dorvex::texts

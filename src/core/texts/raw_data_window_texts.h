@@ -31,14 +31,12 @@ std::string RawDataControlCaption(std::string_view objectName, Language language
 // and the editor's line counter (StringGrid5); empty for another name.
 std::vector<std::string> RawDataGridRowNames(std::string_view objectName, Language language);
 
-// Items of the lists by objectName: the mark styles (CBMarks), the axis labels
-// (CBValInd), the sort keys of the fit table (CBTypVyber: an empty item, the
-// specified keys, then KS, AIC, BIC) and the difference reference (CBVyber).
+// Items of the lists by objectName: the mark styles (CBMarks) and the axis labels
+// (CBValInd); empty for another name.
 std::vector<std::string> RawDataListItems(std::string_view objectName, Language language);
 
-// Column headers of the fit table's grids by objectName: the sample (SGCharPDZ),
-// the data histogram and the fits (SGCharPD and SGChar: " i", the type, the ten
-// characteristics, KS, AIC, BIC and the fit description).
-std::vector<std::string> FitTableHeaders(std::string_view objectName, Language language);
+// The fit table's sort keys after the characteristics' ones: the KS distance, the
+// log-likelihood, AIC and BIC.
+std::vector<std::string> GoodnessSortItems();
 
 }  // namespace dorvex::texts

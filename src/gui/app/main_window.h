@@ -46,6 +46,7 @@ namespace dorvex::gui {
 
 class ChartToolBar;
 class ParametricWindow;
+class RawDataWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -351,6 +352,7 @@ class MainWindow : public QMainWindow {
   QChartView* resultChart = nullptr;
   ChartToolBar* chartToolBar = nullptr;
   ParametricWindow* parametricWindow = nullptr;
+  RawDataWindow* rawDataWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;

@@ -14,7 +14,9 @@
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "sources/parametric_display.h"
+#include "rawdata/raw_data_window.h"
 #include "sources/parametric_window.h"
+#include "texts/raw_data_window_texts.h"
 #include "texts/parametric_window_texts.h"
 
 namespace dorvex::gui {
@@ -27,6 +29,14 @@ void MainWindow::CreateGenerators() {
   connect(parametricWindow, &ParametricWindow::Closed, this, &MainWindow::GeneratorClosed);
   connect(parametricWindow, &ParametricWindow::ValueLabelsChosen, this,
           [this](bool valueLabels) { SetLabelMode(!valueLabels); });
+  rawDataWindow = new RawDataWindow(services_, settings_, ToQt(folders_.rawData), ToQt(folders_.graphs), language_, this);
+  // The raw-data histogram comes into a cleared slot, its multiple back to 1.
+  connect(rawDataWindow, &RawDataWindow::HandedOver, this,
+          [this](const model::HandOverBuffer& buffer, const QString& name) {
+            ClearSlot(buffer.target);
+            AcceptGeneratedHistogram(buffer, name);
+          });
+  connect(rawDataWindow, &RawDataWindow::Closed, this, &MainWindow::GeneratorClosed);
   for (SlotId slot : {SlotId::A, SlotId::B}) {
     connect(Input(slot).typeSelector, &QComboBox::activated, this,
             [this, slot](int item) { ChooseInputSource(slot, item); });
@@ -34,7 +44,14 @@ void MainWindow::CreateGenerators() {
 }
 
 void MainWindow::ChooseInputSource(SlotId slot, int item) {
-  if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
+  if (parametricWindow->isVisible() || rawDataWindow->isVisible()) return;
+  if (item == texts::kRawDataSourceItem) {
+    FlushFieldExits();
+    EnableForGenerator(false);
+    rawDataWindow->OpenFor({slot, valueLabelsItem->isChecked(), separators_});
+    return;
+  }
+  if (item != texts::kParametricSourceItem) return;
   FlushFieldExits();
   ClearSlot(slot);
   ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});

@@ -16,6 +16,7 @@
 #include "analysis/result_commands.h"
 #include "app/splash_window.h"
 #include "app/main_window.h"
+#include "rawdata/raw_data_window.h"
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
 #include "settings/main_window_settings.h"
@@ -47,6 +48,7 @@ void MainWindow::CreateCompanionWindows() {
 void MainWindow::PassLanguageToCompanions() {
   services_.messages->SetLanguage(language_);
   if (parametricWindow != nullptr) parametricWindow->SetLanguage(language_);
+  if (rawDataWindow != nullptr) rawDataWindow->SetLanguage(language_);
   if (companions_ == nullptr) return;
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);

@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QThread>
 #include <QToolButton>
+#include <atomic>
 #include <span>
 
 #include "analysis/chart_texts.h"
@@ -38,7 +39,10 @@
 #include "rawdata/sample_histogram.h"
 #include "settings/settings_file.h"
 #include "sources/parametric_display.h"
+#include "sources/parametric_request.h"
+#include "statvex/number_text.h"
 #include "texts/messages.h"
+#include "texts/parametric_window_texts.h"
 #include "texts/raw_data_window_texts.h"
 
 namespace dorvex::gui {
@@ -63,6 +67,17 @@ QStringList Lines(const QPlainTextEdit* edit) {
 
 }  // namespace
 
+// The inputs of a run, copied so the window may go on while it runs, and its result.
+struct FitJob {
+  rawdata::RawSample sample;
+  rawdata::SampleHistogram data;
+  double eps = 1E-7;
+  bool pureDiscrete = false;
+  texts::Language language = texts::Language::English;
+  std::atomic<bool> cancel{false};
+  rawdata::FitRun run;
+};
+
 RawDataWindow::RawDataWindow(const PlatformServices& services, settings::SettingsFile* settings,
                              QString rawDataFolder, QString graphsFolder, texts::Language language, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -81,7 +96,9 @@ RawDataWindow::RawDataWindow(const PlatformServices& services, settings::Setting
 }
 
 RawDataWindow::~RawDataWindow() {
-  if (worker_ != nullptr) worker_->wait();
+  if (worker_ == nullptr) return;
+  job_->cancel = true;
+  worker_->wait();
 }
 
 bool RawDataWindow::Fitting() const { return worker_ != nullptr; }
@@ -127,14 +144,11 @@ void RawDataWindow::ConnectControls() {
                              : Message(211, language_);
     ShowMessage(79, text, MessageKind::Information);
   });
-  connect(fitTable, &FitTableWindow::RowChosen, this, [this](int item) {
-    if (item >= 0 && item < fitList->count()) {
-      fitList->setCurrentIndex(item);
-      ChooseFit(item);
-    } else if (fitList->count() > 0) {
-      fitList->setCurrentIndex(0);
-      ChooseFit(0);
-    }
+  connect(fitTable, &FitTableWindow::RowChosen, this, &RawDataWindow::ChooseFitOfType);
+  connect(fitTable, &FitTableWindow::FitsRemoved, this, [this] {
+    rawdata::RankByCloseness(fits_->ranking);
+    FillFitList();
+    ChooseFit(fitList->currentIndex());
   });
   connect(fitTable, &FitTableWindow::Closed, this, [this] { setEnabled(true); });
 }
@@ -200,6 +214,7 @@ void RawDataWindow::Reset() {
 
 void RawDataWindow::ResetFitDisplay() {
   fits_.reset();
+  shownFit_.reset();
   chosenFit_ = -1;
   {
     const QSignalBlocker block(fitList);
@@ -216,7 +231,7 @@ void RawDataWindow::OpenData() {
   request.initialFolder = rawDataFolder_;
   request.fileName = QString::fromLatin1(rawdata::kRawDataDefaultName);
   request.defaultSuffix = QString::fromLatin1(rawdata::kRawDataExtension);
-  request.filters = QtFilters(rawdata::kRawDataFilter);
+  for (const std::string& filter : rawdata::RawDataDialogFilters()) request.filters << ToQt(filter);
   const QString path = services_.files->GetOpenFileName(request);
   if (path.isEmpty()) return;
   // Read into a sample of its own: a refused file leaves the sample on display.
@@ -266,62 +281,206 @@ void RawDataWindow::RebuildHistogram() {
   ShowDisplay();
 }
 
-void RawDataWindow::DisplayedProbabilities(ProbabilityArray& P) const {
-  P = histogram_.P;
-  if (chosenFit_ >= 0 && fits_) P = FitProbabilities(chosenFit_);
+HistogramPicture RawDataWindow::Picture(bool fit) const {
+  HistogramPicture picture;
+  picture.mode = ChartMode::Result;
+  picture.frame = FromColorRef(kFrameColour);
+  picture.language = language_;
+  picture.indexAxisTitle = QString::fromLatin1(texts::kParametricIndexAxisTitle);
+  if (fit && shownFit_) {
+    const sources::ParamState& state = shownFit_->state;
+    picture.probabilities = state.P.data() + 1;
+    picture.count = state.N;
+    picture.d = state.w;
+    picture.min = state.Min + state.w / 2.0;
+    picture.bar = FromColorRef(texts::kFitBarColour);
+    const std::array<std::string, 2> titles = rawdata::FitTitle(
+        ToStd(path_), ToStd(fitList->itemText(chosenFit_)), shownFit_->description, language_);
+    picture.dateLine = ToQt(titles[0]);
+    picture.title = ToQt(titles[1]);
+  } else {
+    picture.probabilities = histogram_.P.data() + 1;
+    picture.count = histogram_.N;
+    picture.d = histogram_.w;
+    picture.min = histogram_.Xmin();
+    picture.bar = FromColorRef(texts::kRawDataBarColour);
+    const std::array<std::string, 2> titles = rawdata::DataHistogramTitle(
+        ToStd(path_), ToStd(fitList->currentText()), Now(), opening_.separators, language_);
+    picture.dateLine = ToQt(titles[0]);
+    picture.title = ToQt(titles[1]);
+  }
+  return picture;
 }
 
 void RawDataWindow::ShowDisplay() {
   const bool pure = pureDiscreteBox->isChecked();
-  const bool fit = chosenFit_ >= 0 && fits_;
-  ProbabilityArray P{};
-  DisplayedProbabilities(P);
-  const int N = histogram_.N;
-  const std::array<std::string, 2> titles =
-      fit ? rawdata::FitTitle(ToStd(path_), ToStd(fitList->itemText(chosenFit_)), FitDescription(chosenFit_),
-                              language_)
-          : rawdata::DataHistogramTitle(ToStd(path_), ToStd(fitList->currentText()), Now(), opening_.separators,
-                                        language_);
-  const unsigned colour = fit ? texts::kFitBarColour : texts::kRawDataBarColour;
-
-  HistogramPicture picture;
-  picture.mode = ChartMode::Result;
-  picture.dateLine = ToQt(titles[0]);
-  picture.title = ToQt(titles[1]);
-  picture.probabilities = P.data() + 1;
-  picture.count = N;
-  picture.frame = FromColorRef(kFrameColour);
-  picture.bar = FromColorRef(colour);
-  picture.d = histogram_.w;
-  picture.min = histogram_.Xmin();
+  const bool fit = shownFit_.has_value();
+  HistogramPicture picture = Picture(fit);
   picture.labels = axisLabelsList->currentIndex() == 1 ? AxisLabelMode::Value : AxisLabelMode::Index;
   picture.marks = {dataLabelsBox->isChecked(), analysis::MarkStyleOfItem(marksList->currentIndex()),
                    angleBox->value()};
-  picture.language = language_;
-  picture.indexAxisTitle = QString::fromLatin1(texts::kParametricIndexAxisTitle);
   DrawHistogram(chart, picture);
 
-  HistogramPicture small = picture;
+  HistogramPicture small = Picture(false);
   small.mode = ChartMode::Input;
   small.title = QString();
-  small.probabilities = histogram_.P.data() + 1;
-  small.bar = FromColorRef(texts::kRawDataBarColour);
-  small.marks = {};
-  small.labels = AxisLabelMode::Value;
   DrawHistogram(smallChart, small);
 
-  FillProbabilityGrid(intervalGrid, std::span<const double>(P.data() + 1, static_cast<std::size_t>(N)), histogram_.w,
-                      histogram_.Xmin(), !pure, language_);
+  const std::span<const double> P(picture.probabilities, static_cast<std::size_t>(picture.count));
+  FillProbabilityGrid(intervalGrid, P, picture.d, picture.min, !pure, language_);
   intervalGrid->resizeColumnsToContents();
+  const double xmax = picture.min + (picture.count - 1) * picture.d;
   const std::array<std::string, 4> display = rawdata::DisplayTableTexts(
-      P, N, histogram_.Xmin(), histogram_.Xmax(),
+      fit ? shownFit_->state.P : histogram_.P, picture.count, picture.min, xmax,
       pure ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete);
   for (int r = 0; r < 4; ++r) SetCell(displayGrid, r, 1, ToQt(display[static_cast<std::size_t>(r)]));
   const std::array<std::string, 4> sample = rawdata::SampleTableTexts(sample_->characteristics);
   for (int r = 0; r < 3; ++r) SetCell(momentsGrid, r, 1, ToQt(sample[static_cast<std::size_t>(r) + 1]));
-  for (QWidget* w : std::initializer_list<QWidget*>{parameterBox, displayGrid, momentsGrid})
-    w->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{parameterBox, displayGrid, momentsGrid}) w->show();
   if (!editorBox->isVisible()) intervalGrid->show();
+  UpdateTableCharts();
+}
+
+void RawDataWindow::UpdateTableCharts() {
+  if (!fitTable->isVisible()) return;
+  HistogramPicture data = Picture(false);
+  data.mode = ChartMode::Input;
+  data.title = QString();
+  if (!shownFit_) {
+    fitTable->ShowCharts(data, nullptr);
+    return;
+  }
+  HistogramPicture fit = Picture(true);
+  fit.mode = ChartMode::Input;
+  fit.title = ToQt(ToStd(fitList->itemText(chosenFit_)));
+  fit.labels = AxisLabelMode::Index;
+  fitTable->ShowCharts(data, &fit);
+}
+
+rawdata::FitRequest RawDataWindow::Request() const {
+  const double eps = sources::ReadParamEps(ToStd(savedEps_), sources::kDefaultParamEps, language_).eps;
+  return rawdata::FitRequest{*sample_, histogram_, eps, pureDiscreteBox->isChecked()};
+}
+
+void RawDataWindow::StartFitting() {
+  if (!sample_ || worker_ != nullptr) return;
+  dataLabelsBox->setChecked(false);
+  RebuildHistogram();
+  const rawdata::FitRequest request = Request();
+  auto job = std::make_shared<FitJob>();
+  job->sample = *sample_;
+  job->data = histogram_;
+  job->eps = request.eps;
+  job->pureDiscrete = request.pureDiscrete;
+  job->language = language_;
+  job_ = job;
+  progressBar->setRange(0, rawdata::kFitSteps);
+  progressBar->setValue(0);
+  SetFitting(true);
+  QProgressBar* bar = progressBar;
+  worker_ = QThread::create([job, bar] {
+    rawdata::FitControl control;
+    control.progress = [bar](int done, int) {
+      QMetaObject::invokeMethod(bar, [bar, done] { bar->setValue(done); }, Qt::QueuedConnection);
+    };
+    control.cancel = &job->cancel;
+    job->run = rawdata::RunFitting(rawdata::FitRequest{job->sample, job->data, job->eps, job->pureDiscrete},
+                                   job->language, control);
+  });
+  connect(worker_, &QThread::finished, this, [this, job] { FinishFitting(job); });
+  worker_->start();
+}
+
+void RawDataWindow::SetFitting(bool on) {
+  for (QWidget* w : std::initializer_list<QWidget*>{openButton, newButton, fitButton, histogramButton, minField,
+                                                    maxField, countField, epsField, pureDiscreteBox, fitList,
+                                                    tableButton, closeButton})
+    w->setEnabled(!on);
+  if (on) {
+    fitList->setEnabled(false);
+    tableButton->setEnabled(false);
+  }
+}
+
+void RawDataWindow::FinishFitting(const std::shared_ptr<FitJob>& job) {
+  worker_->deleteLater();
+  worker_ = nullptr;
+  job_.reset();
+  SetFitting(false);
+  fitList->setEnabled(false);
+  tableButton->setEnabled(false);
+  if (job->run.cancelled) return;
+  if (job->run.nothingFits) {
+    ShowMessage(texts::kTitleError, ToQt(*job->run.nothingFits), MessageKind::Error);
+    ResetFitDisplay();
+    ShowDisplay();
+    emit FittingFinished();
+    return;
+  }
+  fits_ = std::move(job->run);
+  FillFitList();
+  const double best = fits_->ranking[0].closeness;
+  SetCell(closenessGrid, 0, 1, ToQt(rawdata::RankedClosenessText(best)));
+  shownFit_.reset();
+  chosenFit_ = 0;
+  if (best > 0) shownFit_ = rawdata::ComputeShownFit(Request(), *fits_, 0);
+  if (shownFit_) {
+    ShowDisplay();
+    parameterBox->setTitle(ToQt(rawdata::RankedFitCaption(shownFit_->description, language_)));
+  } else {
+    HideFit();
+  }
+  fitList->setEnabled(true);
+  tableButton->setEnabled(true);
+  histogramButton->setEnabled(true);
+  OpenFitTable();
+  emit FittingFinished();
+}
+
+void RawDataWindow::FillFitList() {
+  const QSignalBlocker block(fitList);
+  fitList->clear();
+  const std::vector<std::string> texts = rawdata::RankedListTexts(*fits_, language_);
+  const int listed = rawdata::ListedFitCount(*fits_);
+  for (int i = 0; i < listed && i < static_cast<int>(texts.size()); ++i)
+    fitList->addItem(ToQt(texts[static_cast<std::size_t>(i)]));
+  fitList->setMaxVisibleItems(std::max(listed, 1));
+  fitList->setCurrentIndex(fitList->count() > 0 ? 0 : -1);
+}
+
+void RawDataWindow::HideFit() {
+  shownFit_.reset();
+  parameterBox->hide();
+  intervalGrid->hide();
+  SetCell(displayGrid, 2, 1, QString());
+  SetCell(displayGrid, 3, 1, QString());
+  parameterBox->setTitle(QString());
+  UpdateTableCharts();
+}
+
+void RawDataWindow::ChooseFit(int item) {
+  if (!fits_ || item < 0 || item >= sources::kParamTypeCount) return;
+  chosenFit_ = item;
+  const double closeness = fits_->ranking[static_cast<std::size_t>(item)].closeness;
+  SetCell(closenessGrid, 0, 1, ToQt(rawdata::ChosenClosenessText(closeness)));
+  shownFit_.reset();
+  if (closeness > 0) shownFit_ = rawdata::ComputeShownFit(Request(), *fits_, item);
+  if (!shownFit_) {
+    HideFit();
+    return;
+  }
+  ShowDisplay();
+  parameterBox->setTitle(ToQt(rawdata::ChosenFitCaption(shownFit_->description, language_)));
+}
+
+void RawDataWindow::ChooseFitOfType(int type) {
+  if (!fits_ || fitList->count() == 0) return;
+  int item = 0;
+  for (int i = 0; i < fitList->count(); ++i) {
+    if (fits_->ranking[static_cast<std::size_t>(i)].type == type) item = i;
+  }
+  fitList->setCurrentIndex(item);
+  ChooseFit(item);
 }
 
 void RawDataWindow::Redraw() {
@@ -332,7 +491,7 @@ void RawDataWindow::FieldEdited() {
   if (resetting_) return;
   dirty_ = true;
   ResetFitDisplay();
-  chosenFit_ = -1;
+  for (QWidget* w : std::initializer_list<QWidget*>{parameterBox, intervalGrid, displayGrid}) w->hide();
 }
 
 void RawDataWindow::LeaveField(QLineEdit* field) {
@@ -362,7 +521,7 @@ void RawDataWindow::LeaveField(QLineEdit* field) {
     (lower ? lastMin_ : lastMax_) = field->text();
   } else if (field == epsField) {
     const sources::EpsReading eps =
-        sources::ReadParamEps(ToStd(epsField->text()), EpsValue(savedEps_), language_);
+        sources::ReadParamEps(ToStd(epsField->text()), sources::ReadParamEps(ToStd(savedEps_), sources::kDefaultParamEps, language_).eps, language_);
     if (eps.refusal) {
       if (eps.refusal->shown) ShowMessage(eps.refusal->titleMessage, ToQt(eps.refusal->text), MessageKind::Error);
       epsField->setText(savedEps_);
@@ -408,11 +567,8 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void RawDataWindow::ShowCharacteristicsReport() {
   if (!sample_) return;
-  ProbabilityArray P{};
-  DisplayedProbabilities(P);
-  const model::Histogram bars = rawdata::HandOverHistogram(P, histogram_.N, histogram_.Lo, histogram_.Hi,
-                                                           histogram_.Total, pureDiscreteBox->isChecked());
-  const std::string title = chosenFit_ >= 0 && fits_
+  const model::Histogram bars = HandOver();
+  const std::string title = shownFit_
                                 ? texts::MessageText(214, language_) + ToStd(fitList->itemText(chosenFit_))
                                 : texts::MessageText(106, language_);
   ShowCharacteristics(services_, title, bars, language_);
@@ -475,7 +631,7 @@ void RawDataWindow::SaveEditor() {
   request.initialFolder = rawDataFolder_;
   request.fileName = QString::fromLatin1(rawdata::kRawDataDefaultName);
   request.defaultSuffix = QString::fromLatin1(rawdata::kRawDataExtension);
-  request.filters = QtFilters(rawdata::kRawDataFilter);
+  for (const std::string& filter : rawdata::RawDataDialogFilters()) request.filters << ToQt(filter);
   const QString path = AskSavePath(services_, request, language_);
   if (path.isEmpty()) return;
   if (const auto error = rawdata::WriteRawDataFile(ToStd(path), lines, language_)) {
@@ -487,9 +643,17 @@ void RawDataWindow::SaveEditor() {
 
 void RawDataWindow::OpenFitTable() {
   if (!fits_) return;
-  setEnabled(false);
-  fitTable->setEnabled(true);
-  fitTable->Open(*fits_, histogram_, sample_->characteristics);
+  fitTable->Open(*fits_, sample_->characteristics);
+  UpdateTableCharts();
+}
+
+model::Histogram RawDataWindow::HandOver() const {
+  const bool pure = pureDiscreteBox->isChecked();
+  if (shownFit_) {
+    const sources::ParamState& s = shownFit_->state;
+    return rawdata::HandOverHistogram(s.P, s.N, s.Min, s.Max, s.Total, pure);
+  }
+  return rawdata::HandOverHistogram(histogram_.P, histogram_.N, histogram_.Lo, histogram_.Hi, histogram_.Total, pure);
 }
 
 void RawDataWindow::closeEvent(QCloseEvent* event) {
@@ -502,14 +666,11 @@ void RawDataWindow::closeEvent(QCloseEvent* event) {
   WriteSettings();
   if (fitTable->isVisible()) fitTable->close();
   if (sample_ && parameterBox->isVisible()) {
-    ProbabilityArray P{};
-    DisplayedProbabilities(P);
     model::HandOverBuffer buffer;
-    buffer.histogram = rawdata::HandOverHistogram(P, histogram_.N, histogram_.Lo, histogram_.Hi, histogram_.Total,
-                                                  pureDiscreteBox->isChecked());
+    buffer.histogram = HandOver();
     buffer.target = opening_.slot;
     std::optional<std::string> fitText;
-    if (chosenFit_ >= 0 && fits_) fitText = ToStd(fitList->itemText(chosenFit_));
+    if (shownFit_) fitText = ToStd(fitList->itemText(chosenFit_));
     emit HandedOver(buffer, ToQt(rawdata::RawDataSlotName(ToStd(path_), fitText)));
   }
   parameterBox->hide();

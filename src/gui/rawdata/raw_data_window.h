@@ -13,6 +13,9 @@
 
 #include "app/platform_services.h"
 #include "model/histogram.h"
+#include "rawdata/fitting.h"
+#include "rawdata/raw_sample.h"
+#include "rawdata/sample_histogram.h"
 #include "texts/language.h"
 #include "workbench/date_time_text.h"
 
@@ -37,13 +40,12 @@ QT_END_NAMESPACE
 namespace dorvex::settings {
 class SettingsFile;
 }
-namespace dorvex::rawdata {
-class RawDataSession;
-}
 
 namespace dorvex::gui {
 
 class FitTableWindow;
+struct FitJob;
+struct HistogramPicture;
 
 // What the main window tells the window when it opens it.
 struct RawDataOpening {
@@ -99,8 +101,20 @@ class RawDataWindow : public QWidget {
   void ShowSample();
   void RebuildHistogram();
   void StartFitting();
-  void FinishFitting();
+  void FinishFitting(const std::shared_ptr<FitJob>& job);
+  // While a run goes on the commands that would change its inputs are disabled.
+  void SetFitting(bool on);
+  void FillFitList();
   void ChooseFit(int item);
+  void ChooseFitOfType(int type);
+  void HideFit();
+  rawdata::FitRequest Request() const;
+  // The chart picture of the histogram on display (`fit`: the shown fit, for the
+  // fit table's chart) or of the data histogram.
+  HistogramPicture Picture(bool fit) const;
+  void UpdateTableCharts();
+  // The histogram on display as a slot takes it.
+  model::Histogram HandOver() const;
   void ShowDisplay();
   void Redraw();
   void OpenFitTable();
@@ -172,11 +186,18 @@ class RawDataWindow : public QWidget {
   FitTableWindow* fitTable = nullptr;
 
   // The sample, its histogram, the fits and the field texts last accepted.
-  std::unique_ptr<rawdata::RawDataSession> session_;
+  QString path_;
+  std::optional<rawdata::RawSample> sample_;
+  rawdata::SampleHistogram histogram_;
+  double lo_ = 0.0;
+  double hi_ = 0.0;
+  std::optional<rawdata::FitRun> fits_;
+  std::optional<rawdata::ShownFit> shownFit_;
+  int chosenFit_ = -1;  // item of the fit list
   QThread* worker_ = nullptr;
+  std::shared_ptr<FitJob> job_;
   bool dirty_ = false;
   bool resetting_ = false;
-  QString fileName_;
   QString lastMin_;
   QString lastMax_;
   QString lastCount_ = QStringLiteral("128");
