@@ -30,6 +30,7 @@ TEST(RawDataWindowTexts, CaptionsFollowTheLanguage) {
     EXPECT_EQ(RawDataControlCaption(c.name, Language::Czech), c.czech) << c.name;
   }
   EXPECT_EQ(RawDataControlCaption("NoSuchControl", Language::English), "");
+  EXPECT_NE(RemoveRowsQuestion(Language::Czech), RemoveRowsQuestion(Language::English));
 }
 
 TEST(RawDataWindowTexts, WindowTitles) {

@@ -85,4 +85,8 @@ std::vector<std::string> RawDataListItems(std::string_view objectName, Language 
 
 std::vector<std::string> GoodnessSortItems() { return {"KS", "ln L", "AIC", "BIC"}; }
 
+std::string RemoveRowsQuestion(Language language) {
+  return Pick(language, "Odstranit označené řádky z tabulky ?", "Remove the highlighted rows from the table ?");
+}
+
 }  // namespace dorvex::texts

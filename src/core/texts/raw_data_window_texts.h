@@ -39,4 +39,7 @@ std::vector<std::string> RawDataListItems(std::string_view objectName, Language 
 // log-likelihood, AIC and BIC.
 std::vector<std::string> GoodnessSortItems();
 
+// The question before the highlighted rows of the fit table are removed.
+std::string RemoveRowsQuestion(Language language);
+
 }  // namespace dorvex::texts

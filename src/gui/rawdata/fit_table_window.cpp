@@ -20,6 +20,7 @@
 #include "charts/draw_histogram.h"
 #include "rawdata/raw_data_window_view.h"
 #include "settings/raw_data_settings.h"
+#include "texts/messages.h"
 #include "texts/raw_data_window_texts.h"
 
 namespace dorvex::gui {
@@ -236,8 +237,16 @@ void FitTableWindow::CheckPlausibility() {
 }
 
 void FitTableWindow::RemoveImplausible() {
-  removeBox->hide();
   if (!firstImplausible_ || run_ == nullptr) return;
+  const int answer = services_.messages->DefMessageDlg(
+      ToQt(texts::MessageText(texts::kTitleConfirmation, language_)), ToQt(texts::RemoveRowsQuestion(language_)),
+      MessageKind::Confirmation, MessageButtons::YesNo, kResultYes);
+  if (answer != kResultYes) {
+    const QSignalBlocker block(removeBox);
+    removeBox->setChecked(false);
+    return;
+  }
+  removeBox->hide();
   rawdata::RemoveFitRows(rows_, *firstImplausible_, *run_);
   firstImplausible_.reset();
   Fill();
