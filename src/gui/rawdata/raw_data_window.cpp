@@ -150,7 +150,6 @@ void RawDataWindow::ConnectControls() {
     FillFitList();
     ChooseFit(fitList->currentIndex());
   });
-  connect(fitTable, &FitTableWindow::Closed, this, [this] { setEnabled(true); });
 }
 
 void RawDataWindow::SetLanguage(texts::Language language) {
@@ -171,6 +170,7 @@ void RawDataWindow::OpenFor(const RawDataOpening& opening) {
   fits_.reset();
   path_.clear();
   Reset();
+  move(0, 0);
   show();
   raise();
   activateWindow();
@@ -188,7 +188,6 @@ void RawDataWindow::Reset() {
     fitList->setCurrentIndex(-1);
   }
   fitList->setEnabled(false);
-  move(0, 0);
   minField->clear();
   maxField->clear();
   fileField->clear();
@@ -213,6 +212,8 @@ void RawDataWindow::Reset() {
 }
 
 void RawDataWindow::ResetFitDisplay() {
+  // The table shows the fits that go now.
+  if (fitTable->isVisible()) fitTable->close();
   fits_.reset();
   shownFit_.reset();
   chosenFit_ = -1;
