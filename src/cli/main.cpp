@@ -27,6 +27,9 @@ const Command kCommands[] = {
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"
      "                  [--json] [--lang en|cs]   (TYPE: 0..23 or a name such as Normal)"},
     {"query", dorvex::cli::RunQuery, "query FILE.dis (--x X | --p P)... [--json] [--lang en|cs]"},
+    {"rawdata", dorvex::cli::RunRawData,
+     "rawdata FILE [--bins N] [--min LO --max HI] [--fit] [--pure] [-o OUT.dis] [--json]\n"
+     "                  [--lang en|cs]   (FILE: measured values, one per line)"},
 };
 
 void PrintUsage(std::ostream& os) {
