@@ -75,7 +75,7 @@ class FitTableWindowTest : public QObject {
   void FitSample(bool heavyTail) {
     auto* selector = harness_->Find<QComboBox>("CBTypHistA");
     selector->setFocus();
-    for (int i = 0; i < 4; ++i) QTest::keyClick(selector, Qt::Key_Down);
+    QTest::keyClick(selector, Qt::Key_End);  // the last item, "Raw data"
     QVERIFY(RawWindow()->isVisible());
     harness_->platform().QueueOpenFile(WriteSample(harness_->folder(), QStringLiteral("sample.txt"), 300, heavyTail));
     QTest::mouseClick(FindRaw<QPushButton>("OpenData"), Qt::LeftButton);
@@ -136,7 +136,7 @@ class FitTableWindowTest : public QObject {
     QTest::newRow("median") << QStringLiteral(" Median") << int(Order::LargestFirst);
     QTest::newRow("mean") << QStringLiteral(" Average") << int(Order::ByDifference);
     QTest::newRow("standard deviation") << QStringLiteral(" Standard deviation") << int(Order::LargestFirst);
-    QTest::newRow("KS") << QStringLiteral(" KS") << int(Order::SmallestFirst);
+    QTest::newRow("KS") << QStringLiteral(" KS distance") << int(Order::SmallestFirst);
     QTest::newRow("AIC") << QStringLiteral(" AIC") << int(Order::SmallestFirst);
     QTest::newRow("BIC") << QStringLiteral(" BIC") << int(Order::SmallestFirst);
   }
@@ -153,9 +153,11 @@ class FitTableWindowTest : public QObject {
     QVERIFY(rows >= 2);
     std::vector<double> values;
     for (int r = 0; r < rows; ++r) {
-      const auto value = dorvex::workbench::ReadFieldNumber(Cell(grid, r, column).toStdString());
-      QVERIFY2(value.has_value(), qPrintable(Cell(grid, r, column)));
-      values.push_back(*value);
+      // An AIC of a fit that gives some value no density is "inf".
+      bool ok = false;
+      const double value = Cell(grid, r, column).trimmed().toDouble(&ok);
+      QVERIFY2(ok, qPrintable(Cell(grid, r, column)));
+      values.push_back(value);
     }
     for (std::size_t i = 1; i < values.size(); ++i) {
       if (order == int(Order::LargestFirst)) QVERIFY(values[i - 1] >= values[i]);

@@ -77,7 +77,7 @@ class RawDataWindowTest : public QObject {
   void OpenFrom(SlotId slot) {
     auto* selector = harness_->Find<QComboBox>(slot == SlotId::A ? "CBTypHistA" : "CBTypHistB");
     selector->setFocus();
-    for (int i = 0; i < 4; ++i) QTest::keyClick(selector, Qt::Key_Down);
+    QTest::keyClick(selector, Qt::Key_End);  // the last item, "Raw data"
     QVERIFY(Window()->isVisible());
     Window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Window()));
@@ -108,6 +108,15 @@ class RawDataWindowTest : public QObject {
     QVERIFY(!Find<QPushButton>("BuParam")->isEnabled());
     QVERIFY(finished.wait(60000));
     MainWindowHarness::Settle();
+  }
+
+  // Types the lines into the editor, Enter between them.
+  void TypeLines(const QStringList& lines) {
+    auto* editor = Find<QPlainTextEdit>("Memo1");
+    for (int i = 0; i < lines.size(); ++i) {
+      if (i > 0) QTest::keyClick(editor, Qt::Key_Return);
+      QTest::keyClicks(editor, lines[i]);
+    }
   }
 
   QString LastMessage() const {
@@ -263,8 +272,7 @@ class RawDataWindowTest : public QObject {
     OpenFrom(SlotId::A);
     QTest::mouseClick(Find<QPushButton>("BNovy"), Qt::LeftButton);
     QVERIFY(Find<QWidget>("GroupBox3")->isVisible());
-    auto* editor = Find<QPlainTextEdit>("Memo1");
-    QTest::keyClicks(editor, QStringLiteral("1,5\n2\n3"));
+    TypeLines({QStringLiteral("1,5"), QStringLiteral("2"), QStringLiteral("3")});
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid5"), 0, 1), QStringLiteral(" 3"));
 
     const QString target = harness_->folder().filePath(QStringLiteral("typed.txt"));
@@ -278,7 +286,7 @@ class RawDataWindowTest : public QObject {
 
     // A bad line: the file already there stays as it was.
     QTest::mouseClick(Find<QPushButton>("BNovy"), Qt::LeftButton);
-    QTest::keyClicks(Find<QPlainTextEdit>("Memo1"), QStringLiteral("4\nfive"));
+    TypeLines({QStringLiteral("4"), QStringLiteral("five")});
     harness_->platform().QueueSaveFile(target);
     harness_->platform().QueueMessageAnswer(dorvex::gui::kResultYes);  // overwrite
     QTest::mouseClick(Find<QPushButton>("BSave"), Qt::LeftButton);
