@@ -129,17 +129,26 @@ class RawDataWindowTest : public QObject {
   void init() { harness_ = std::make_unique<MainWindowHarness>(); }
   void cleanup() { harness_.reset(); }
 
-  void aUserFitsYieldStrengthsAndHandsTheBestFitToA() {
-    const QString path = WriteSample(harness_->folder(), QStringLiteral("yields.txt"), 400);
+  void aUserFitsASampleAndHandsTheBestFitToA_data() {
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<int>("count");
+    QTest::newRow("yield strengths") << QStringLiteral("yield_strength") << 5000;
+    QTest::newRow("two batches") << QStringLiteral("bimodal_batches") << 5000;
+    QTest::newRow("wind maxima") << QStringLiteral("wind_maxima") << 5000;
+  }
+  void aUserFitsASampleAndHandsTheBestFitToA() {
+    QFETCH(QString, stem);
+    QFETCH(int, count);
+    const QString path = QStringLiteral(DORVEX_FIXTURES "/../data/rawdata/%1.txt").arg(stem);
     OpenFrom(SlotId::A);
     QVERIFY(!harness_->Find<QComboBox>("CBTypHistA")->isEnabled());
     QVERIFY(!Find<QPushButton>("BuParam")->isEnabled());
     QVERIFY(!ChartShown());
 
     Load(path);
-    QCOMPARE(Find<QLineEdit>("EdNazev")->text(), QStringLiteral("yields.txt"));
-    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 0, 1), QStringLiteral("     400"));
-    QCOMPARE(Find<QPlainTextEdit>("MemoDat")->document()->blockCount(), 401);  // and the end of the last line
+    QCOMPARE(Find<QLineEdit>("EdNazev")->text(), stem + QStringLiteral(".txt"));
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 0, 1), QStringLiteral("     %1").arg(count));
+    QCOMPARE(Find<QPlainTextEdit>("MemoDat")->document()->blockCount(), count + 1);  // and the end of the last line
     QVERIFY(ChartShown());
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 128);
     QVERIFY(!Find<QComboBox>("CBTypPara")->isEnabled());
@@ -172,7 +181,7 @@ class RawDataWindowTest : public QObject {
     QVERIFY(!Window()->isVisible());
     const auto& slot = harness_->form().Bench().Slot(SlotId::A);
     QVERIFY(slot.loaded);
-    QCOMPARE(QString::fromStdString(slot.name), QStringLiteral("RawData_(yields-%1)").arg(best));
+    QCOMPARE(QString::fromStdString(slot.name), QStringLiteral("RawData_(%1-%2)").arg(stem, best));
     QCOMPARE(slot.base.N, 128);
     QCOMPARE(slot.base.Type, dorvex::model::HistogramType::Discrete);
     QCOMPARE(harness_->Find<QComboBox>("CBTypHistA")->currentIndex(), 0);

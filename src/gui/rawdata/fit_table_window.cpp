@@ -1,5 +1,7 @@
 #include "rawdata/fit_table_window.h"
 
+#include <algorithm>
+
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -52,6 +54,26 @@ void FitRows(QTableWidget* grid, int rows) {
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+// The data row stands over the fits: both grids take the wider of their columns.
+void AlignColumns(QTableWidget* data, QTableWidget* fits) {
+  data->resizeColumnsToContents();
+  fits->resizeColumnsToContents();
+  for (int c = 0; c < fits->columnCount(); ++c) {
+    const int width = std::max(data->columnWidth(c), fits->columnWidth(c));
+    data->setColumnWidth(c, width);
+    fits->setColumnWidth(c, width);
+  }
+}
+
+// A small table exactly as wide as its columns.
+void FitWidth(QTableWidget* grid) {
+  grid->resizeColumnsToContents();
+  int width = 2 * grid->frameWidth() + 2;
+  for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
+  grid->setFixedWidth(width);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 // The sort key a header click on grid column `column` asks for; None for a column
 // that sorts nothing.
 FitSortKey KeyOfColumn(int column) {
@@ -100,7 +122,7 @@ void FitTableWindow::CreateControls() {
   fitChart = Named(new QChartView(this), "Chart2");
   for (QChartView* view : {dataChart, fitChart}) {
     SetupHistogramChart(view, Qt::black);
-    view->setMinimumSize(300, 220);
+    view->setMinimumSize(300, 170);
   }
   closeButton = Named(new QPushButton(this), "BKonec");
 
@@ -126,9 +148,9 @@ void FitTableWindow::CreateControls() {
   main->addWidget(dataLabel);
   main->addWidget(dataGrid);
   main->addWidget(fitsLabel);
-  main->addWidget(fitGrid, 1);
+  main->addWidget(fitGrid, 3);
   main->addLayout(controls);
-  main->addLayout(charts, 1);
+  main->addLayout(charts, 2);
 
   connect(sortList, &QComboBox::activated, this, [this](int item) { Sort(static_cast<FitSortKey>(item)); });
   connect(referenceList, &QComboBox::activated, this,
@@ -165,7 +187,8 @@ void FitTableWindow::ApplyTexts() {
   for (const std::string& text : rawdata::SortKeyItems()) sortList->addItem(ToQt(text));
   for (const std::string& text : texts::GoodnessSortItems()) sortList->addItem(ToQt(text));
   sortList->setCurrentIndex(std::max(item, 0));
-  for (QTableWidget* grid : {sampleGrid, dataGrid, fitGrid}) grid->resizeColumnsToContents();
+  AlignColumns(dataGrid, fitGrid);
+  FitWidth(sampleGrid);
 }
 
 void FitTableWindow::SetLanguage(texts::Language language) {
@@ -192,7 +215,8 @@ void FitTableWindow::Open(rawdata::FitRun& run, const rawdata::SampleCharacteris
   sortList->setCurrentIndex(static_cast<int>(FitSortKey::Closeness));
   Sort(FitSortKey::Closeness);
   CheckPlausibility();
-  for (QTableWidget* grid : {sampleGrid, dataGrid, fitGrid}) grid->resizeColumnsToContents();
+  AlignColumns(dataGrid, fitGrid);
+  FitWidth(sampleGrid);
   show();
   raise();
   activateWindow();
@@ -219,6 +243,7 @@ void FitTableWindow::Sort(FitSortKey key) {
   rawdata::SortFitRows(rows_, key, static_cast<rawdata::DifferenceReference>(referenceList->currentIndex()),
                        run_->dataRow, sample_);
   Fill();
+  AlignColumns(dataGrid, fitGrid);
   fitGrid->clearSelection();
 }
 

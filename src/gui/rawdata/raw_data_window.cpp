@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +56,23 @@ workbench::ClockReading Now() {
   const QDateTime now = QDateTime::currentDateTime();
   return {now.date().year(), now.date().month(), now.date().day(),
           now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+// The title lines with a line wider than the chart broken before its " ( ", so
+// the chart does not cut the title short.
+QStringList FitTitleToWidth(const QChartView* view, const QStringList& lines) {
+  const QFontMetrics metrics(view->chart()->titleFont());
+  const int room = view->width() - 40;
+  QStringList fitted;
+  for (const QString& line : lines) {
+    const qsizetype at = line.indexOf(QStringLiteral(" ( "));
+    if (metrics.horizontalAdvance(line) > room && at > 0) {
+      fitted << line.left(at) << line.mid(at + 1);
+    } else {
+      fitted << line;
+    }
+  }
+  return fitted;
 }
 
 QStringList Lines(const QPlainTextEdit* edit) {
@@ -321,6 +339,8 @@ void RawDataWindow::ShowDisplay() {
   picture.marks = {dataLabelsBox->isChecked(), analysis::MarkStyleOfItem(marksList->currentIndex()),
                    angleBox->value()};
   DrawHistogram(chart, picture);
+  const QStringList title{picture.dateLine, picture.title};
+  if (const QStringList fitted = FitTitleToWidth(chart, title); fitted != title) SetChartTitleLines(chart, fitted);
 
   HistogramPicture small = Picture(false);
   small.mode = ChartMode::Input;

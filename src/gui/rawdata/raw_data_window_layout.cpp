@@ -45,9 +45,9 @@ void Caption(QWidget* w, texts::Language language) {
 }
 
 // A grid of name / value rows; the names are set with the language.
-QTableWidget* MakeRowGrid(const char* name, int rows, QWidget* parent, int valueWidth = 110) {
+QTableWidget* MakeRowGrid(const char* name, int rows, QWidget* parent, int valueWidth = 100) {
   QTableWidget* grid = MakeStringGrid(name, rows, 2, parent);
-  SetGridColumnWidths(grid, {110, valueWidth});
+  SetGridColumnWidths(grid, {125, valueWidth});
   return grid;
 }
 
@@ -62,6 +62,7 @@ void RawDataWindow::CreateControls() {
   valueList->setReadOnly(true);
   valueList->setLineWrapMode(QPlainTextEdit::NoWrap);
   valueList->setMaximumBlockCount(0);
+  valueList->setMinimumHeight(90);
   sampleGrid = MakeRowGrid("StringGrid3", 4, this);
   minLabel = Named(new QLabel(this), "LabMin");
   minField = Named(new QLineEdit(this), "EdMin");
@@ -78,7 +79,8 @@ void RawDataWindow::CreateControls() {
   progressBar->setValue(0);
   smallChart = Named(new QChartView(this), "Chart1Min");
   SetupHistogramChart(smallChart, Qt::black);
-  smallChart->setMinimumSize(230, 150);
+  smallChart->setMinimumSize(230, 130);
+  smallChart->setMaximumHeight(150);
   fitListLabel = Named(new QLabel(this), "LabTypPara");
   fitList = Named(new QComboBox(this), "CBTypPara");
   closenessGrid = MakeRowGrid("StringGrid4", 1, this);
