@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <random>
 
@@ -148,7 +150,9 @@ class RawDataWindowTest : public QObject {
     Load(path);
     QCOMPARE(Find<QLineEdit>("EdNazev")->text(), stem + QStringLiteral(".txt"));
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 0, 1), QStringLiteral("     %1").arg(count));
-    QCOMPARE(Find<QPlainTextEdit>("MemoDat")->document()->blockCount(), count + 1);  // and the end of the last line
+    auto* values = Find<QListView>("MemoDat");
+    QCOMPARE(values->model()->rowCount(), count);
+    QVERIFY(values->model()->index(0, 0).data().toString().endsWith(QStringLiteral("  |  000001")));
     QVERIFY(ChartShown());
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 128);
     QVERIFY(!Find<QComboBox>("CBTypPara")->isEnabled());
@@ -189,11 +193,33 @@ class RawDataWindowTest : public QObject {
     QCOMPARE(harness_->Find<QLineEdit>("Edit_NasA")->text(), QStringLiteral("1.00"));
   }
 
+  // The largest file a user may open: the window goes on taking events while it is
+  // fitted, and the run ends in the same ranking.
+  void halfAMillionValuesFitWithoutFreezingTheWindow() {
+    const QString path = WriteSample(harness_->folder(), QStringLiteral("large.txt"), 500000);
+    OpenFrom(SlotId::A);
+    Load(path);
+    QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 0, 1), QStringLiteral("     500000"));
+    QSignalSpy finished(Window(), &RawDataWindow::FittingFinished);
+    QSignalSpy progress(Find<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged);
+    QTest::mouseClick(Find<QPushButton>("BuParam"), Qt::LeftButton);
+    bool handledWhileFitting = false;
+    QTimer::singleShot(0, Window(), [&] { handledWhileFitting = Window()->Fitting(); });
+    QVERIFY(finished.wait(120000));
+    QVERIFY(handledWhileFitting);
+    QVERIFY(progress.size() >= 2);
+    QVERIFY(Find<QComboBox>("CBTypPara")->count() > 0);
+  }
+
   void theDataHistogramGoesToBAsPureDiscrete() {
     OpenFrom(SlotId::B);
     Load(WriteSample(harness_->folder(), QStringLiteral("beam.txt"), 50));
     TypeAndEnter("EdPocetIntervalu", QStringLiteral("16"));
     QCOMPARE(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1L")), 16);
+    // Its characteristics report, titled as the data histogram's.
+    QTest::mouseClick(Find<QPushButton>("BChar"), Qt::LeftButton);
+    QVERIFY(harness_->platform().messages.last().fixedPitch);
+    QVERIFY(harness_->platform().messages.last().text.contains(Message(106)));
     auto* pure = Find<QCheckBox>("ChB_TypHist");
     QTest::mouseClick(pure, Qt::LeftButton, {}, QPoint(6, pure->height() / 2));
     QVERIFY(pure->isChecked());

@@ -37,6 +37,7 @@
 #include "rawdata/raw_data_window_view.h"
 #include "rawdata/raw_data_file.h"
 #include "rawdata/raw_sample.h"
+#include "rawdata/value_list_model.h"
 #include "rawdata/sample_histogram.h"
 #include "settings/settings_file.h"
 #include "sources/parametric_display.h"
@@ -196,7 +197,7 @@ void RawDataWindow::OpenFor(const RawDataOpening& opening) {
 
 void RawDataWindow::Reset() {
   resetting_ = true;
-  valueList->clear();
+  valueModel->Show(nullptr);
   editor->clear();
   ClearHistogramChart(smallChart, {});
   ClearHistogramChart(chart, {});
@@ -269,13 +270,7 @@ void RawDataWindow::ShowSample() {
   fileField->setText(QFileInfo(path_).fileName());
   const std::array<std::string, 4> cells = rawdata::SampleTableTexts(sample_->characteristics);
   for (int r = 0; r < 4; ++r) SetCell(sampleGrid, r, 1, ToQt(cells[static_cast<std::size_t>(r)]));
-  QString list;
-  list.reserve(static_cast<qsizetype>(sample_->values.size()) * 24);
-  for (std::size_t j = 0; j < sample_->values.size(); ++j) {
-    list += ToQt(rawdata::ValueListLine(sample_->values[j], j + 1));
-    list += QLatin1Char('\n');
-  }
-  valueList->setPlainText(list);
+  valueModel->Show(&sample_->values);
   lo_ = sample_->smallest();
   hi_ = sample_->largest();
   lastMin_ = ToQt(statvex::DisplayNumber(lo_));

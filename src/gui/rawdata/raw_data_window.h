@@ -25,6 +25,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
@@ -45,6 +46,7 @@ namespace dorvex::gui {
 
 class FitTableWindow;
 struct FitJob;
+class ValueListModel;
 struct HistogramPicture;
 
 // What the main window tells the window when it opens it.
@@ -140,7 +142,8 @@ class RawDataWindow : public QWidget {
   QPushButton* openButton = nullptr;
   QLabel* fileLabel = nullptr;
   QLineEdit* fileField = nullptr;
-  QPlainTextEdit* valueList = nullptr;
+  QListView* valueList = nullptr;
+  ValueListModel* valueModel = nullptr;
   QTableWidget* sampleGrid = nullptr;
   QLabel* minLabel = nullptr;
   QLineEdit* minField = nullptr;

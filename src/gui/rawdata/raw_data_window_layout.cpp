@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,6 +25,7 @@
 #include "charts/draw_histogram.h"
 #include "rawdata/fit_table_window.h"
 #include "rawdata/raw_data_window.h"
+#include "rawdata/value_list_model.h"
 #include "settings/raw_data_settings.h"
 #include "texts/raw_data_window_texts.h"
 
@@ -58,10 +60,12 @@ void RawDataWindow::CreateControls() {
   fileLabel = Named(new QLabel(this), "LabNazev");
   fileField = Named(new QLineEdit(this), "EdNazev");
   fileField->setReadOnly(true);
-  valueList = Named(new QPlainTextEdit(this), "MemoDat");
-  valueList->setReadOnly(true);
-  valueList->setLineWrapMode(QPlainTextEdit::NoWrap);
-  valueList->setMaximumBlockCount(0);
+  // Half a million lines: the list asks for the lines it shows, nothing more.
+  valueList = Named(new QListView(this), "MemoDat");
+  valueModel = new ValueListModel(valueList);
+  valueList->setModel(valueModel);
+  valueList->setUniformItemSizes(true);
+  valueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   valueList->setMinimumHeight(90);
   sampleGrid = MakeRowGrid("StringGrid3", 4, this);
   minLabel = Named(new QLabel(this), "LabMin");
