@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -127,6 +128,20 @@ class FitTableWindowTest : public QObject {
     QCOMPARE(Cell(Find<QTableWidget>("SGCharPD"), 0, 1), QStringLiteral("Prvotní data"));
     QCOMPARE(Cell(Find<QTableWidget>("SGChar"), 0, 1), FindRaw<QComboBox>("CBTypPara")->itemText(0));
     QVERIFY(dorvex::gui::ChartBarCount(Find<QChartView>("Chart1")) > 0);
+    // Closed, it comes back with the TAB button.
+    QTest::mouseClick(Find<QPushButton>("BKonec"), Qt::LeftButton);
+    QVERIFY(!Table()->isVisible());
+    QTest::mouseClick(FindRaw<QPushButton>("BTabChar"), Qt::LeftButton);
+    QVERIFY(Table()->isVisible());
+    QCOMPARE(FilledRows(), rows);
+    // A changed interval count takes the fits away, and the table with them.
+    auto* count = FindRaw<QLineEdit>("EdPocetIntervalu");
+    QTest::mouseClick(count, Qt::LeftButton);
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("64"));
+    QVERIFY(!Table()->isVisible());
+    QVERIFY(!FindRaw<QComboBox>("CBTypPara")->isEnabled());
+    QVERIFY(!FindRaw<QPushButton>("BTabChar")->isEnabled());
   }
 
   void aHeaderClickSortsByItsColumn_data() {
