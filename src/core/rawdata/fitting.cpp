@@ -209,8 +209,11 @@ FitRun RunFitting(const FitRequest& request, Language language, const FitControl
   for (int t = 0; t < sources::kParamTypeCount; ++t) {
     if (t == sources::kUniform || t == sources::kTriangular) continue;
     if (Cancelled(control)) {
-      run.cancelled = true;
-      return run;
+      FitRun cancelled;
+      cancelled.dataRow = std::move(run.dataRow);
+      for (int i = 0; i < sources::kParamTypeCount; ++i) cancelled.ranking[i].type = i;
+      cancelled.cancelled = true;
+      return cancelled;
     }
     FitInputs typeInputs = inputs;
     bool tried = true;
