@@ -120,17 +120,19 @@ TEST(RunFitting, NeverTriesUniformAndTriangularAndCannotFitThreeTypes) {
 
 TEST(RunFitting, ReportsMessage110WhenNothingFits) {
   // Half the values at each end of the range: every fitted shape is worse than the
-  // data's mean probability.
-  std::vector<double> values(5, -50.0);
-  values.insert(values.end(), 5, 50.0);
-  const Loaded l = Load(values, 10);
+  // data's mean probability. Equal values: no spread to fit.
+  std::vector<double> ends(5, -50.0);
+  ends.insert(ends.end(), 5, 50.0);
+  const Loaded samples[] = {Load(ends, 10), Load({7.0, 7.0, 7.0}, 10)};
   for (const Language language : {Language::English, Language::Czech}) {
-    const FitRun run = RunFitting(l.request(), language);
-    EXPECT_EQ(run.accepted, 0);
-    EXPECT_TRUE(run.rows.empty());
-    ASSERT_TRUE(run.nothingFits);
-    EXPECT_EQ(*run.nothingFits, texts::MessageText(110, language));
-    EXPECT_EQ(ListedFitCount(run), 0);
+    for (const Loaded& l : samples) {
+      const FitRun run = RunFitting(l.request(), language);
+      EXPECT_EQ(run.accepted, 0);
+      EXPECT_TRUE(run.rows.empty());
+      ASSERT_TRUE(run.nothingFits);
+      EXPECT_EQ(*run.nothingFits, texts::MessageText(110, language));
+      EXPECT_EQ(ListedFitCount(run), 0);
+    }
   }
 }
 
