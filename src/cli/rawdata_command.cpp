@@ -1,6 +1,7 @@
 // dorvex-cli rawdata: a histogram of measured values, and the parametric fits ranked.
 
 #include <cstdio>
+#include <limits>
 #include <sstream>
 
 #include "commands.h"
@@ -97,7 +98,8 @@ int RunRawData(Arguments& args, std::ostream& out, std::ostream& err) {
   double lo = sample.smallest();
   double hi = sample.largest();
   if (loText) {
-    const rawdata::RangeReading r = rawdata::ReadRangeEnd(rawdata::RangeEnd::Lo, *loText, hiText ? 1e308 : hi, language);
+    const rawdata::RangeReading r = rawdata::ReadRangeEnd(rawdata::RangeEnd::Lo, *loText,
+                                                       hiText ? std::numeric_limits<double>::infinity() : hi, language);
     if (r.refusal) {
       PrintRefusal(err, *r.refusal, language);
       return kExitRefused;
