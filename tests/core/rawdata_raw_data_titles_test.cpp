@@ -28,6 +28,8 @@ TEST(FitChartTitle, NamesTheTypeItsParametersAndTheFile) {
 TEST(FitCaptions, FrameTheDescription) {
   EXPECT_EQ(RankedFitCaption("Mi=1", Language::English), "  Parameters of input : Mi=1  ");
   EXPECT_EQ(ChosenFitCaption("Mi=1", Language::Czech), "Parametry vstupu  : F ( x | Mi=1");
+  EXPECT_EQ(ChosenClosenessText(0.9876543), "0.98765");
+  EXPECT_EQ(ChosenClosenessText(1.0), "1.00000");
   EXPECT_EQ(DataReportTitle(Language::English),
             "Characteristics of the histogram with non-parametric probability distribution :");
   EXPECT_EQ(FitReportTitle("Gama", Language::English),

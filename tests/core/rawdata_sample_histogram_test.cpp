@@ -111,6 +111,23 @@ TEST(HandOverHistogram, PutsTheValuesAtTheIntervalMidPoints) {
   }
 }
 
+TEST(DisplaySummaryTexts, GiveTheEndValuesMedianAndMode) {
+  // Lo 0, Hi 10, N 5, w 2: values 1, 3, 5, 7, 9. F reaches 1/2 in interval 2 (0.2 + 0.4):
+  // Discrete interpolates 2 + 2 * (0.5 - 0.2) / 0.4 = 3.5; Pure Discrete takes 3.
+  ProbabilityArray P{};
+  P[1] = 0.2;
+  P[2] = 0.4;
+  P[3] = 0.2;
+  P[4] = 0.1;
+  P[5] = 0.1;
+  const auto discrete = DisplaySummaryTexts(P, 5, 0.0, 10.0, false);
+  EXPECT_EQ(discrete[0], statvex::DisplayNumber(1.0));
+  EXPECT_EQ(discrete[1], statvex::DisplayNumber(9.0));
+  EXPECT_EQ(discrete[2], statvex::DisplayNumber(3.5));
+  EXPECT_EQ(discrete[3], statvex::DisplayNumber(3.0));
+  EXPECT_EQ(DisplaySummaryTexts(P, 5, 0.0, 10.0, true)[2], statvex::DisplayNumber(3.0));
+}
+
 TEST(RawDataSlotName, NamesTheFileAndTheChosenFit) {
   EXPECT_EQ(RawDataSlotName("/home/u/Raw data/Steel S355.txt", std::nullopt), "RawData_(Steel S355)");
   EXPECT_EQ(RawDataSlotName("Steel.txt", std::string("LogNormal_2P")), "RawData_(Steel-LogNormal_2P)");

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "sources/distribution.h"
+#include "sources/distributions/distribution_kit.h"
 #include "texts/messages.h"
 
 namespace dorvex::rawdata {
@@ -37,6 +38,8 @@ std::string RankedFitCaption(const std::string& description, Language language) 
 std::string ChosenFitCaption(const std::string& description, Language language) {
   return MessageText(117, language) + description;
 }
+
+std::string ChosenClosenessText(double closeness) { return sources::kit::FixedText(closeness, 5); }
 
 std::string DataReportTitle(Language language) { return MessageText(106, language); }
 

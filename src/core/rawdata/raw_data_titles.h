@@ -26,6 +26,9 @@ std::string RankedFitCaption(const std::string& description, texts::Language lan
 // Its caption after choosing a fit: message 117 + the description.
 std::string ChosenFitCaption(const std::string& description, texts::Language language);
 
+// The closeness of the chosen fit as its cell shows it: fixed with 5 decimals.
+std::string ChosenClosenessText(double closeness);
+
 // The title of the characteristics report: message 106 for the data histogram,
 // message 214 + the list text for a fit.
 std::string DataReportTitle(texts::Language language);
