@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # dorvex-cli rawdata: measured values to a histogram and a ranking of fits.
 source "$(dirname "$0")/lib.bash"
-samples="$(dirname "$0")/../data/rawdata"
+samples="$(dirname "$0")/../../examples/Raw data"
 
 # The sample's characteristics and its histogram over its own range.
 run rawdata "$samples/wind_maxima.txt" --bins 32 --json

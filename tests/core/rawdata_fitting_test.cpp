@@ -26,7 +26,7 @@ namespace {
 using sources::ParamListText;
 using texts::Language;
 
-const std::string kSamples = std::string(DORVEX_FIXTURES) + "/../data/rawdata/";
+const std::string kSamples = std::string(DORVEX_FIXTURES) + "/../../examples/Raw data/";
 
 // A sample with its data histogram over its own range.
 struct Loaded {
@@ -65,7 +65,7 @@ struct FamilyCase {
 };
 
 TEST(RunFitting, RanksTheFamilyASampleWasDrawnFromFirst) {
-  // The samples of tests/data/rawdata/generate.py. A lognormal with a coefficient of
+  // The samples of examples/generate_raw_data.py. A lognormal with a coefficient of
   // variation of 10 % is matched almost as closely by the gamma distribution of the
   // same moments; the log-likelihood tells the lognormal apart.
   const FamilyCase cases[] = {
