@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/fp_fault.h"
 #include "sources/parametric_histogram.h"
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
@@ -62,8 +61,6 @@ double ClosenessOf(const ParamState& fit, const SampleHistogram& data) {
 bool Cancelled(const FitControl& control) {
   return control.cancel && control.cancel->load(std::memory_order_relaxed);
 }
-
-std::string NumberOrEmpty(double x) { return statvex::DisplayNumber(x); }
 
 // ln f; the double logarithm is several times faster than the extended one and
 // exact enough for a sum over the sample, wherever f is a normal double.
@@ -259,10 +256,10 @@ FitRun RunFitting(const FitRequest& request, Language language, const FitControl
           row.logLikelihood = g.logLikelihood;
           row.aic = g.aic;
           row.bic = g.bic;
-          row.columns[kColumnKsDistance] = NumberOrEmpty(g.ksDistance);
-          row.columns[kColumnLogLikelihood] = NumberOrEmpty(g.logLikelihood);
-          row.columns[kColumnAic] = NumberOrEmpty(g.aic);
-          row.columns[kColumnBic] = NumberOrEmpty(g.bic);
+          row.columns[kColumnKsDistance] = statvex::DisplayNumber(g.ksDistance);
+          row.columns[kColumnLogLikelihood] = statvex::DisplayNumber(g.logLikelihood);
+          row.columns[kColumnAic] = statvex::DisplayNumber(g.aic);
+          row.columns[kColumnBic] = statvex::DisplayNumber(g.bic);
           run.rows.push_back(std::move(row));
           ++run.accepted;
         }
