@@ -1,6 +1,8 @@
 // dorvex-cli rawdata: a histogram of measured values, and the parametric fits ranked.
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 
 #include "commands.h"
@@ -36,6 +38,14 @@ std::vector<const FitRow*> RankedRows(const rawdata::FitRun& run) {
   return ranked;
 }
 
+// The text followed by blanks up to `width` characters (not bytes: list texts such as
+// "Normální" hold two-byte characters).
+std::string PadRight(const std::string& text, std::size_t width) {
+  const auto characters = static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return characters < width ? text + std::string(width - characters, ' ') : text;
+}
+
 void PrintFitsText(std::ostream& out, const std::vector<const FitRow*>& rows) {
   char line[400];
   std::snprintf(line, sizeof line, "\n%4s  %-16s %12s %12s %14s %14s %12s %12s %12s  %s\n", "rank", "type",
@@ -43,8 +53,8 @@ void PrintFitsText(std::ostream& out, const std::vector<const FitRow*>& rows) {
   out << line;
   int rank = 0;
   for (const FitRow* r : rows) {
-    std::snprintf(line, sizeof line, "%4d  %-16s %12.6f %12.6f %14.6g %14.6g %12.6g %12.6g %12.6g  %s\n", ++rank,
-                  r->columns[rawdata::kColumnName].c_str(), r->closeness, r->ksDistance, r->aic, r->bic, r->mean,
+    std::snprintf(line, sizeof line, "%4d  %s %12.6f %12.6f %14.6g %14.6g %12.6g %12.6g %12.6g  %s\n", ++rank,
+                  PadRight(r->columns[rawdata::kColumnName], 16).c_str(), r->closeness, r->ksDistance, r->aic, r->bic, r->mean,
                   r->standardDeviation, r->skewness, r->columns[rawdata::kColumnDescription].c_str());
     out << line;
   }
@@ -97,7 +107,8 @@ int RunRawData(Arguments& args, std::ostream& out, std::ostream& err) {
   double lo = sample.smallest();
   double hi = sample.largest();
   if (loText) {
-    const rawdata::RangeReading r = rawdata::ReadRangeEnd(rawdata::RangeEnd::Lo, *loText, hiText ? 1e308 : hi, language);
+    const rawdata::RangeReading r = rawdata::ReadRangeEnd(rawdata::RangeEnd::Lo, *loText,
+                                                       hiText ? std::numeric_limits<double>::infinity() : hi, language);
     if (r.refusal) {
       PrintRefusal(err, *r.refusal, language);
       return kExitRefused;

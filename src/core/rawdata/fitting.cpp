@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/fp_fault.h"
 #include "sources/parametric_histogram.h"
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
@@ -63,7 +62,15 @@ bool Cancelled(const FitControl& control) {
   return control.cancel && control.cancel->load(std::memory_order_relaxed);
 }
 
-std::string NumberOrEmpty(double x) { return statvex::DisplayNumber(x); }
+// ln f; the double logarithm is several times faster than the extended one and
+// exact enough for a sum over the sample, wherever f is a normal double.
+long double LogOf(long double f) {
+  if (!(f > 0.0L)) return -std::numeric_limits<long double>::infinity();
+  if (f >= std::numeric_limits<double>::min() && f <= std::numeric_limits<double>::max()) {
+    return std::log(static_cast<double>(f));
+  }
+  return std::log(f);
+}
 
 }  // namespace
 
@@ -160,12 +167,18 @@ FitGoodness MeasureGoodness(int type, const sources::Parameters& para, double Mi
   long double ks = 0.0L;
   long double logLikelihood = 0.0L;
   const long double lnZ = std::log(Z);
-  for (std::size_t j = 0; j < sortedValues.size(); ++j) {
-    const long double x = sortedValues[j];
+  // Measured values repeat (a file holds them to a few decimals): each distinct value
+  // is evaluated once, for its whole run of equal values j .. end - 1.
+  for (std::size_t j = 0; j < sortedValues.size();) {
+    const double x = sortedValues[j];
+    std::size_t end = j + 1;
+    while (end < sortedValues.size() && sortedValues[end] == x) ++end;
     const long double Fx = F(x);
-    ks = std::max({ks, (j + 1) / n - Fx, Fx - j / n});
+    ks = std::max({ks, end / n - Fx, Fx - j / n});
     const long double f = density(x);
-    logLikelihood += f > 0.0L ? std::log(f) - lnZ : -std::numeric_limits<long double>::infinity();
+    const long double count = static_cast<long double>(end - j);
+    logLikelihood += count * (LogOf(f) - lnZ);
+    j = end;
   }
   const double k = sources::ParamCount(type);
   g.ksDistance = static_cast<double>(ks);
@@ -209,8 +222,11 @@ FitRun RunFitting(const FitRequest& request, Language language, const FitControl
   for (int t = 0; t < sources::kParamTypeCount; ++t) {
     if (t == sources::kUniform || t == sources::kTriangular) continue;
     if (Cancelled(control)) {
-      run.cancelled = true;
-      return run;
+      FitRun cancelled;
+      cancelled.dataRow = std::move(run.dataRow);
+      for (int i = 0; i < sources::kParamTypeCount; ++i) cancelled.ranking[i].type = i;
+      cancelled.cancelled = true;
+      return cancelled;
     }
     FitInputs typeInputs = inputs;
     bool tried = true;
@@ -240,10 +256,10 @@ FitRun RunFitting(const FitRequest& request, Language language, const FitControl
           row.logLikelihood = g.logLikelihood;
           row.aic = g.aic;
           row.bic = g.bic;
-          row.columns[kColumnKsDistance] = NumberOrEmpty(g.ksDistance);
-          row.columns[kColumnLogLikelihood] = NumberOrEmpty(g.logLikelihood);
-          row.columns[kColumnAic] = NumberOrEmpty(g.aic);
-          row.columns[kColumnBic] = NumberOrEmpty(g.bic);
+          row.columns[kColumnKsDistance] = statvex::DisplayNumber(g.ksDistance);
+          row.columns[kColumnLogLikelihood] = statvex::DisplayNumber(g.logLikelihood);
+          row.columns[kColumnAic] = statvex::DisplayNumber(g.aic);
+          row.columns[kColumnBic] = statvex::DisplayNumber(g.bic);
           run.rows.push_back(std::move(row));
           ++run.accepted;
         }

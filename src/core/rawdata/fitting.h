@@ -85,6 +85,7 @@ struct FitEntry {
 
 // What a run fits to: the sample, its data histogram (grid and probabilities) and
 // the Eps of the fits. `pureDiscrete` chooses how the data histogram's median is taken.
+// The sample and the histogram must outlive the run (and its worker thread).
 struct FitRequest {
   const RawSample& sample;
   const SampleHistogram& data;

@@ -7,6 +7,7 @@
 #include "rawdata/raw_sample.h"
 #include "statvex/conversions.h"
 #include "statvex/number_text.h"
+#include "statvex/statistics.h"
 #include "texts/messages.h"
 
 namespace dorvex::rawdata {
@@ -95,6 +96,15 @@ model::Histogram HandOverHistogram(const ProbabilityArray& P, int N, double Lo, 
   h.Total = total;
   h.Type = pureDiscrete ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete;
   return h;
+}
+
+std::array<std::string, 4> DisplaySummaryTexts(const ProbabilityArray& P, int N, double Lo, double Hi,
+                                               bool pureDiscrete) {
+  const double w = (Hi - Lo) / N;
+  const double Xmin = Lo + w / 2.0;
+  const double Xmax = Hi - w / 2.0;
+  return {statvex::DisplayNumber(Xmin), statvex::DisplayNumber(Xmax),
+          statvex::MedianText(!pureDiscrete, P, Xmin, Xmax, N), statvex::ModeText(P, N, Xmin, Xmax)};
 }
 
 std::string RawDataSlotName(const std::string& path, const std::optional<std::string>& fitListText) {

@@ -2,6 +2,7 @@
 // The non-parametric histogram of a sample over a range Lo .. Hi of N intervals,
 // the checks of the fields that set it, and the histogram handed to a slot.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -67,6 +68,12 @@ RangeReading ReadRangeEnd(RangeEnd end, std::string_view text, double other, tex
 // Range = Hi - Lo), `total` as its Total, Pure Discrete or Discrete.
 model::Histogram HandOverHistogram(const ProbabilityArray& P, int N, double Lo, double Hi, long double total,
                                    bool pureDiscrete);
+
+// The texts of the histogram on display: its first and last values Lo + w/2 and
+// Hi - w/2 (DisplayNumber), its median (interpolated inside the interval, or for
+// Pure Discrete the first point where F reaches one half) and its mode.
+std::array<std::string, 4> DisplaySummaryTexts(const ProbabilityArray& P, int N, double Lo, double Hi,
+                                               bool pureDiscrete);
 
 // The slot's name after a hand-over: "RawData_(" + the file name without folder
 // and extension, then "-" + the chosen fit's list text + ")" or only ")".

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""Regenerates the raw-data samples of the tests: fixed seeds, so the files are the same every run.
+"""Regenerates the example raw-data files (also the samples of the tests): fixed
+seeds, so the files are the same every run.
 
-Usage: tests/data/rawdata/generate.py
+Usage: examples/generate_raw_data.py
 """
 import math
 import random
 from pathlib import Path
 
-HERE = Path(__file__).resolve().parent
+HERE = Path(__file__).resolve().parent / "Raw data"
 
 
 def write(name, values, decimals, comma=False):
