@@ -141,7 +141,7 @@ class RawDataWindowTest : public QObject {
   void aUserFitsASampleAndHandsTheBestFitToA() {
     QFETCH(QString, stem);
     QFETCH(int, count);
-    const QString path = QStringLiteral(DORVEX_FIXTURES "/../data/rawdata/%1.txt").arg(stem);
+    const QString path = QStringLiteral(DORVEX_EXAMPLES "/Raw data/%1.txt").arg(stem);
     OpenFrom(SlotId::A);
     QVERIFY(!harness_->Find<QComboBox>("CBTypHistA")->isEnabled());
     QVERIFY(!Find<QPushButton>("BuParam")->isEnabled());

@@ -34,6 +34,7 @@
 #include "charts/draw_histogram.h"
 #include "charts/probability_grid.h"
 #include "rawdata/fit_table_window.h"
+#include "rawdata/raw_data_titles.h"
 #include "rawdata/raw_data_window_view.h"
 #include "rawdata/raw_data_file.h"
 #include "rawdata/raw_sample.h"
@@ -308,8 +309,8 @@ HistogramPicture RawDataWindow::Picture(bool fit) const {
     picture.d = state.w;
     picture.min = state.Min + state.w / 2.0;
     picture.bar = FromColorRef(texts::kFitBarColour);
-    const std::array<std::string, 2> titles = rawdata::FitTitle(
-        ToStd(path_), ToStd(fitList->itemText(chosenFit_)), shownFit_->description, language_);
+    const std::vector<std::string> titles =
+        rawdata::FitChartTitle(shownFit_->type, shownFit_->description, ToStd(path_), language_);
     picture.dateLine = ToQt(titles[0]);
     picture.title = ToQt(titles[1]);
   } else {
@@ -318,8 +319,8 @@ HistogramPicture RawDataWindow::Picture(bool fit) const {
     picture.d = histogram_.w;
     picture.min = histogram_.Xmin();
     picture.bar = FromColorRef(texts::kRawDataBarColour);
-    const std::array<std::string, 2> titles = rawdata::DataHistogramTitle(
-        ToStd(path_), ToStd(fitList->currentText()), Now(), opening_.separators, language_);
+    const std::vector<std::string> titles =
+        rawdata::DataChartTitle(ToStd(fitList->currentText()), ToStd(path_), Now(), opening_.separators, language_);
     picture.dateLine = ToQt(titles[0]);
     picture.title = ToQt(titles[1]);
   }
@@ -345,10 +346,10 @@ void RawDataWindow::ShowDisplay() {
   const std::span<const double> P(picture.probabilities, static_cast<std::size_t>(picture.count));
   FillProbabilityGrid(intervalGrid, P, picture.d, picture.min, !pure, language_);
   intervalGrid->resizeColumnsToContents();
-  const double xmax = picture.min + (picture.count - 1) * picture.d;
-  const std::array<std::string, 4> display = rawdata::DisplayTableTexts(
-      fit ? shownFit_->state.P : histogram_.P, picture.count, picture.min, xmax,
-      pure ? model::HistogramType::PureDiscrete : model::HistogramType::Discrete);
+  const std::array<std::string, 4> display =
+      fit ? rawdata::DisplaySummaryTexts(shownFit_->state.P, shownFit_->state.N, shownFit_->state.Min,
+                                         shownFit_->state.Max, pure)
+          : rawdata::DisplaySummaryTexts(histogram_.P, histogram_.N, histogram_.Lo, histogram_.Hi, pure);
   for (int r = 0; r < 4; ++r) SetCell(displayGrid, r, 1, ToQt(display[static_cast<std::size_t>(r)]));
   const std::array<std::string, 4> sample = rawdata::SampleTableTexts(sample_->characteristics);
   for (int r = 0; r < 3; ++r) SetCell(momentsGrid, r, 1, ToQt(sample[static_cast<std::size_t>(r) + 1]));
@@ -584,9 +585,8 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event) {
 void RawDataWindow::ShowCharacteristicsReport() {
   if (!sample_) return;
   const model::Histogram bars = HandOver();
-  const std::string title = shownFit_
-                                ? texts::MessageText(214, language_) + ToStd(fitList->itemText(chosenFit_))
-                                : texts::MessageText(106, language_);
+  const std::string title = shownFit_ ? rawdata::FitReportTitle(ToStd(fitList->itemText(chosenFit_)), language_)
+                                     : rawdata::DataReportTitle(language_);
   ShowCharacteristics(services_, title, bars, language_);
 }
 
