@@ -346,6 +346,10 @@ class RawDataWindowTest : public QObject {
     QCOMPARE(Window()->windowTitle(), QStringLiteral("  Dorvex :  Prvotní data"));
     QCOMPARE(Find<QWidget>("GroupBox3")->property("title").toString(), QStringLiteral("Prvotní data"));
     QCOMPARE(Cell(Find<QTableWidget>("StringGrid3"), 0, 0), QStringLiteral("Počet prvků"));
+    // The editor keeps a decimal comma as typed.
+    QTest::mouseClick(Find<QPushButton>("BNovy"), Qt::LeftButton);
+    TypeLines({QStringLiteral("1,5")});
+    QCOMPARE(Find<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("1,5"));
     // Switched back while the window is hidden, it speaks English when it opens again.
     QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
     harness_->form().findChild<QAction*>(QStringLiteral("Anglictina"))->trigger();

@@ -53,6 +53,7 @@ namespace dorvex::gui {
 namespace {
 
 constexpr unsigned kFrameColour = 0x00B9B9;  // the input slots' frame
+constexpr int kCharacteristicsTitle = 79;    // "C h a r a c t e r i s t i c s"
 
 workbench::ClockReading Now() {
   const QDateTime now = QDateTime::currentDateTime();
@@ -119,6 +120,7 @@ RawDataWindow::~RawDataWindow() {
   if (worker_ == nullptr) return;
   job_->cancel = true;
   worker_->wait();
+  delete worker_;
 }
 
 bool RawDataWindow::Fitting() const { return worker_ != nullptr; }
@@ -162,7 +164,7 @@ void RawDataWindow::ConnectControls() {
     const QString text = tableButton->isEnabled()
                              ? ToQt(texts::InsertText(texts::MessageText(212, language_), ToStd(fitList->currentText())))
                              : Message(211, language_);
-    ShowMessage(79, text, MessageKind::Information);
+    ShowMessage(kCharacteristicsTitle, text, MessageKind::Information);
   });
   connect(fitTable, &FitTableWindow::RowChosen, this, &RawDataWindow::ChooseFitOfType);
   connect(fitTable, &FitTableWindow::FitsRemoved, this, [this] {

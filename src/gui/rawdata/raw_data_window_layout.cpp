@@ -199,6 +199,12 @@ void RawDataWindow::CreateControls() {
   main->addWidget(parameterBox, 1);
   main->addLayout(right, 0);
 
+  // Hidden before a file is loaded, they keep their room: the window does not change shape.
+  for (QWidget* w : std::initializer_list<QWidget*>{parameterBox, displayGrid, momentsGrid}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
   for (QLineEdit* field : {minField, maxField, countField, epsField}) field->installEventFilter(this);
   editor->installEventFilter(this);
   editor->viewport()->installEventFilter(this);
