@@ -140,6 +140,17 @@ TEST(RemoveFitRows, TakesTheRowsAndTheirFitsOut) {
   EXPECT_TRUE(run.ranking[1].description.empty());
 }
 
+TEST(RankedIndexOfRow, FindsTheFitARowShowsWhateverTheTablesOrder) {
+  FitRun run;
+  for (int t = 0; t < sources::kParamTypeCount; ++t) run.ranking[t].type = t;
+  run.ranking[0] = {7, 0.9, ""};
+  run.ranking[7] = {0, 0.0, ""};
+  run.ranking[1] = {1, 0.8, ""};
+  EXPECT_EQ(RankedIndexOfRow(run, Row(7, 0.9, 1, 1, 1)), 0);
+  EXPECT_EQ(RankedIndexOfRow(run, Row(1, 0.8, 1, 1, 1)), 1);
+  EXPECT_EQ(RankedIndexOfRow(run, Row(0, 0.0, 1, 1, 1)), std::nullopt);
+}
+
 TEST(FitTableHeaders, NameTheColumnsInBothLanguages) {
   const auto en = FitTableHeaders(texts::Language::English);
   const auto cs = FitTableHeaders(texts::Language::Czech);

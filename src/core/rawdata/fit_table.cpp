@@ -160,6 +160,13 @@ void RemoveFitRows(std::vector<FitRow>& rows, std::size_t first, FitRun& run) {
   rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.end());
 }
 
+std::optional<int> RankedIndexOfRow(const FitRun& run, const FitRow& row) {
+  for (int i = 0; i < static_cast<int>(run.ranking.size()); ++i) {
+    if (run.ranking[i].type == row.type && run.ranking[i].closeness > 0.0) return i;
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> FitTableHeaders(Language language) {
   const bool czech = language == Language::Czech;
   return {" i",

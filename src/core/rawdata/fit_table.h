@@ -67,6 +67,11 @@ std::optional<std::size_t> FirstImplausibleRow(const std::vector<FitRow>& rows, 
 // closeness becomes 0 and their stored rows go.
 void RemoveFitRows(std::vector<FitRow>& rows, std::size_t first, FitRun& run);
 
+// The place in `run`'s ranking (and so in the ranked list) of the fit a table row
+// shows, found by its type: after a sort the table's order is not the ranking's.
+// Empty when the row's type is not ranked with a closeness above 0.
+std::optional<int> RankedIndexOfRow(const FitRun& run, const FitRow& row);
+
 // The headers of the fit grid's columns 0 .. 15 (grid column c shows row column
 // c - 1; the description column has none), and of the sample's grid.
 std::vector<std::string> FitTableHeaders(texts::Language language);
