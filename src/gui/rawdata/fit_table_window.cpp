@@ -280,10 +280,12 @@ void FitTableWindow::RemoveImplausible() {
 }
 
 void FitTableWindow::ChooseRow(int row) {
-  const bool filled = row >= 0 && row < static_cast<int>(rows_.size());
-  fitChart->setVisible(filled);
+  std::optional<int> ranked;
   // The row's own fit, whatever the order the table is sorted in.
-  emit RowChosen(filled ? rows_[static_cast<std::size_t>(row)].type : -1);
+  if (run_ != nullptr && row >= 0 && row < static_cast<int>(rows_.size()))
+    ranked = rawdata::RankedIndexOfRow(*run_, rows_[static_cast<std::size_t>(row)]);
+  fitChart->setVisible(ranked.has_value());
+  emit RowChosen(ranked.value_or(-1));
 }
 
 void FitTableWindow::ShowCharts(const HistogramPicture& data, const HistogramPicture* fit) {

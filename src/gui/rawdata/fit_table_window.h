@@ -49,8 +49,8 @@ class FitTableWindow : public QWidget {
   void ShowCharts(const HistogramPicture& data, const HistogramPicture* fit);
 
  signals:
-  // A row was selected: its distribution type; -1 for a row without a fit.
-  void RowChosen(int type);
+  // A row was selected: the place of its fit in the ranking; -1 for a row without one.
+  void RowChosen(int rankedIndex);
   // Rows were removed and their fits taken out of the run.
   void FitsRemoved();
   void Closed();

@@ -166,7 +166,7 @@ void RawDataWindow::ConnectControls() {
                              : Message(211, language_);
     ShowMessage(kCharacteristicsTitle, text, MessageKind::Information);
   });
-  connect(fitTable, &FitTableWindow::RowChosen, this, &RawDataWindow::ChooseFitOfType);
+  connect(fitTable, &FitTableWindow::RowChosen, this, &RawDataWindow::ChooseRankedFit);
   connect(fitTable, &FitTableWindow::FitsRemoved, this, [this] {
     rawdata::RankByCloseness(fits_->ranking);
     FillFitList();
@@ -492,12 +492,10 @@ void RawDataWindow::ChooseFit(int item) {
   parameterBox->setTitle(ToQt(rawdata::ChosenFitCaption(shownFit_->description, language_)));
 }
 
-void RawDataWindow::ChooseFitOfType(int type) {
+void RawDataWindow::ChooseRankedFit(int item) {
   if (!fits_ || fitList->count() == 0) return;
-  int item = 0;
-  for (int i = 0; i < fitList->count(); ++i) {
-    if (fits_->ranking[static_cast<std::size_t>(i)].type == type) item = i;
-  }
+  // A row without a fit shows the best one.
+  if (item < 0 || item >= fitList->count()) item = 0;
   fitList->setCurrentIndex(item);
   ChooseFit(item);
 }

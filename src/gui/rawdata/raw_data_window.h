@@ -108,7 +108,7 @@ class RawDataWindow : public QWidget {
   void SetFitting(bool on);
   void FillFitList();
   void ChooseFit(int item);
-  void ChooseFitOfType(int type);
+  void ChooseRankedFit(int item);
   void HideFit();
   rawdata::FitRequest Request() const;
   // The chart picture of the histogram on display (`fit`: the shown fit, for the
