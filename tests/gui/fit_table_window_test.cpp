@@ -149,8 +149,14 @@ class FitTableWindowTest : public QObject {
     QTest::addColumn<int>("order");
     QTest::newRow("closeness") << QStringLiteral(" Closeness") << int(Order::LargestFirst);
     QTest::newRow("median") << QStringLiteral(" Median") << int(Order::LargestFirst);
+    QTest::newRow("mode") << QStringLiteral(" Mode") << int(Order::LargestFirst);
     QTest::newRow("mean") << QStringLiteral(" Average") << int(Order::ByDifference);
+    QTest::newRow("variance") << QStringLiteral(" Dispersion") << int(Order::ByDifference);
     QTest::newRow("standard deviation") << QStringLiteral(" Standard deviation") << int(Order::LargestFirst);
+    QTest::newRow("variation") << QStringLiteral(" Variation [%]") << int(Order::LargestFirst);
+    QTest::newRow("skewness") << QStringLiteral(" Skewness") << int(Order::LargestFirst);
+    QTest::newRow("kurtosis") << QStringLiteral(" Kurtosis") << int(Order::ByDifference);
+    QTest::newRow("log-likelihood") << QStringLiteral(" ln L") << int(Order::LargestFirst);
     QTest::newRow("KS") << QStringLiteral(" KS distance") << int(Order::SmallestFirst);
     QTest::newRow("AIC") << QStringLiteral(" AIC") << int(Order::SmallestFirst);
     QTest::newRow("BIC") << QStringLiteral(" BIC") << int(Order::SmallestFirst);
@@ -178,7 +184,7 @@ class FitTableWindowTest : public QObject {
       if (order == int(Order::LargestFirst)) QVERIFY(values[i - 1] >= values[i]);
       if (order == int(Order::SmallestFirst)) QVERIFY(values[i - 1] <= values[i]);
     }
-    if (order == int(Order::ByDifference)) {
+    if (header == QStringLiteral(" Average")) {
       // The sample's mean, as its grid shows it.
       const auto mean = dorvex::workbench::ReadFieldNumber(Cell(Find<QTableWidget>("SGCharPDZ"), 0, 0).toStdString());
       QVERIFY(mean.has_value());
