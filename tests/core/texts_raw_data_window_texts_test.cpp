@@ -24,6 +24,7 @@ TEST(RawDataWindowTexts, CaptionsFollowTheLanguage) {
       {"ChBVymazRadkuTab", "Eliminate ?", "Odstranit ?"},
       {"LabTypVyberu", "Sort at : ", "Seřadit podle"},
       {"LabPocetIntervalu", "Intervals", "Intervalů"},
+      {"BStopParam", "Stop", "Přerušit"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RawDataControlCaption(c.name, Language::English), c.english) << c.name;

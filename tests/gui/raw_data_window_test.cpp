@@ -211,6 +211,32 @@ class RawDataWindowTest : public QObject {
     QVERIFY(Find<QComboBox>("CBTypPara")->count() > 0);
   }
 
+  // A run stopped by the user, or by closing the window, ranks nothing: the data
+  // histogram stays on display and goes to the slot.
+  void aStoppedRunRanksNothing() {
+    const QString path = WriteSample(harness_->folder(), QStringLiteral("large.txt"), 500000);
+    OpenFrom(SlotId::A);
+    Load(path);
+    QSignalSpy finished(Window(), &RawDataWindow::FittingFinished);
+    QTest::mouseClick(Find<QPushButton>("BuParam"), Qt::LeftButton);
+    QVERIFY(Find<QPushButton>("BStopParam")->isVisible());
+    QTest::mouseClick(Find<QPushButton>("BStopParam"), Qt::LeftButton);
+    QVERIFY(finished.wait(120000));
+    QVERIFY(!Window()->Fitting());
+    QVERIFY(!Find<QPushButton>("BStopParam")->isVisible());
+    QCOMPARE(Find<QComboBox>("CBTypPara")->count(), 0);
+    QVERIFY(Find<QPushButton>("BuParam")->isEnabled());
+    QVERIFY(ChartShown());
+
+    QTest::mouseClick(Find<QPushButton>("BuParam"), Qt::LeftButton);
+    QVERIFY(Window()->Fitting());
+    QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+    QVERIFY(!Window()->isVisible());
+    QVERIFY(!Window()->Fitting());
+    QCOMPARE(QString::fromStdString(harness_->form().Bench().Slot(SlotId::A).name), QStringLiteral("RawData_(large)"));
+  }
+
   void theDataHistogramGoesToBAsPureDiscrete() {
     OpenFrom(SlotId::B);
     Load(WriteSample(harness_->folder(), QStringLiteral("beam.txt"), 50));

@@ -22,6 +22,7 @@ constexpr std::array kCaptions = {
     Caption{"LabTypPara", "Typ ( podle těsnosti )", "Type ( by closeness )"},
     Caption{"Button2", "NeParam", "NeParam"},
     Caption{"BuParam", "Param", "Param"},
+    Caption{"BStopParam", "Přerušit", "Stop"},
     Caption{"BTabChar", "TAB", "TAB"},
     Caption{"CheckBox1", "Popisky dat", "Data labels"},
     Caption{"ChB_TypHist", "Pure Discrete", "Pure Discrete"},

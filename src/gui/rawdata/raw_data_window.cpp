@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -129,6 +130,9 @@ void RawDataWindow::ConnectControls() {
   connect(openButton, &QPushButton::clicked, this, &RawDataWindow::OpenData);
   connect(histogramButton, &QPushButton::clicked, this, &RawDataWindow::RebuildHistogram);
   connect(fitButton, &QPushButton::clicked, this, &RawDataWindow::StartFitting);
+  connect(stopButton, &QPushButton::clicked, this, [this] {
+    if (job_) job_->cancel = true;
+  });
   connect(fitList, &QComboBox::activated, this, &RawDataWindow::ChooseFit);
   connect(tableButton, &QPushButton::clicked, this, &RawDataWindow::OpenFitTable);
   connect(pureDiscreteBox, &QCheckBox::toggled, this, [this] {
@@ -413,8 +417,9 @@ void RawDataWindow::StartFitting() {
 void RawDataWindow::SetFitting(bool on) {
   for (QWidget* w : std::initializer_list<QWidget*>{openButton, newButton, fitButton, histogramButton, minField,
                                                     maxField, countField, epsField, pureDiscreteBox, fitList,
-                                                    tableButton, closeButton})
+                                                    tableButton})
     w->setEnabled(!on);
+  stopButton->setVisible(on);
   if (on) {
     fitList->setEnabled(false);
     tableButton->setEnabled(false);
@@ -428,7 +433,11 @@ void RawDataWindow::FinishFitting(const std::shared_ptr<FitJob>& job) {
   SetFitting(false);
   fitList->setEnabled(false);
   tableButton->setEnabled(false);
-  if (job->run.cancelled) return;
+  if (job->run.cancelled) {
+    progressBar->setValue(0);
+    emit FittingFinished();
+    return;
+  }
   if (job->run.nothingFits) {
     ShowMessage(texts::kTitleError, ToQt(*job->run.nothingFits), MessageKind::Error);
     ResetFitDisplay();
@@ -673,11 +682,11 @@ model::Histogram RawDataWindow::HandOver() const {
 }
 
 void RawDataWindow::closeEvent(QCloseEvent* event) {
-  // A running fit finishes first; its result would have no window to go to.
+  // A running fit stops after the type in hand; its result would have no window to go to.
   if (worker_ != nullptr) {
-    services_.sound->Beep();
-    event->ignore();
-    return;
+    job_->cancel = true;
+    worker_->wait();
+    QCoreApplication::sendPostedEvents(this);
   }
   WriteSettings();
   if (fitTable->isVisible()) fitTable->close();

@@ -80,7 +80,7 @@ class RawDataWindow : public QWidget {
   void HandedOver(const model::HandOverBuffer& buffer, const QString& name);
   // The window closed (after HandedOver when there was a histogram).
   void Closed(model::SlotId slot);
-  // A fitting run ended (ranked or not).
+  // A fitting run ended: ranked, stopped or with nothing that fits.
   void FittingFinished();
 
  protected:
@@ -156,6 +156,7 @@ class RawDataWindow : public QWidget {
   QPushButton* histogramButton = nullptr;
   QPushButton* fitButton = nullptr;
   QProgressBar* progressBar = nullptr;
+  QPushButton* stopButton = nullptr;  // shown while a fitting run goes on
   QChartView* smallChart = nullptr;
   QLabel* fitListLabel = nullptr;
   QComboBox* fitList = nullptr;

@@ -81,6 +81,8 @@ void RawDataWindow::CreateControls() {
   progressBar = Named(new QProgressBar(this), "ProgressBar1");
   progressBar->setRange(0, 23);
   progressBar->setValue(0);
+  stopButton = Named(new QPushButton(this), "BStopParam");
+  stopButton->hide();
   smallChart = Named(new QChartView(this), "Chart1Min");
   SetupHistogramChart(smallChart, Qt::black);
   smallChart->setMinimumSize(230, 130);
@@ -165,7 +167,10 @@ void RawDataWindow::CreateControls() {
   left->addWidget(sampleGrid);
   left->addLayout(fields);
   left->addLayout(runButtons);
-  left->addWidget(progressBar);
+  auto* progressRow = new QHBoxLayout;
+  progressRow->addWidget(progressBar, 1);
+  progressRow->addWidget(stopButton);
+  left->addLayout(progressRow);
   left->addWidget(smallChart);
   left->addWidget(fitListLabel);
   left->addLayout(fitRow);
@@ -213,7 +218,7 @@ void RawDataWindow::CreateControls() {
 void RawDataWindow::ApplyTexts() {
   setWindowTitle(ToQt(texts::RawDataWindowTitle(language_)));
   for (QWidget* w : std::initializer_list<QWidget*>{
-           openButton, fileLabel, minLabel, maxLabel, countLabel, epsLabel, histogramButton, fitButton,
+           openButton, fileLabel, minLabel, maxLabel, countLabel, epsLabel, histogramButton, fitButton, stopButton,
            fitListLabel, tableButton, dataLabelsBox, characteristicsButton, exportButton, pictureButton,
            pureDiscreteBox, newButton, editorBox, saveButton, cancelButton, closeButton}) {
     Caption(w, language_);
