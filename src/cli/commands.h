@@ -15,5 +15,6 @@ int RunParam(Arguments& args, std::ostream& out, std::ostream& err);
 int RunSummary(Arguments& args, std::ostream& out, std::ostream& err);
 int RunCombine(Arguments& args, std::ostream& out, std::ostream& err);
 int RunTable(Arguments& args, std::ostream& out, std::ostream& err);
+int RunRawData(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

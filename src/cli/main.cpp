@@ -32,6 +32,9 @@ const Command kCommands[] = {
     {"combine", dorvex::cli::RunCombine,
      "combine TABLE.kom [-o OUT.dis] [--yes | --no] [--table] [--json] [--lang en|cs]"},
     {"table", dorvex::cli::RunTable, "table TABLE.sum|TABLE.kom [--json] [--lang en|cs]"},
+    {"rawdata", dorvex::cli::RunRawData,
+     "rawdata FILE [--bins N] [--min LO --max HI] [--fit] [--pure] [-o OUT.dis] [--json]\n"
+     "                  [--lang en|cs]   (FILE: measured values, one per line)"},
 };
 
 void PrintUsage(std::ostream& os) {

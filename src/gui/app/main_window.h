@@ -53,6 +53,7 @@ class ParametricWindow;
 class RememberingFileDialogs;
 class HistogramTableWindow;
 class TableGraphWindow;
+class RawDataWindow;
 
 // What the start-up is told from outside the window.
 struct StartupOptions {
@@ -412,6 +413,7 @@ class MainWindow : public QMainWindow {
   HistogramTableWindow* summaryWindow = nullptr;
   HistogramTableWindow* combinationWindow = nullptr;
   TableGraphWindow* tableGraphWindow = nullptr;
+  RawDataWindow* rawDataWindow = nullptr;
   // Operation panel.
   QWidget* operationPanel = nullptr;
   QLabel* exponentLabel = nullptr;

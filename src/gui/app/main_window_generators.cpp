@@ -20,6 +20,8 @@
 #include "texts/description_window_texts.h"
 #include "tables/histogram_table_window.h"
 #include "tables/table_graph_window.h"
+#include "rawdata/raw_data_window.h"
+#include "texts/raw_data_window_texts.h"
 #include "texts/parametric_window_texts.h"
 #include "texts/table_window_texts.h"
 
@@ -47,6 +49,14 @@ void MainWindow::CreateGenerators() {
     connect(window, &HistogramTableWindow::Closed, this, &MainWindow::GeneratorClosed);
     connect(window, &HistogramTableWindow::ResultCleared, this, &MainWindow::ClearResult);
   }
+  rawDataWindow = new RawDataWindow(services_, settings_, ToQt(folders_.rawData), ToQt(folders_.graphs), language_, this);
+  // The raw-data histogram comes into a cleared slot, its multiple back to 1.
+  connect(rawDataWindow, &RawDataWindow::HandedOver, this,
+          [this](const model::HandOverBuffer& buffer, const QString& name) {
+            ClearSlot(buffer.target);
+            AcceptGeneratedHistogram(buffer, name);
+          });
+  connect(rawDataWindow, &RawDataWindow::Closed, this, &MainWindow::GeneratorClosed);
   for (SlotId slot : {SlotId::A, SlotId::B}) {
     connect(Input(slot).typeSelector, &QComboBox::activated, this,
             [this, slot](int item) { ChooseInputSource(slot, item); });
@@ -56,7 +66,14 @@ void MainWindow::CreateGenerators() {
 void MainWindow::ChooseInputSource(SlotId slot, int item) {
   if (item == texts::kTypedHistogramSourceItem) return OpenDescription(slot);
   if (item == texts::kSummarySourceItem || item == texts::kCombinationSourceItem) return OpenTableWindow(slot, item);
-  if (item != texts::kParametricSourceItem || parametricWindow->isVisible()) return;
+  if (parametricWindow->isVisible() || rawDataWindow->isVisible()) return;
+  if (item == texts::kRawDataSourceItem) {
+    FlushFieldExits();
+    EnableForGenerator(false);
+    rawDataWindow->OpenFor({slot, valueLabelsItem->isChecked(), separators_});
+    return;
+  }
+  if (item != texts::kParametricSourceItem) return;
   FlushFieldExits();
   ClearSlot(slot);
   ClearHistogramChart(Input(slot).chart, {ToQt(sources::GeneratingSlotTitle(slot))});

@@ -22,6 +22,7 @@
 #include "app/about_window.h"
 #include "settings/colour_window.h"
 #include "sources/description_window.h"
+#include "rawdata/raw_data_window.h"
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
 #include "settings/main_window_settings.h"
@@ -77,6 +78,7 @@ void MainWindow::PassLanguageToCompanions() {
     if (window != nullptr) window->SetLanguage(language_);
   }
   if (tableGraphWindow != nullptr) tableGraphWindow->SetLanguage(language_);
+  if (rawDataWindow != nullptr) rawDataWindow->SetLanguage(language_);
   if (companions_ == nullptr) return;
   companions_->pointListing->SetLanguage(language_);
   companions_->intervalListing->SetLanguage(language_);
