@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/color_ref.h"
 #include "app/qt_text.h"
 #include "app/tool_window.h"
@@ -64,6 +66,12 @@ ColourWindow::ColourWindow(const PlatformServices& services, settings::SettingsF
   }
   placement_ = new ToolWindowPlacement(this, settings, kPlacement);
   SetLanguage(texts::Language::English);
+  // The designed height squeezes the buttons in this desktop's font: never below what they need.
+  const int needed = columns->minimumSize().height();
+  if (needed > minimumHeight()) {
+    setMinimumHeight(needed);
+    resize(width(), std::max(height(), needed));
+  }
 }
 
 void ColourWindow::SetLanguage(texts::Language language) {
