@@ -283,6 +283,8 @@ QGroupBox* MainWindow::CreateResultPanel() {
   dataLabelsBox = Named(new QCheckBox(panel), "CheckBox1");
   axisLabelsSelector = Named(new QComboBox(panel), "CBValInd");
   marksSelector = Named(new QComboBox(panel), "CBMarks");
+  // Their items change with the language; the width follows them.
+  for (QComboBox* list : {axisLabelsSelector, marksSelector}) list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (const std::string& item : texts::MainWindowListItems("CBMarks", language_)) marksSelector->addItem(ToQt(item));
   labelAngleBox = Named(new QSpinBox(panel), "SpinEdAngle");
   labelAngleBox->setRange(0, 360);
