@@ -25,6 +25,7 @@
 #include "analysis/chart_texts.h"
 #include "analysis/load_duration.h"
 #include "analysis/picture_files.h"
+#include "analysis/export_targets.h"
 #include "analysis/result_commands.h"
 #include "app/color_ref.h"
 #include "app/hints.h"
@@ -124,12 +125,7 @@ void LoadDurationWindow::CreateControls() {
 
   exportMenu = Named(new QMenu(this), "PopupMenu2");
   exportTargetMenu = Named(exportMenu->addMenu(QString()), "GrafDo");
-  clipboardItem = Named(exportTargetMenu->addAction(QString()), "Schranka");
-  bitmapItem = Named(exportTargetMenu->addAction(QString()), "Bitmapa");
-  metafileItem = Named(exportTargetMenu->addAction(QString()), "Metafile");
-  jpegItem = Named(exportTargetMenu->addAction(QString()), "JPGFile");
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) item->setCheckable(true);
-  clipboardItem->setChecked(true);
+  exportTargets = new ExportTargets(exportTargetMenu);
   exportButton->setContextMenuPolicy(Qt::CustomContextMenu);
 
   auto* tools = new QHBoxLayout;
@@ -160,7 +156,6 @@ void LoadDurationWindow::ConnectControls() {
   connect(exportButton, &QToolButton::clicked, this, &LoadDurationWindow::ExportChart);
   connect(exportButton, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { exportMenu->popup(exportButton->mapToGlobal(at)); });
-  connect(exportTargetMenu, &QMenu::triggered, this, &LoadDurationWindow::ChooseExportTarget);
   connect(wordButton, &QToolButton::clicked, this, &LoadDurationWindow::WordDocumentRequested);
   connect(pictureButton, &QToolButton::clicked, this, &LoadDurationWindow::WindowPictureRequested);
   connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
@@ -170,7 +165,7 @@ void LoadDurationWindow::ApplyTexts() {
   setWindowTitle(ToQt(texts::LoadDurationWindowTitle(language_)));
   marksBox->setText(ToQt(texts::LoadDurationCaption("CheckBox1", language_)));
   exportTargetMenu->setTitle(ToQt(texts::LoadDurationCaption("GrafDo", language_)));
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
+  for (QAction* item : exportTargets->Items()) {
     item->setText(ToQt(texts::LoadDurationCaption(ToStd(item->objectName()), language_)));
   }
   for (QToolButton* button : {wordButton, exportButton, pictureButton, closeButton}) {
@@ -325,30 +320,9 @@ bool LoadDurationWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void LoadDurationWindow::ChooseExportTarget(QAction* item) {
-  // The targets exclude each other; unchecking the checked one falls back.
-  if (!item->isChecked()) {
-    (item == clipboardItem ? bitmapItem : clipboardItem)->setChecked(true);
-    return;
-  }
-  for (QAction* other : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
-    if (other != item) other->setChecked(false);
-  }
-}
-
 void LoadDurationWindow::ExportChart() {
   if (!opened_) return;
-  if (clipboardItem->isChecked()) {
-    CopyChartToClipboard(chart);
-    return;
-  }
-  using analysis::PictureFormat;
-  PictureFormat target = PictureFormat::Bmp;
-  if (metafileItem->isChecked()) target = PictureFormat::Svg;
-  if (jpegItem->isChecked()) target = PictureFormat::Jpeg;
-  if (const auto error = SaveChartAs(services_, chart, graphsFolder_, target, language_)) {
-    ShowModelError(services_, *error, language_);
-  }
+  exportTargets->Export(services_, chart, graphsFolder_, language_);
 }
 
 void LoadDurationWindow::closeEvent(QCloseEvent* event) {

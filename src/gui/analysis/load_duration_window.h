@@ -30,6 +30,8 @@ class SettingsFile;
 
 namespace dorvex::gui {
 
+class ExportTargets;
+
 class ChartToolBar;
 
 // What the main window tells the window when it opens it.
@@ -81,7 +83,6 @@ class LoadDurationWindow : public QWidget {
   void FillTable();
   void PlaceChartToolBar();
   void FitMinimumSize();
-  void ChooseExportTarget(QAction* item);
   void ExportChart();
 
   PlatformServices services_;
@@ -104,10 +105,7 @@ class LoadDurationWindow : public QWidget {
   QToolButton* closeButton = nullptr;
   QMenu* exportMenu = nullptr;
   QMenu* exportTargetMenu = nullptr;
-  QAction* clipboardItem = nullptr;
-  QAction* bitmapItem = nullptr;
-  QAction* metafileItem = nullptr;
-  QAction* jpegItem = nullptr;
+  ExportTargets* exportTargets = nullptr;
   ChartToolBar* chartToolBar = nullptr;
 };
 

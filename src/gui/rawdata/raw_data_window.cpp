@@ -27,6 +27,7 @@
 #include <span>
 
 #include "analysis/chart_texts.h"
+#include "analysis/export_targets.h"
 #include "analysis/result_commands.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
@@ -149,7 +150,6 @@ void RawDataWindow::ConnectControls() {
   connect(axisLabelsList, &QComboBox::activated, this, &RawDataWindow::Redraw);
   connect(characteristicsButton, &QPushButton::clicked, this, &RawDataWindow::ShowCharacteristicsReport);
   connect(exportButton, &QToolButton::clicked, this, &RawDataWindow::ExportChart);
-  connect(exportMenu, &QMenu::triggered, this, &RawDataWindow::ChooseExportTarget);
   connect(pictureButton, &QPushButton::clicked, this, [this] { CopyWindowToClipboard(this); });
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(newButton, &QPushButton::clicked, this, &RawDataWindow::StartEditor);
@@ -599,29 +599,9 @@ void RawDataWindow::ShowCharacteristicsReport() {
   ShowCharacteristics(services_, title, bars, language_);
 }
 
-void RawDataWindow::ChooseExportTarget(QAction* item) {
-  if (!item->isChecked()) {
-    (item == clipboardItem ? bitmapItem : clipboardItem)->setChecked(true);
-    return;
-  }
-  for (QAction* other : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
-    if (other != item) other->setChecked(false);
-  }
-}
-
 void RawDataWindow::ExportChart() {
   if (!parameterBox->isVisible()) return;
-  if (clipboardItem->isChecked()) {
-    CopyChartToClipboard(chart);
-    return;
-  }
-  using analysis::PictureFormat;
-  PictureFormat target = PictureFormat::Bmp;
-  if (metafileItem->isChecked()) target = PictureFormat::Svg;
-  if (jpegItem->isChecked()) target = PictureFormat::Jpeg;
-  if (const auto error = SaveChartAs(services_, chart, graphsFolder_, target, language_)) {
-    ShowModelError(services_, *error, language_);
-  }
+  exportTargets->Export(services_, chart, graphsFolder_, language_);
 }
 
 void RawDataWindow::StartEditor() {

@@ -44,6 +44,8 @@ class SettingsFile;
 
 namespace dorvex::gui {
 
+class ExportTargets;
+
 class FitTableWindow;
 struct FitJob;
 class ValueListModel;
@@ -125,7 +127,6 @@ class RawDataWindow : public QWidget {
   void ShowMessage(int title, const QString& text, MessageKind kind);
   void ShowCharacteristicsReport();
   void ExportChart();
-  void ChooseExportTarget(QAction* item);
   // The editor.
   void StartEditor();
   void SaveEditor();
@@ -175,10 +176,7 @@ class RawDataWindow : public QWidget {
   QPushButton* characteristicsButton = nullptr;
   QToolButton* exportButton = nullptr;
   QMenu* exportMenu = nullptr;
-  QAction* clipboardItem = nullptr;
-  QAction* bitmapItem = nullptr;
-  QAction* metafileItem = nullptr;
-  QAction* jpegItem = nullptr;
+  ExportTargets* exportTargets = nullptr;
   QPushButton* pictureButton = nullptr;
   QPushButton* newButton = nullptr;
   QGroupBox* editorBox = nullptr;

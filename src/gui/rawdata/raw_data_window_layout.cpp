@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/grid_cells.h"
+#include "analysis/export_targets.h"
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "rawdata/fit_table_window.h"
@@ -106,12 +107,7 @@ void RawDataWindow::CreateControls() {
   exportButton = Named(new QToolButton(parameterBox), "UlozGraf");
   exportButton->setPopupMode(QToolButton::MenuButtonPopup);
   exportMenu = Named(new QMenu(exportButton), "PopupMenu2");
-  clipboardItem = Named(exportMenu->addAction(QString()), "Schranka");
-  bitmapItem = Named(exportMenu->addAction(QString()), "Bitmapa");
-  metafileItem = Named(exportMenu->addAction(QString()), "Metafile");
-  jpegItem = Named(exportMenu->addAction(QString()), "JPGFile");
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) item->setCheckable(true);
-  clipboardItem->setChecked(true);
+  exportTargets = new ExportTargets(exportMenu);
   exportButton->setMenu(exportMenu);
   pictureButton = Named(new QPushButton(parameterBox), "SpeedButton1");
 
@@ -223,7 +219,7 @@ void RawDataWindow::ApplyTexts() {
            pureDiscreteBox, newButton, editorBox, saveButton, cancelButton, closeButton}) {
     Caption(w, language_);
   }
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
+  for (QAction* item : exportTargets->Items()) {
     item->setText(ToQt(texts::RawDataControlCaption(ToStd(item->objectName()), language_)));
   }
   for (QComboBox* list : {marksList, axisLabelsList}) {

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <span>
 
+#include "analysis/export_targets.h"
 #include "analysis/picture_files.h"
 #include "analysis/chart_texts.h"
 #include "analysis/result_commands.h"
@@ -156,12 +157,7 @@ void ParametricWindow::CreateControls() {
   exportButton = Named(new QToolButton(this), "UlozGraf");
   exportButton->setPopupMode(QToolButton::MenuButtonPopup);
   exportMenu = Named(new QMenu(exportButton), "PopupMenu2");
-  clipboardItem = Named(exportMenu->addAction(QString()), "Schranka");
-  bitmapItem = Named(exportMenu->addAction(QString()), "Bitmapa");
-  metafileItem = Named(exportMenu->addAction(QString()), "Metafile");
-  jpegItem = Named(exportMenu->addAction(QString()), "JPGFile");
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) item->setCheckable(true);
-  clipboardItem->setChecked(true);
+  exportTargets = new ExportTargets(exportMenu);
   exportButton->setMenu(exportMenu);
   pictureButton = Named(new QPushButton(this), "SpeedButton1");
   closeButton = Named(new QPushButton(this), "BitBtn1");
@@ -232,7 +228,6 @@ void ParametricWindow::ConnectControls() {
     ShowCharacteristics(services_, sources::ParametricCharacteristicsTitle(state_.type, language_), bars, language_);
   });
   connect(exportButton, &QToolButton::clicked, this, &ParametricWindow::ExportChart);
-  connect(exportMenu, &QMenu::triggered, this, &ParametricWindow::ChooseExportTarget);
   connect(pictureButton, &QPushButton::clicked, this, [this] { CopyWindowToClipboard(this); });
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(summaryGrid, &QTableWidget::cellClicked, this, [this] {
@@ -252,7 +247,7 @@ void ParametricWindow::ApplyTexts() {
     b->setText(ToQt(texts::ParametricControlCaption(ToStd(b->objectName()), language_)));
   }
   exportMenu->setTitle(ToQt(texts::ParametricControlCaption(ToStd(exportMenu->objectName()), language_)));
-  for (QAction* item : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
+  for (QAction* item : exportTargets->Items()) {
     item->setText(ToQt(texts::ParametricControlCaption(ToStd(item->objectName()), language_)));
   }
   const QSignalBlocker blockType(typeList);
@@ -611,30 +606,9 @@ bool ParametricWindow::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-void ParametricWindow::ChooseExportTarget(QAction* item) {
-  // The targets exclude each other; unchecking the checked one falls back.
-  if (!item->isChecked()) {
-    (item == clipboardItem ? bitmapItem : clipboardItem)->setChecked(true);
-    return;
-  }
-  for (QAction* other : {clipboardItem, bitmapItem, metafileItem, jpegItem}) {
-    if (other != item) other->setChecked(false);
-  }
-}
-
 void ParametricWindow::ExportChart() {
   if (!computed_) return;
-  if (clipboardItem->isChecked()) {
-    CopyChartToClipboard(chart);
-    return;
-  }
-  using analysis::PictureFormat;
-  PictureFormat target = PictureFormat::Bmp;
-  if (metafileItem->isChecked()) target = PictureFormat::Svg;
-  if (jpegItem->isChecked()) target = PictureFormat::Jpeg;
-  if (const auto error = SaveChartAs(services_, chart, graphsFolder_, target, language_)) {
-    ShowModelError(services_, *error, language_);
-  }
+  exportTargets->Export(services_, chart, graphsFolder_, language_);
 }
 
 void ParametricWindow::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,8 @@ class SettingsFile;
 
 namespace dorvex::gui {
 
+class ExportTargets;
+
 class ChartToolBar;
 
 // The main window's fonts and colours the window takes; an invalid colour leaves the
@@ -115,7 +117,6 @@ class ParametricWindow : public QWidget {
   void RestoreLastAccepted(QLineEdit* field);
   void ShowRefusal(const sources::ParamRefusal& refusal);
   void ExportChart();
-  void ChooseExportTarget(QAction* item);
 
   PlatformServices services_;
   settings::SettingsFile* settings_;
@@ -147,10 +148,7 @@ class ParametricWindow : public QWidget {
   QPushButton* characteristicsButton = nullptr;
   QToolButton* exportButton = nullptr;
   QMenu* exportMenu = nullptr;
-  QAction* clipboardItem = nullptr;
-  QAction* bitmapItem = nullptr;
-  QAction* metafileItem = nullptr;
-  QAction* jpegItem = nullptr;
+  ExportTargets* exportTargets = nullptr;
   QPushButton* pictureButton = nullptr;
   QPushButton* closeButton = nullptr;
   QPushButton* computeButton = nullptr;
