@@ -36,7 +36,8 @@ AboutTexts AboutWindowTexts(Language language) {
 }
 
 std::string FolderOverviewText(const std::array<std::string, 5>& folders, Language language) {
-  std::string text = "\t" + MessageText(34, language);
+  std::string text(1, '\t');
+  text += MessageText(34, language);
   for (const std::string& folder : folders) text = InsertText(text, folder);
   return text;
 }

@@ -6,12 +6,12 @@ namespace dorvex::texts {
 
 namespace {
 
-struct Caption {
+struct BothTexts {
   const char* czech;
   const char* english;
 };
 
-constexpr std::array<Caption, 21> kItems{{
+constexpr std::array<BothTexts, 21> kItems{{
     {"pozadí", "background"},
     {"texty tabulek", "table text"},
     {"pozadí edit.oken", "background of edit windows"},
@@ -35,7 +35,7 @@ constexpr std::array<Caption, 21> kItems{{
     {"graf histogramu", "histogram"},
 }};
 
-constexpr std::array<Caption, kColourGroupCount> kGroups{{
+constexpr std::array<BothTexts, kColourGroupCount> kGroups{{
     {"Formuláře", "Forms"},
     {"Vstupní histogramy A,B", "Histograms A,B"},
     {"Výsledný histogram", "Final histogram"},
@@ -47,7 +47,7 @@ constexpr std::array<Caption, kColourGroupCount> kGroups{{
 // The first item of each group.
 constexpr std::array<int, kColourGroupCount> kGroupStarts{0, 2, 4, 11, 17, 19};
 
-const char* Pick(const Caption& caption, Language language) {
+const char* Pick(const BothTexts& caption, Language language) {
   return language == Language::Czech ? caption.czech : caption.english;
 }
 

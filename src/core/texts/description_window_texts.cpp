@@ -1,16 +1,11 @@
 #include "texts/description_window_texts.h"
 
+#include "texts/captions.h"
 #include <array>
 
 namespace dorvex::texts {
 
 namespace {
-
-struct Caption {
-  const char* objectName;
-  const char* czech;
-  const char* english;
-};
 
 constexpr std::array kCaptions{
     Caption{"Label1", "Název histogramu", "Name of histogram"},
@@ -28,10 +23,7 @@ constexpr std::array kCaptions{
 }  // namespace
 
 std::string DescriptionControlCaption(std::string_view objectName, Language language) {
-  for (const Caption& caption : kCaptions) {
-    if (objectName == caption.objectName) return language == Language::Czech ? caption.czech : caption.english;
-  }
-  return {};
+  return FindCaption(kCaptions, objectName, language);
 }
 
 }  // namespace dorvex::texts

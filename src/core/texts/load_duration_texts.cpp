@@ -1,5 +1,7 @@
 #include "texts/load_duration_texts.h"
 
+#include "texts/captions.h"
+#include "texts/window_titles.h"
 #include <array>
 
 #include "texts/messages.h"
@@ -10,12 +12,6 @@ namespace {
 
 constexpr int kValueXMessage = 209;
 constexpr int kValueFMessage = 210;
-
-struct Caption {
-  const char* objectName;
-  const char* czech;
-  const char* english;
-};
 
 constexpr std::array kCaptions = {
     Caption{"CheckBox1", "Popisky", "Marks"},
@@ -36,30 +32,18 @@ constexpr std::array kHints = {
     Caption{"ExitBtn", "Zavřít|Zavřít okno distribuční funkce", "Close|Close the distribution function window"},
 };
 
-const char* Pick(Language language, const char* czech, const char* english) {
-  return language == Language::Czech ? czech : english;
-}
-
-template <std::size_t N>
-std::string Find(const std::array<Caption, N>& table, std::string_view objectName, Language language) {
-  for (const Caption& c : table) {
-    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
-  }
-  return {};
-}
-
 }  // namespace
 
 std::string LoadDurationWindowTitle(Language language) {
-  return Pick(language, "  Dorvex   :   Graf distribuční funkce", "  Dorvex :  Graph Distribution function");
+  return WindowTitle(kLoadDurationWindow, language).value_or(std::string());
 }
 
 std::string LoadDurationCaption(std::string_view objectName, Language language) {
-  return Find(kCaptions, objectName, language);
+  return FindCaption(kCaptions, objectName, language);
 }
 
 std::string LoadDurationHint(std::string_view objectName, Language language) {
-  return Find(kHints, objectName, language);
+  return FindCaption(kHints, objectName, language);
 }
 
 std::vector<std::string> LoadDurationListItems(std::string_view objectName, Language language) {

@@ -1,5 +1,6 @@
 #include "texts/parametric_window_texts.h"
 
+#include "texts/captions.h"
 #include <array>
 
 #include "texts/main_window_texts.h"
@@ -9,12 +10,6 @@
 namespace dorvex::texts {
 
 namespace {
-
-struct Caption {
-  const char* objectName;
-  const char* czech;
-  const char* english;
-};
 
 constexpr std::array kCaptions = {
     Caption{"Label11", "Typ", "Type"},
@@ -55,9 +50,7 @@ std::string ParametricWindowTitle(Language language) {
 }
 
 std::string ParametricControlCaption(std::string_view objectName, Language language) {
-  for (const Caption& c : kCaptions) {
-    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
-  }
+  if (std::string found = FindCaption(kCaptions, objectName, language); !found.empty()) return found;
   for (const SharedCaption& c : kSharedCaptions) {
     if (objectName == c.objectName) return MainWindowCaption(c.mainWindowName, language);
   }

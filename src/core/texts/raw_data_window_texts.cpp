@@ -1,16 +1,11 @@
 #include "texts/raw_data_window_texts.h"
 
+#include "texts/captions.h"
 #include <array>
 
 namespace dorvex::texts {
 
 namespace {
-
-struct Caption {
-  const char* objectName;
-  const char* czech;
-  const char* english;
-};
 
 constexpr std::array kCaptions = {
     Caption{"OpenData", "Otevřít data", "Open data"},
@@ -62,10 +57,7 @@ std::string FitTableWindowTitle(Language language) {
 }
 
 std::string RawDataControlCaption(std::string_view objectName, Language language) {
-  for (const Caption& c : kCaptions) {
-    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
-  }
-  return {};
+  return FindCaption(kCaptions, objectName, language);
 }
 
 std::vector<std::string> RawDataGridRowNames(std::string_view objectName, Language language) {

@@ -1,5 +1,6 @@
 #include "texts/table_window_texts.h"
 
+#include "texts/captions.h"
 #include <array>
 
 #include "texts/messages.h"
@@ -7,12 +8,6 @@
 namespace dorvex::texts {
 
 namespace {
-
-struct Caption {
-  const char* objectName;
-  const char* czech;
-  const char* english;
-};
 
 // The buttons have the same texts in both windows; their names differ.
 constexpr std::array kCaptions = {
@@ -51,10 +46,7 @@ std::string TableGraphWindowTitle(Language language) {
 }
 
 std::string TableControlCaption(TableWindow, std::string_view objectName, Language language) {
-  for (const Caption& c : kCaptions) {
-    if (objectName == c.objectName) return Pick(language, c.czech, c.english);
-  }
-  return {};
+  return FindCaption(kCaptions, objectName, language);
 }
 
 std::vector<std::string> TableGraphSummaryNames(Language language) {

@@ -15,6 +15,7 @@ inline constexpr int kPointListingWindow = 3;
 inline constexpr int kReadTraceWindow = 4;
 inline constexpr int kColourWindow = 5;
 inline constexpr int kIntervalListingWindow = 7;
+inline constexpr int kLoadDurationWindow = 8;
 inline constexpr int kParametricWindow = 12;
 inline constexpr int kFileListingWindow = 15;
 inline constexpr int kDescriptionWindow = 18;
