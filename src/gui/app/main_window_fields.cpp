@@ -12,6 +12,7 @@
 
 #include "app/grid_cells.h"
 #include "app/main_window.h"
+#include "app/field_keys.h"
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "statvex/number_text.h"
@@ -94,32 +95,13 @@ bool MainWindow::FieldEvent(QObject* watched, QEvent* event) {
     if (field == probabilityField) valueField->setFocus(Qt::TabFocusReason);
     return true;
   }
-  // Short-cuts, editing and moving keys carry no character of a number.
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  const QString text = key->text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
-  const workbench::FieldKey filtered = workbench::FilterNumberKey(text.at(0).unicode());
-  switch (filtered.action) {
-    case workbench::KeyAction::Pass: return false;
-    case workbench::KeyAction::Replace: field->insert(QString(QLatin1Char(filtered.replacement))); return true;
-    case workbench::KeyAction::Refuse: services_.sound->Beep(); return true;
-  }
-  return true;
+  return FilterFieldKey(field, key, workbench::FilterNumberKey, *services_.sound);
 }
 
 bool MainWindow::ExponentKey(QKeyEvent* key) {
   // Enter asks nothing of the exponent: swallowed.
   if (IsEnter(key->key())) return true;
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  const QString text = key->text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
-  const workbench::FieldKey filtered = workbench::FilterExponentKey(text.at(0).unicode());
-  switch (filtered.action) {
-    case workbench::KeyAction::Pass: return false;
-    case workbench::KeyAction::Replace: exponentField->insert(QString(QLatin1Char(filtered.replacement))); return true;
-    case workbench::KeyAction::Refuse: services_.sound->Beep(); return true;
-  }
-  return true;
+  return FilterFieldKey(exponentField, key, workbench::FilterExponentKey, *services_.sound);
 }
 
 void MainWindow::QueueFieldExit(QLineEdit* field) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/result_commands.h"
+#include "app/field_keys.h"
 #include "app/qt_text.h"
 #include "io/atomic_file.h"
 #include "settings/settings_file.h"
@@ -206,16 +207,7 @@ bool DescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
   if (field == nullptr || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  const QString text = key->text();
-  if (text.size() != 1 || !text.at(0).isPrint()) return false;
-  const workbench::FieldKey filtered = workbench::FilterNumberKey(text.at(0).unicode());
-  switch (filtered.action) {
-    case workbench::KeyAction::Pass: return false;
-    case workbench::KeyAction::Replace: field->insert(QString(QLatin1Char(filtered.replacement))); return true;
-    case workbench::KeyAction::Refuse: services_.sound->Beep(); return true;
-  }
-  return true;
+  return FilterFieldKey(field, key, workbench::FilterNumberKey, *services_.sound);
 }
 
 void DescriptionWindow::closeEvent(QCloseEvent* event) {
