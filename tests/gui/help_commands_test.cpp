@@ -102,6 +102,8 @@ class HelpCommandsTest : public QObject {
     QVERIFY(about->isVisible());
     QVERIFY(!h.form().isEnabled());
     QVERIFY(about->findChild<QLabel*>(QStringLiteral("Label2"))->text().startsWith(QStringLiteral("Version :  ")));
+    // The program's own icon, from the program's resources.
+    QVERIFY(!about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
 
     QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     QCOMPARE(h.platform().openedUrls.size(), 1);
