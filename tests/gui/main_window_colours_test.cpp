@@ -104,16 +104,20 @@ class MainWindowColoursTest : public QObject {
       dorvex::settings::SettingsFile settings(ini);
       auto form = start(platform, settings);
       form->show();
+      QVERIFY(QTest::qWaitForWindowActive(form.get()));
       QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("ZmenaBarev")), Qt::LeftButton);
       platform.QueueColor(QColor(1, 2, 3));
-      QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("BitBtn11")), Qt::LeftButton);
+      QWidget* colours = form->findChild<QWidget*>(QStringLiteral("Form5"));
+      QTest::mouseClick(colours->findChild<QPushButton*>(QStringLiteral("BitBtn11")), Qt::LeftButton);
+      platform.QueueColor(QColor(200, 220, 240));
+      QTest::mouseClick(colours->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
       form->close();
     }
     QFile file(folder.filePath(QStringLiteral("Dorvex.INI")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QByteArray text = file.readAll();
     QVERIFY2(text.contains("Color- texty Mat.operace=197121"), text.constData());
-    QVERIFY(text.contains("Color- FORM1 pozadi=-16777201"));
+    QVERIFY(text.contains("Color- FORM1 pozadi=15785160"));
     file.close();
     // A system colour (the button face) for the charts' background.
     QVERIFY(text.contains("Color- GRAF pozadi=16777215"));
@@ -127,6 +131,10 @@ class MainWindowColoursTest : public QObject {
     auto form = start(platform, settings);
     QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("ComboBox_Operace"))->palette().color(QPalette::Text),
              QColor(1, 2, 3));
+    // The background comes back in every window, not only in the main one.
+    QCOMPARE(form->palette().color(QPalette::Window), QColor(200, 220, 240));
+    QCOMPARE(form->findChild<QWidget*>(QStringLiteral("TForm14"))->palette().color(QPalette::Window),
+             QColor(200, 220, 240));
     const QColor face = QGuiApplication::palette().color(QPalette::Window);
     QVERIFY(face != QColor(Qt::white));
     QCOMPARE(form->findChild<QChartView*>(QStringLiteral("Chart_B"))->chart()->backgroundBrush().color(), face);
