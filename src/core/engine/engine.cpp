@@ -157,7 +157,14 @@ OperationOutcome RunOperation(const OperationRequest& request) {
       return outcome;
     }
   }
-  return Finish(request, w);
+  outcome = Finish(request, w);
+  if (outcome.result && IsOperation(code)) {
+    BoundsRequest bounds{code, request.a, request.b, 0, request.cutA, request.cutB};
+    if (code != kPower || !ReadExponent(request, bounds.n)) {
+      outcome.result->bounds = ComputeBounds(bounds, outcome.result->histogram);
+    }
+  }
+  return outcome;
 }
 
 }  // namespace dorvex::engine
