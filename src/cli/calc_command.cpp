@@ -6,6 +6,8 @@
 #include "engine/operation_table.h"
 #include "histogram_outputs.h"
 #include "model/distribution_file_writer.h"
+#include "numeric/reliability.h"
+#include "reliability_output.h"
 #include "result_output.h"
 #include "workbench/workbench.h"
 
@@ -34,6 +36,8 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   const std::string exponent = args.Option("--n").value_or("");
   const long limit = ParseInteger("--limit", args.Option("--limit").value_or("256"));
   if (limit < 2 || limit > kMaxBins) throw UsageError("--limit takes 2 .. 1024");
+  const auto targetText = args.Option("--target-beta");
+  const double target = targetText ? ParseStrict("--target-beta", *targetText) : numeric::kDefaultTargetIndex;
   const auto output = args.Option("-o");
   FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto words = args.Positionals();
@@ -81,7 +85,9 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
-  const OutputSource source{bench.ReportInput({}, {}, {}), bench.ListingMultiplier(workbench::Listed::Result)};
+  const analysis::ReliabilitySummary reliability = analysis::SummariseReliability(result, target, language);
+  OutputSource source{bench.ReportInput({}, {}, {}), bench.ListingMultiplier(workbench::Listed::Result)};
+  source.report.reliabilityLines = analysis::ReliabilityReportLines(reliability, language);
   if (auto error = WriteOutputs(outputs, source, language)) {
     PrintError(err, *error, language);
     return kExitRefused;
@@ -97,11 +103,12 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     std::ostringstream object;
     PrintSummaryJson(object, summary, table);
     std::string text = object.str();
-    text.insert(text.rfind('}'), CharacteristicsJson(characteristics));
+    text.insert(text.rfind('}'), CharacteristicsJson(characteristics) + ReliabilityJson(reliability, language));
     out << text;
   } else {
     out << "Operation            " << result.label << '\n';
     PrintSummary(out, summary, false);
+    PrintReliability(out, reliability, language);
     out << '\n';
     PrintCharacteristics(out, characteristics, language);
     if (table) PrintTable(out, result.histogram);

@@ -11,5 +11,6 @@ int RunInfo(Arguments& args, std::ostream& out, std::ostream& err);
 int RunCalc(Arguments& args, std::ostream& out, std::ostream& err);
 int RunQuery(Arguments& args, std::ostream& out, std::ostream& err);
 int RunParam(Arguments& args, std::ostream& out, std::ostream& err);
+int RunVerify(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

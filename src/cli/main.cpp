@@ -22,11 +22,13 @@ const Command kCommands[] = {
     {"calc", dorvex::cli::RunCalc,
      "calc OP A.dis [B.dis] [--na X] [--nb Y] [--n N] [--nab Z] [--limit L] [-o OUT.dis]\n"
      "                  [--report REPORT.txt] [--xlsx LISTING.xlsx] [--table] [--json] [--lang en|cs]\n"
+     "                  [--target-beta B]\n"
      "             OP: add sub mul div sq abs pow sum prod quot"},
     {"param", dorvex::cli::RunParam,
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"
      "                  [--json] [--lang en|cs]   (TYPE: 0..23 or a name such as Normal)"},
     {"query", dorvex::cli::RunQuery, "query FILE.dis (--x X | --p P)... [--json] [--lang en|cs]"},
+    {"verify", dorvex::cli::RunVerify, "verify [--json]   (exit 0 when every exact value lies within its bounds)"},
 };
 
 void PrintUsage(std::ostream& os) {

@@ -40,20 +40,47 @@ Intervals IntervalsOf(const model::Histogram& h) {
 // Every value of the input on one side of 0 (0 itself allowed).
 bool OneSigned(const Intervals& in) { return in.lowest >= 0.0 || in.highest <= 0.0; }
 
-// Sums of the pairs' probabilities by where their images lie against 0 and
-// against the upper edges Min + (k - 1/2) d, k = 0..N, of the result's grid.
+// Sums of the pairs' probabilities by where their images lie against the
+// threshold and against the upper edges Min + (k - 1/2) d, k = 0..N, of the
+// result's grid. Rows of images are added at once: their edges found in a loop
+// free of dependencies, the probabilities added in two lanes per sum, so that
+// neighbouring images on the same edge do not wait for each other.
 class Tally {
  public:
-  explicit Tally(const model::Histogram& grid)
-      : min_(grid.Min), inverse_(grid.d > 0.0 ? 1.0 / grid.d : 0.0), n_(std::max(grid.N, 1)),
-        byLow_(static_cast<std::size_t>(n_) + 2, 0.0), byHigh_(static_cast<std::size_t>(n_) + 2, 0.0) {}
+  Tally(const model::Histogram& grid, double threshold)
+      : threshold_(threshold), min_(grid.Min), inverse_(grid.d > 0.0 ? 1.0 / grid.d : 0.0),
+        n_(std::max(grid.N, 1)) {
+    for (auto& lane : byLow_) lane.assign(static_cast<std::size_t>(n_) + 2, 0.0);
+    for (auto& lane : byHigh_) lane.assign(static_cast<std::size_t>(n_) + 2, 0.0);
+  }
 
-  // A pair (or single interval) of probability p whose image is lo .. hi.
+  // Images lo[j] .. hi[j] with probabilities scale * p[j], j < count.
+  void AddRow(const double* lo, const double* hi, double scale, const double* p, std::size_t count) {
+    lowEdge_.resize(count);
+    highEdge_.resize(count);
+    double upper[2] = {0.0, 0.0};
+    double lower[2] = {0.0, 0.0};
+    const double t = threshold_;
+    for (std::size_t j = 0; j < count; ++j) {
+      const double q = scale * p[j];
+      upper[j & 1] += lo[j] < t ? q : (lo[j] == t ? q / 2.0 : 0.0);
+      lower[j & 1] += hi[j] < t ? q : (hi[j] == t ? q / 2.0 : 0.0);
+      lowEdge_[j] = Edge(lo[j]);
+      highEdge_[j] = Edge(hi[j]);
+    }
+    upper_ += upper[0] + upper[1];
+    lower_ += lower[0] + lower[1];
+    for (std::size_t j = 0; j < count; ++j) {
+      const double q = scale * p[j];
+      byLow_[j & 1][lowEdge_[j]] += q;
+      byHigh_[j & 1][highEdge_[j]] += q;
+    }
+  }
+
+  // One image.
   void Add(double lo, double hi, double p) {
-    if (lo <= 0.0) upper_ += lo < 0.0 ? p : p / 2.0;
-    if (hi <= 0.0) lower_ += hi < 0.0 ? p : p / 2.0;
-    byLow_[Edge(lo)] += p;
-    byHigh_[Edge(hi)] += p;
+    const double one = 1.0;
+    AddRow(&lo, &hi, p, &one, 1);
   }
 
   long double LowerFailure() const { return lower_; }
@@ -64,9 +91,9 @@ class Tally {
   void Distribution(DistributionBounds& out) const {
     long double low = 0.0L;
     long double high = 0.0L;
-    for (int k = 0; k <= n_; ++k) {
-      high += byHigh_[static_cast<std::size_t>(k)];
-      low += byLow_[static_cast<std::size_t>(k)];
+    for (std::size_t k = 0; k <= static_cast<std::size_t>(n_); ++k) {
+      high += byHigh_[0][k] + byHigh_[1][k];
+      low += byLow_[0][k] + byLow_[1][k];
       out.lower.push_back(static_cast<double>(high));
       out.upper.push_back(static_cast<double>(low));
     }
@@ -74,17 +101,24 @@ class Tally {
 
  private:
   // The first edge k at or above v (0 below the grid); N + 1 above it, or NaN.
-  std::size_t Edge(double v) const {
-    const double q = (v - min_) * inverse_ + 0.5;
-    if (!(q <= n_)) return static_cast<std::size_t>(n_) + 1;
-    return q <= 0.0 ? 0 : static_cast<std::size_t>(std::ceil(q));
+  // Without a library call for the ceiling, so that the loop vectorises: the
+  // clamped q is not negative, where truncation is the floor.
+  std::int32_t Edge(double v) const {
+    double q = (v - min_) * inverse_ + 0.5;
+    q = q == q ? q : n_ + 1.0;
+    q = std::min(std::max(q, 0.0), n_ + 1.0);
+    const auto k = static_cast<std::int32_t>(q);
+    return k + (static_cast<double>(k) < q ? 1 : 0);
   }
 
+  double threshold_;
   double min_;
   double inverse_;
   int n_;
-  std::vector<double> byLow_;
-  std::vector<double> byHigh_;
+  std::vector<double> byLow_[2];
+  std::vector<double> byHigh_[2];
+  std::vector<std::int32_t> lowEdge_;
+  std::vector<std::int32_t> highEdge_;
   long double lower_ = 0.0L;
   long double upper_ = 0.0L;
 };
@@ -93,16 +127,13 @@ class Tally {
 template <class Image>
 void TallyPairs(const Intervals& a, const Intervals& b, Tally& tally, Image image) {
   const std::size_t nb = b.p.size();
+  std::vector<double> lo(nb);
+  std::vector<double> hi(nb);
   for (std::size_t i = 0; i < a.p.size(); ++i) {
     const double alo = a.low[i];
     const double ahi = a.high[i];
-    const double pa = a.p[i];
-    for (std::size_t j = 0; j < nb; ++j) {
-      double lo = 0.0;
-      double hi = 0.0;
-      image(alo, ahi, b.low[j], b.high[j], lo, hi);
-      tally.Add(lo, hi, pa * b.p[j]);
-    }
+    for (std::size_t j = 0; j < nb; ++j) image(alo, ahi, b.low[j], b.high[j], lo[j], hi[j]);
+    tally.AddRow(lo.data(), hi.data(), a.p[i], b.p.data(), nb);
   }
 }
 
@@ -146,7 +177,7 @@ FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram
     return bounds;
   }
 
-  Tally tally(result);
+  Tally tally(result, request.threshold);
   switch (code) {
     case kSum:
       TallyPairs(a, b, tally, [](double a1, double a2, double b1, double b2, double& lo, double& hi) {
@@ -185,7 +216,7 @@ FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram
   const double inside = (1.0 - cutA) * (1.0 - cutB);
   const double cut = cutA + cutB;
   bounds.kind = BoundsKind::Bounded;
-  bounds.cut = CannotFail(code, request.n) ? 0.0 : cut;
+  bounds.cut = request.threshold == 0.0 && CannotFail(code, request.n) ? 0.0 : cut;
   bounds.lower = static_cast<double>(tally.LowerFailure()) * inside;
   bounds.upper = std::min(1.0, static_cast<double>(tally.UpperFailure()) + bounds.cut);
   DistributionBounds& f = bounds.distribution;

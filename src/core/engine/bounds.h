@@ -54,6 +54,9 @@ struct BoundsRequest {
   std::int32_t n = 0;
   model::CutProbability cutA;
   model::CutProbability cutB;
+  // The failure probability bounded is that of Z < threshold (plus half of Z =
+  // threshold); 0 for the result's own Pf.
+  double threshold = 0.0;
 };
 
 // The bounds of the result of `request` on the grid of `result` (its Min, d, N).

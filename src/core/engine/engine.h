@@ -52,6 +52,8 @@ struct OperationRequest {
   // Probability each input's span leaves out; widens the bounds.
   model::CutProbability cutA;
   model::CutProbability cutB;
+  // False leaves the result's bounds NotComputed (they cost as much as the run).
+  bool withBounds = true;
   ProgressCallback progress;  // optional
   CancelCallback cancel;      // optional
 };
