@@ -56,24 +56,48 @@ class Tally {
 
   // Images lo[j] .. hi[j] with probabilities scale * p[j], j < count.
   void AddRow(const double* lo, const double* hi, double scale, const double* p, std::size_t count) {
-    lowEdge_.resize(count);
-    highEdge_.resize(count);
-    double upper[2] = {0.0, 0.0};
-    double lower[2] = {0.0, 0.0};
+    lowEdge_.resize(count + 1);
+    highEdge_.resize(count + 1);
+    std::int32_t* const lowEdge = lowEdge_.data();
+    std::int32_t* const highEdge = highEdge_.data();
     const double t = threshold_;
-    for (std::size_t j = 0; j < count; ++j) {
-      const double q = scale * p[j];
-      upper[j & 1] += lo[j] < t ? q : (lo[j] == t ? q / 2.0 : 0.0);
-      lower[j & 1] += hi[j] < t ? q : (hi[j] == t ? q / 2.0 : 0.0);
-      lowEdge_[j] = Edge(lo[j]);
-      highEdge_[j] = Edge(hi[j]);
+    // Four partial sums each, so that the additions overlap.
+    double upper[4] = {0.0, 0.0, 0.0, 0.0};
+    double lower[4] = {0.0, 0.0, 0.0, 0.0};
+    std::size_t j = 0;
+    const auto add = [&](std::size_t k, int lane) {
+      const double q = scale * p[k];
+      upper[lane] += lo[k] < t ? q : (lo[k] == t ? q / 2.0 : 0.0);
+      lower[lane] += hi[k] < t ? q : (hi[k] == t ? q / 2.0 : 0.0);
+    };
+    for (; j + 3 < count; j += 4) {
+      add(j, 0);
+      add(j + 1, 1);
+      add(j + 2, 2);
+      add(j + 3, 3);
     }
-    upper_ += upper[0] + upper[1];
-    lower_ += lower[0] + lower[1];
+    for (; j < count; ++j) add(j, 0);
+    upper_ += (upper[0] + upper[1]) + (upper[2] + upper[3]);
+    lower_ += (lower[0] + lower[1]) + (lower[2] + lower[3]);
     for (std::size_t j = 0; j < count; ++j) {
-      const double q = scale * p[j];
-      byLow_[j & 1][lowEdge_[j]] += q;
-      byHigh_[j & 1][highEdge_[j]] += q;
+      lowEdge[j] = Edge(lo[j]);
+      highEdge[j] = Edge(hi[j]);
+    }
+    double* const low0 = byLow_[0].data();
+    double* const low1 = byLow_[1].data();
+    double* const high0 = byHigh_[0].data();
+    double* const high1 = byHigh_[1].data();
+    for (j = 0; j + 1 < count; j += 2) {
+      const double q0 = scale * p[j];
+      const double q1 = scale * p[j + 1];
+      low0[lowEdge[j]] += q0;
+      low1[lowEdge[j + 1]] += q1;
+      high0[highEdge[j]] += q0;
+      high1[highEdge[j + 1]] += q1;
+    }
+    if (j < count) {
+      low0[lowEdge[j]] += scale * p[j];
+      high0[highEdge[j]] += scale * p[j];
     }
   }
 
@@ -101,14 +125,17 @@ class Tally {
 
  private:
   // The first edge k at or above v (0 below the grid); N + 1 above it, or NaN.
-  // Without a library call for the ceiling, so that the loop vectorises: the
-  // clamped q is not negative, where truncation is the floor.
+  // In double arithmetic only, so that the loop vectorises: the clamped q is
+  // rounded to the nearest integer by adding and taking away 2^52, and raised by
+  // one when that fell below it.
   std::int32_t Edge(double v) const {
+    const double top = n_ + 1.0;
     double q = (v - min_) * inverse_ + 0.5;
-    q = q == q ? q : n_ + 1.0;
-    q = std::min(std::max(q, 0.0), n_ + 1.0);
-    const auto k = static_cast<std::int32_t>(q);
-    return k + (static_cast<double>(k) < q ? 1 : 0);
+    q = q < top ? q : top;
+    q = q > 0.0 ? q : 0.0;
+    constexpr double kShift = 0x1p52;
+    const double r = (q + kShift) - kShift;
+    return static_cast<std::int32_t>(r + (r < q ? 1.0 : 0.0));
   }
 
   double threshold_;
