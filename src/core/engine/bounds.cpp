@@ -47,11 +47,31 @@ bool OneSigned(const Intervals& in) { return in.lowest >= 0.0 || in.highest <= 0
 // neighbouring images on the same edge do not wait for each other.
 class Tally {
  public:
-  Tally(const model::Histogram& grid, double threshold)
-      : threshold_(threshold), min_(grid.Min), inverse_(grid.d > 0.0 ? 1.0 / grid.d : 0.0),
-        n_(std::max(grid.N, 1)) {
+  Tally(const model::Histogram& grid, double threshold, bool distribution)
+      : distribution_(distribution), threshold_(threshold), min_(grid.Min),
+        inverse_(grid.d > 0.0 ? 1.0 / grid.d : 0.0), n_(std::max(grid.N, 1)) {
     for (auto& lane : byLow_) lane.assign(static_cast<std::size_t>(n_) + 2, 0.0);
     for (auto& lane : byHigh_) lane.assign(static_cast<std::size_t>(n_) + 2, 0.0);
+  }
+
+  bool WithDistribution() const { return distribution_; }
+
+  // The probabilities of the inner input, whose sums from either end answer how
+  // much of a monotone row lies below the threshold.
+  void SetInner(const std::vector<double>& p) {
+    const std::size_t n = p.size();
+    before_.assign(n + 1, 0.0);
+    after_.assign(n + 1, 0.0);
+    for (std::size_t j = 0; j < n; ++j) before_[j + 1] = before_[j] + p[j];
+    for (std::size_t j = n; j > 0; --j) after_[j - 1] = after_[j] + p[j - 1];
+  }
+
+  // A row whose image ends lo[j] and hi[j] are each monotone in j (the pairs of a
+  // monotone operation): only the failure sums, from where the row crosses the
+  // threshold.
+  void AddMonotoneRow(const double* lo, const double* hi, double scale, std::size_t count) {
+    upper_ += scale * MassBelow(lo, count);
+    lower_ += scale * MassBelow(hi, count);
   }
 
   // Images lo[j] .. hi[j] with probabilities scale * p[j], j < count.
@@ -79,6 +99,7 @@ class Tally {
     for (; j < count; ++j) add(j, 0);
     upper_ += (upper[0] + upper[1]) + (upper[2] + upper[3]);
     lower_ += (lower[0] + lower[1]) + (lower[2] + lower[3]);
+    if (!distribution_) return;
     for (std::size_t j = 0; j < count; ++j) {
       lowEdge[j] = Edge(lo[j]);
       highEdge[j] = Edge(hi[j]);
@@ -138,6 +159,24 @@ class Tally {
     return static_cast<std::int32_t>(r + (r < q ? 1.0 : 0.0));
   }
 
+  // The inner probability of the values v[0..n) below the threshold, half of
+  // those on it; v is monotone, so they are a prefix or a suffix.
+  double MassBelow(const double* v, std::size_t n) const {
+    if (n == 0) return 0.0;
+    const double t = threshold_;
+    if (v[0] <= v[n - 1]) {
+      const std::size_t below = std::partition_point(v, v + n, [t](double x) { return x < t; }) - v;
+      const std::size_t upTo = std::partition_point(v + below, v + n, [t](double x) { return x <= t; }) - v;
+      return before_[below] + (before_[upTo] - before_[below]) / 2.0;
+    }
+    const std::size_t notBelow = std::partition_point(v, v + n, [t](double x) { return x >= t; }) - v;
+    const std::size_t above = std::partition_point(v, v + notBelow, [t](double x) { return x > t; }) - v;
+    return after_[notBelow] + (after_[above] - after_[notBelow]) / 2.0;
+  }
+
+  bool distribution_;
+  std::vector<double> before_;
+  std::vector<double> after_;
   double threshold_;
   double min_;
   double inverse_;
@@ -156,11 +195,16 @@ void TallyPairs(const Intervals& a, const Intervals& b, Tally& tally, Image imag
   const std::size_t nb = b.p.size();
   std::vector<double> lo(nb);
   std::vector<double> hi(nb);
+  tally.SetInner(b.p);
   for (std::size_t i = 0; i < a.p.size(); ++i) {
     const double alo = a.low[i];
     const double ahi = a.high[i];
     for (std::size_t j = 0; j < nb; ++j) image(alo, ahi, b.low[j], b.high[j], lo[j], hi[j]);
-    tally.AddRow(lo.data(), hi.data(), a.p[i], b.p.data(), nb);
+    if (tally.WithDistribution()) {
+      tally.AddRow(lo.data(), hi.data(), a.p[i], b.p.data(), nb);
+    } else {
+      tally.AddMonotoneRow(lo.data(), hi.data(), a.p[i], nb);
+    }
   }
 }
 
@@ -204,7 +248,7 @@ FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram
     return bounds;
   }
 
-  Tally tally(result, request.threshold);
+  Tally tally(result, request.threshold, request.distribution);
   switch (code) {
     case kSum:
       TallyPairs(a, b, tally, [](double a1, double a2, double b1, double b2, double& lo, double& hi) {
@@ -246,6 +290,7 @@ FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram
   bounds.cut = request.threshold == 0.0 && CannotFail(code, request.n) ? 0.0 : cut;
   bounds.lower = static_cast<double>(tally.LowerFailure()) * inside;
   bounds.upper = std::min(1.0, static_cast<double>(tally.UpperFailure()) + bounds.cut);
+  if (!request.distribution) return bounds;
   DistributionBounds& f = bounds.distribution;
   f.Min = result.Min;
   f.d = result.d;
@@ -258,6 +303,12 @@ FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram
 FailureBounds ScaleBounds(const FailureBounds& bounds, double nAB) {
   FailureBounds scaled = bounds;
   if (bounds.kind != BoundsKind::Bounded) return scaled;
+  if (nAB < 0.0) {
+    // -Z fails where Z does not.
+    scaled.lower = std::max(0.0, 1.0 - bounds.upper);
+    scaled.upper = std::min(1.0, 1.0 - bounds.lower);
+  }
+  if (bounds.distribution.lower.empty()) return scaled;
   DistributionBounds& f = scaled.distribution;
   const std::size_t edges = f.lower.size();
   const int N = static_cast<int>(edges) - 1;
@@ -266,9 +317,7 @@ FailureBounds ScaleBounds(const FailureBounds& bounds, double nAB) {
     f.d = bounds.distribution.d * nAB;
     return scaled;
   }
-  // -Z fails where Z does not; edge k of the mirrored grid is edge N - k.
-  scaled.lower = std::max(0.0, 1.0 - bounds.upper);
-  scaled.upper = std::min(1.0, 1.0 - bounds.lower);
+  // Edge k of the mirrored grid is edge N - k.
   const DistributionBounds& g = bounds.distribution;
   f.Min = (g.Min + (N - 1) * g.d) * nAB;
   f.d = g.d * -nAB;

@@ -42,7 +42,7 @@ struct FailureBounds {
   double upper = 0.0;
   // The probability the inputs' spans leave out, already in the bounds.
   double cut = 0.0;
-  DistributionBounds distribution;  // empty unless Bounded
+  DistributionBounds distribution;  // empty unless Bounded and asked for
 };
 
 // What the bounds are computed from: the operation code, the scaled inputs (B only
@@ -57,6 +57,9 @@ struct BoundsRequest {
   // The failure probability bounded is that of Z < threshold (plus half of Z =
   // threshold); 0 for the result's own Pf.
   double threshold = 0.0;
+  // Also the bounding distribution functions, which cost a pass over every pair
+  // (the failure bounds alone take one search per row).
+  bool distribution = true;
 };
 
 // The bounds of the result of `request` on the grid of `result` (its Min, d, N).

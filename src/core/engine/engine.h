@@ -52,8 +52,10 @@ struct OperationRequest {
   // Probability each input's span leaves out; widens the bounds.
   model::CutProbability cutA;
   model::CutProbability cutB;
-  // False leaves the result's bounds NotComputed (they cost as much as the run).
+  // False leaves the result's bounds NotComputed.
   bool withBounds = true;
+  // True adds the bounding distribution functions (as costly as the run itself).
+  bool withDistributionBounds = false;
   ProgressCallback progress;  // optional
   CancelCallback cancel;      // optional
 };
