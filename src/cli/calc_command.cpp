@@ -17,6 +17,16 @@ namespace {
 
 using model::SlotId;
 
+// "BELOW,ABOVE": the probability an input's span leaves out at each end.
+model::CutProbability ParseCut(const std::string& option, const std::string& text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) throw UsageError(option + " takes BELOW,ABOVE");
+  const model::CutProbability cut{ParseStrict(option, text.substr(0, comma)), ParseStrict(option, text.substr(comma + 1))};
+  if (!(cut.below >= 0.0 && cut.above >= 0.0 && cut.below + cut.above <= 1.0))
+    throw UsageError(option + " takes two probabilities that sum to at most 1");
+  return cut;
+}
+
 // Reads a slot's file and scales it as the main window does.
 std::optional<model::ModelError> Load(workbench::Workbench& bench, SlotId slot, const std::string& path,
                                       double multiple, texts::Language language) {
@@ -38,6 +48,8 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   if (limit < 2 || limit > kMaxBins) throw UsageError("--limit takes 2 .. 1024");
   const auto targetText = args.Option("--target-beta");
   const double target = targetText ? ParseStrict("--target-beta", *targetText) : numeric::kDefaultTargetIndex;
+  const auto cutA = args.Option("--cut-a");
+  const auto cutB = args.Option("--cut-b");
   const auto output = args.Option("-o");
   FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto words = args.Positionals();
@@ -61,6 +73,9 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
       return kExitRefused;
     }
   }
+
+  if (cutA) bench.SetCutProbability(SlotId::A, ParseCut("--cut-a", *cutA));
+  if (cutB) bench.SetCutProbability(SlotId::B, ParseCut("--cut-b", *cutB));
 
   workbench::RunRequest request;
   request.code = operation->code;

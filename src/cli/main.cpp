@@ -22,7 +22,7 @@ const Command kCommands[] = {
     {"calc", dorvex::cli::RunCalc,
      "calc OP A.dis [B.dis] [--na X] [--nb Y] [--n N] [--nab Z] [--limit L] [-o OUT.dis]\n"
      "                  [--report REPORT.txt] [--xlsx LISTING.xlsx] [--table] [--json] [--lang en|cs]\n"
-     "                  [--target-beta B]\n"
+     "                  [--target-beta B] [--cut-a BELOW,ABOVE] [--cut-b BELOW,ABOVE]\n"
      "             OP: add sub mul div sq abs pow sum prod quot"},
     {"param", dorvex::cli::RunParam,
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"

@@ -25,6 +25,25 @@ expect_out "Pf lower bound" "R - S as text"
 expect_out "Target index         4.20" "R - S as text"
 expect_out "Pf = 8.9" "R - S as text"
 
+# A file does not carry the tails its span leaves out: param reports them, and
+# --cut-a / --cut-b hand them to calc. R = Normal(300, 20) - S: Pf of about 2E-10
+# is far below 100 times those tails, so it comes with the warning, and the
+# widened bounds hold the exact 2.1E-10.
+run param Normal 300 20 --bins 1024 --json -o "$work/r3.dis"
+cut_r="$(json_value cut_lower),$(json_value cut_upper)"
+run param Normal 100 25 --bins 1024 --json
+cut_s="$(json_value cut_lower),$(json_value cut_upper)"
+run calc sub "$work/r3.dis" "$work/s.dis" --json
+expect_out '"warnings": []' "R3 - S without the tails"
+run calc sub "$work/r3.dis" "$work/s.dis" --cut-a "$cut_r" --cut-b "$cut_s" --json
+expect_code 0 "R3 - S with the tails"
+expect_out '"warnings": ["Pf depends on the inputs'"'"' tails' "R3 - S with the tails"
+awk -v l="$(json_value pf_lower)" -v u="$(json_value pf_upper)" \
+  'BEGIN { e = 2.1e-10; exit !(l <= e && e <= u) }' ||
+  fail "R3 - S bounds '$(json_value pf_lower)' .. '$(json_value pf_upper)' miss 2.1E-10"
+run calc sub "$work/r3.dis" "$work/s.dis" --cut-a 0.5
+expect_code 2 "--cut-a without a comma"
+
 # A product with a factor that changes sign has no bounds, and says so.
 run param Normal 0 1 --bins 64 -o "$work/z.dis"
 run calc mul "$work/z.dis" "$work/r.dis" --json

@@ -150,6 +150,12 @@ OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlLi
   return opened;
 }
 
+void Workbench::SetCutProbability(SlotId slot, const model::CutProbability& cut) {
+  if (!Slot(slot).loaded) return;
+  ClearResult();
+  MutableSlot(slot).cut = cut;
+}
+
 void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer) {
   ClearResult();
   model::AcceptGenerated(buffer, MutableSlot(buffer.target));
