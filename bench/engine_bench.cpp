@@ -1,7 +1,8 @@
 // Speed of the operation engine on the largest inputs: every pair of two
 // 1024-interval histograms, the one-input operations on 1024 intervals, pairs of
 // coarse inputs whose images spread over many result intervals, and the n-fold
-// sum, whose time grows with the number of binary digits of n.
+// sum, whose time grows with the number of binary digits of n. The runs leave out
+// the bounds, which the *WithBounds runs add.
 
 #include <benchmark/benchmark.h>
 
@@ -34,13 +35,18 @@ Histogram Bell(int n, double min, double max) {
   return h;
 }
 
+// Which bounds a run adds.
+enum class Bounds { None, FailureProbability, AndDistribution };
+
 void Run(benchmark::State& state, int code, const Histogram& a, const Histogram* b,
-         const std::string& n) {
+         const std::string& n, Bounds bounds = Bounds::None) {
   OperationRequest request;
   request.code = code;
   request.a = &a;
   request.b = b;
   request.exponent = n;
+  request.withBounds = bounds != Bounds::None;
+  request.withDistributionBounds = bounds == Bounds::AndDistribution;
   for (auto _ : state) {
     auto outcome = RunOperation(request);
     if (!outcome.ok()) state.SkipWithError("the operation failed");
@@ -55,6 +61,19 @@ const Histogram kCoarseA = Bell(128, 100.0, 300.0);
 const Histogram kCoarseB = Bell(128, 2.0, 3.0);
 
 void BM_Sum(benchmark::State& state) { Run(state, dorvex::engine::kSum, kA, &kB, ""); }
+// The value and both bounds on Pf; then also the bounding distribution functions.
+void BM_SumWithBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kSum, kA, &kB, "", Bounds::FailureProbability);
+}
+void BM_DifferenceWithBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kDifference, kA, &kB, "", Bounds::FailureProbability);
+}
+void BM_ProductWithBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kProduct, kA, &kB, "", Bounds::FailureProbability);
+}
+void BM_SumWithDistributionBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kSum, kA, &kB, "", Bounds::AndDistribution);
+}
 void BM_Product(benchmark::State& state) { Run(state, dorvex::engine::kProduct, kA, &kB, ""); }
 void BM_Quotient(benchmark::State& state) { Run(state, dorvex::engine::kQuotient, kA, &kB, ""); }
 void BM_ProductOfCoarse(benchmark::State& state) {
@@ -70,6 +89,10 @@ void BM_RepeatedSum(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Sum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SumWithBounds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DifferenceWithBounds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProductWithBounds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SumWithDistributionBounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Product)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Quotient)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProductOfCoarse)->Unit(benchmark::kMicrosecond);

@@ -6,6 +6,8 @@
 #include "engine/operation_table.h"
 #include "histogram_outputs.h"
 #include "model/distribution_file_writer.h"
+#include "numeric/reliability.h"
+#include "reliability_output.h"
 #include "result_output.h"
 #include "workbench/workbench.h"
 
@@ -14,6 +16,16 @@ namespace dorvex::cli {
 namespace {
 
 using model::SlotId;
+
+// "BELOW,ABOVE": the probability an input's span leaves out at each end.
+model::CutProbability ParseCut(const std::string& option, const std::string& text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) throw UsageError(option + " takes BELOW,ABOVE");
+  const model::CutProbability cut{ParseStrict(option, text.substr(0, comma)), ParseStrict(option, text.substr(comma + 1))};
+  if (!(cut.below >= 0.0 && cut.above >= 0.0 && cut.below + cut.above <= 1.0))
+    throw UsageError(option + " takes two probabilities that sum to at most 1");
+  return cut;
+}
 
 // Reads a slot's file and scales it as the main window does.
 std::optional<model::ModelError> Load(workbench::Workbench& bench, SlotId slot, const std::string& path,
@@ -34,6 +46,10 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   const std::string exponent = args.Option("--n").value_or("");
   const long limit = ParseInteger("--limit", args.Option("--limit").value_or("256"));
   if (limit < 2 || limit > kMaxBins) throw UsageError("--limit takes 2 .. 1024");
+  const auto targetText = args.Option("--target-beta");
+  const double target = targetText ? ParseStrict("--target-beta", *targetText) : numeric::kDefaultTargetIndex;
+  const auto cutA = args.Option("--cut-a");
+  const auto cutB = args.Option("--cut-b");
   const auto output = args.Option("-o");
   FileOutputs outputs{args.Option("--report"), args.Option("--xlsx")};
   const auto words = args.Positionals();
@@ -58,6 +74,9 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
+  if (cutA) bench.SetCutProbability(SlotId::A, ParseCut("--cut-a", *cutA));
+  if (cutB) bench.SetCutProbability(SlotId::B, ParseCut("--cut-b", *cutB));
+
   workbench::RunRequest request;
   request.code = operation->code;
   request.exponent = exponent;
@@ -81,7 +100,9 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
-  const OutputSource source{bench.ReportInput({}, {}, {}), bench.ListingMultiplier(workbench::Listed::Result)};
+  const analysis::ReliabilitySummary reliability = analysis::SummariseReliability(result, target, language);
+  OutputSource source{bench.ReportInput({}, {}, {}), bench.ListingMultiplier(workbench::Listed::Result)};
+  source.report.reliabilityLines = analysis::ReliabilityReportLines(reliability, language);
   if (auto error = WriteOutputs(outputs, source, language)) {
     PrintError(err, *error, language);
     return kExitRefused;
@@ -97,11 +118,12 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
     std::ostringstream object;
     PrintSummaryJson(object, summary, table);
     std::string text = object.str();
-    text.insert(text.rfind('}'), CharacteristicsJson(characteristics));
+    text.insert(text.rfind('}'), CharacteristicsJson(characteristics) + ReliabilityJson(reliability, language));
     out << text;
   } else {
     out << "Operation            " << result.label << '\n';
     PrintSummary(out, summary, false);
+    PrintReliability(out, reliability, language);
     out << '\n';
     PrintCharacteristics(out, characteristics, language);
     if (table) PrintTable(out, result.histogram);

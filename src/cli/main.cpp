@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"calc", dorvex::cli::RunCalc,
      "calc OP A.dis [B.dis] [--na X] [--nb Y] [--n N] [--nab Z] [--limit L] [-o OUT.dis]\n"
      "                  [--report REPORT.txt] [--xlsx LISTING.xlsx] [--table] [--json] [--lang en|cs]\n"
+     "                  [--target-beta B] [--cut-a BELOW,ABOVE] [--cut-b BELOW,ABOVE]\n"
      "             OP: add sub mul div sq abs pow sum prod quot"},
     {"param", dorvex::cli::RunParam,
      "param TYPE P1 [P2 [P3 [P4]]] [--bins N] [--eps E] [--pure] [-o OUT.dis] [--table]\n"
@@ -35,6 +36,7 @@ const Command kCommands[] = {
     {"rawdata", dorvex::cli::RunRawData,
      "rawdata FILE [--bins N] [--min LO --max HI] [--fit] [--pure] [-o OUT.dis] [--json]\n"
      "                  [--lang en|cs]   (FILE: measured values, one per line)"},
+    {"verify", dorvex::cli::RunVerify, "verify [--json]   (exit 0 when every exact value lies within its bounds)"},
 };
 
 void PrintUsage(std::ostream& os) {

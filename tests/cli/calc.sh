@@ -24,7 +24,7 @@ expect_out '"type": "Discrete", "n": 19, "min": 1, "max": 19, "d": 1,' "A + B"
 expect_near sum_p 1 "A + B"
 expect_near total 100 "A + B"
 # The triangle, interval by interval: k/100 rising to the peak, then falling.
-triangle=$(grep -o '"p": \[.*\]' "$work/out" | tr -d '"p:[] ' | tr ',' '\n' |
+triangle=$(grep -o '"p": \[[^]]*\]' "$work/out" | tr -d '"p:[] ' | tr ',' '\n' |
   awk '{ e = (NR <= 10 ? NR : 20 - NR) / 100; d = $1 - e; if (d < 0) d = -d; if (d > 1e-12) bad++ }
        END { print NR, bad + 0 }')
 [ "$triangle" = "19 0" ] || fail "A + B: not the triangle 0.01 .. 0.1 .. 0.01 ($triangle)"

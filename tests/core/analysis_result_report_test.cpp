@@ -101,6 +101,19 @@ TEST(ResultReportLines, ShowsTheFailureProbabilityAfterTheCharacteristicsWhenGiv
   EXPECT_EQ(english[28], " ");
 }
 
+TEST(ResultReportLines, ShowsTheReliabilityLinesRightAfterTheFailureProbability) {
+  ResultReportInput input = ReportInput(HistogramType::Discrete);
+  input.failureProbability = 0.00115;
+  const auto plain = ResultReportLines(input, Language::English);
+  input.reliabilityLines = {"Pf lower bound\t0.001", "Pf upper bound\t0.0013"};
+  const auto lines = ResultReportLines(input, Language::English);
+  ASSERT_EQ(lines.size(), plain.size() + 2);
+  EXPECT_EQ(lines[27], plain[27]);
+  EXPECT_EQ(lines[28], "Pf lower bound\t0.001");
+  EXPECT_EQ(lines[29], "Pf upper bound\t0.0013");
+  EXPECT_EQ(lines[30], " ");
+}
+
 TEST(ResultReportLines, ListsADiscreteResultWithBoundsBetweenItsIntervals) {
   const auto lines = ResultReportLines(ReportInput(HistogramType::Discrete), Language::English);
   const std::vector<std::string> table = IntervalLines(lines);

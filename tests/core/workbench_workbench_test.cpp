@@ -392,6 +392,32 @@ TEST(Workbench, APlacedResultRangeMovesTheFailureProbabilityWithTheValues) {
   EXPECT_TRUE(bench.PlaceResultRange(RangeEnd::Max, -20.0));
 }
 
+// The probability a generated input's span leaves out travels with its slot into
+// the run's bounds, at the other end under a negative multiple; a file has none.
+TEST(Workbench, AGeneratedSlotsCutTailsWidenTheBoundsOfARun) {
+  Workbench bench = Loaded(kDiscreteTen, kDiscreteTen);
+  ASSERT_TRUE(bench.Run(Request(engine::kDifference)).outcome.ok());
+  EXPECT_EQ(bench.Result()->bounds.kind, engine::BoundsKind::Bounded);
+  EXPECT_EQ(bench.Result()->bounds.cut, 0.0);
+  const double fileUpper = bench.Result()->bounds.upper;
+
+  model::HandOverBuffer buffer;
+  buffer.histogram = bench.Slot(SlotId::B).base;
+  buffer.target = SlotId::B;
+  buffer.cut = {1e-6, 3e-6};
+  bench.AcceptGenerated(buffer, "generated");
+  ASSERT_TRUE(bench.Run(Request(engine::kDifference)).outcome.ok());
+  EXPECT_DOUBLE_EQ(bench.Result()->bounds.cut, 4e-6);
+  EXPECT_DOUBLE_EQ(bench.Result()->bounds.upper, fileUpper + 4e-6);
+  EXPECT_FALSE(bench.SetMultiple(SlotId::B, -1.0).error);
+  EXPECT_EQ(model::ScaledCut(bench.Slot(SlotId::B).cut, bench.Slot(SlotId::B).multiple).below, 3e-6);
+
+  // Placing the result on another span leaves it without bounds.
+  ASSERT_TRUE(bench.Run(Request(engine::kDifference)).outcome.ok());
+  EXPECT_FALSE(bench.PlaceResultRange(RangeEnd::Min, -50.0));
+  EXPECT_EQ(bench.Result()->bounds.kind, engine::BoundsKind::NotComputed);
+}
+
 TEST(Workbench, AFileStandsForAResultForItsOwnQuestions) {
   Workbench bench = Loaded(kPureDiscrete);
   bench.TakeAsResult(SlotId::A);

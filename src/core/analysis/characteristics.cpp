@@ -100,6 +100,18 @@ std::string FailureProbabilityLabel(texts::Language language) {
                                                         : "Failure probability P(X<0)");
 }
 
+std::string ReliabilityLabel(ReliabilityRow row, texts::Language language) {
+  const bool czech = language == texts::Language::Czech;
+  switch (row) {
+    case ReliabilityRow::PfLower: return PaddedLabel(czech ? "Dolní mez Pf" : "Pf lower bound");
+    case ReliabilityRow::PfUpper: return PaddedLabel(czech ? "Horní mez Pf" : "Pf upper bound");
+    case ReliabilityRow::PfBounds: return PaddedLabel(czech ? "Meze Pf" : "Pf bounds");
+    case ReliabilityRow::Beta: return PaddedLabel(czech ? "Index spolehlivosti \u03b2" : "Reliability index \u03b2");
+    case ReliabilityRow::TargetBeta: return PaddedLabel(czech ? "Cílový index \u03b2" : "Target index \u03b2");
+  }
+  return "";
+}
+
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language) {
   static_assert(kCharacteristicsLines == texts::kCharacteristicsLabelCount);
   return texts::CharacteristicsLabelTexts(language);

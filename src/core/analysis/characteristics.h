@@ -65,6 +65,12 @@ struct CharacteristicsTable {
 std::array<std::string, kCharacteristicsLines> CharacteristicsLabels(texts::Language language);
 // The label of a result's failure probability P(X < 0), padded as the labels above.
 std::string FailureProbabilityLabel(texts::Language language);
+
+// The rows that follow the failure probability: its bounds (or why there are none),
+// the reliability index and the target index.
+enum class ReliabilityRow { PfLower, PfUpper, PfBounds, Beta, TargetBeta };
+// Their labels, padded as the labels above.
+std::string ReliabilityLabel(ReliabilityRow row, texts::Language language);
 // The table of `c` in `language`: values through NumberText, the interval count as
 // IntervalCountText, the median and mode texts as computed.
 CharacteristicsTable MakeCharacteristicsTable(const Characteristics& c, texts::Language language);

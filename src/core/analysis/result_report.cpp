@@ -113,6 +113,7 @@ std::vector<std::string> ResultReportLines(const ResultReportInput& input, Langu
   }
   if (input.failureProbability) {
     lines.push_back(FailureProbabilityLabel(language) + "\t" + DisplayNumber(*input.failureProbability));
+    lines.insert(lines.end(), input.reliabilityLines.begin(), input.reliabilityLines.end());
   }
 
   const std::string rule(kTableRule, '_');

@@ -33,6 +33,9 @@ struct ResultReportInput {
   std::string version;
   // The result's failure probability; the characteristics block shows it when given.
   std::optional<double> failureProbability;
+  // Its bounds, reliability index, target and warnings (ReliabilityReportLines),
+  // shown after it; empty without a failure probability.
+  std::vector<std::string> reliabilityLines;
 };
 
 // The report's lines in `language`, without line ends; a blank line is one space,

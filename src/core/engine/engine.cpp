@@ -157,7 +157,15 @@ OperationOutcome RunOperation(const OperationRequest& request) {
       return outcome;
     }
   }
-  return Finish(request, w);
+  outcome = Finish(request, w);
+  if (outcome.result && IsOperation(code) && request.withBounds) {
+    BoundsRequest bounds{code, request.a, request.b, 0, request.cutA, request.cutB};
+    bounds.distribution = request.withDistributionBounds;
+    if (code != kPower || !ReadExponent(request, bounds.n)) {
+      outcome.result->bounds = ComputeBounds(bounds, outcome.result->histogram);
+    }
+  }
+  return outcome;
 }
 
 }  // namespace dorvex::engine

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/bounds.h"
 #include "model/histogram.h"
 #include "model/report_error.h"
 
@@ -48,6 +49,13 @@ struct OperationRequest {
   // Points of a Pure Discrete result; taken within 2..1022 so that rounding at the
   // top end stays inside the 1024 intervals.
   int pointLimit = kDefaultPointLimit;
+  // Probability each input's span leaves out; widens the bounds.
+  model::CutProbability cutA;
+  model::CutProbability cutB;
+  // False leaves the result's bounds NotComputed.
+  bool withBounds = true;
+  // True adds the bounding distribution functions (as costly as the run itself).
+  bool withDistributionBounds = false;
   ProgressCallback progress;  // optional
   CancelCallback cancel;      // optional
 };
@@ -71,6 +79,9 @@ struct OperationResult {
   std::string label;
   // P[1] + ... + P[N], summed in 80-bit precision.
   long double probabilitySum = 0.0L;
+  // Where failureProbability and the distribution function can lie, or why
+  // there are no bounds.
+  FailureBounds bounds;
 };
 
 // What a run gives: a result, an error, or both when the probabilities do not

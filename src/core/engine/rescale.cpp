@@ -44,6 +44,7 @@ RescaleOutcome RescaleResult(const OperationRequest& request, double nAB) {
   if (rescaled.outcome.result) {
     OperationResult& result = *rescaled.outcome.result;
     result.histogram = model::ApplyMultiple(result.histogram, rescaled.multiple);
+    result.bounds = ScaleBounds(result.bounds, rescaled.multiple);
     if (rescaled.multiple < 0.0) {
       // Mirrored: what lay above zero now lies below it.
       result.failureProbability =

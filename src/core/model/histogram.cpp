@@ -45,6 +45,7 @@ void TrimZeroEnds(Histogram& h) {
 
 void AcceptGenerated(const HandOverBuffer& buffer, HistogramSlot& slot) {
   slot.base = buffer.histogram;
+  slot.cut = buffer.cut;
   slot.scaled = ApplyMultiple(slot.base, slot.multiple);
   slot.loaded = true;
 }

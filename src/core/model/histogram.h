@@ -39,6 +39,18 @@ Histogram ApplyMultiple(const Histogram& base, double n);
 // non-zero nothing changes, Range included.
 void TrimZeroEnds(Histogram& h);
 
+// Probability a generated histogram's span leaves out below its first and above
+// its last interval; none for a histogram read from a file.
+struct CutProbability {
+  double below = 0.0;
+  double above = 0.0;
+};
+
+// The cut of a histogram scaled by n: a negative n swaps the ends.
+inline CutProbability ScaledCut(const CutProbability& cut, double n) {
+  return n < 0.0 ? CutProbability{cut.above, cut.below} : cut;
+}
+
 enum class SlotId { A, B };
 
 // An input slot: the histogram as read or generated, its multiple and the scaled copy.
@@ -52,6 +64,7 @@ struct HistogramSlot {
   bool loaded = false;
   // Round(sum of the frequencies read), for the description window.
   std::int64_t roundedFrequencySum = 0;
+  CutProbability cut;  // of the base
 };
 
 // The histogram a generator window hands to the main window, and the slot it goes
@@ -59,6 +72,7 @@ struct HistogramSlot {
 struct HandOverBuffer {
   Histogram histogram;
   SlotId target = SlotId::A;
+  CutProbability cut;
 };
 
 // Data part of taking a generated histogram into its slot: copies the buffer's

@@ -5,6 +5,7 @@
 #include "sources/distribution.h"
 #include "sources/parametric_display.h"
 #include "sources/parametric_histogram.h"
+#include "sources/range_tails.h"
 #include "texts/messages.h"
 
 namespace dorvex::sources {
@@ -51,6 +52,8 @@ model::HandOverBuffer HandOverParametric(const ParamState& state, bool pureDiscr
     h.Min = state.Min + h.d / 2.0;
     h.Max = state.Max - h.d / 2.0;
   }
+  const CutTails cut = CutByRange(state);
+  buffer.cut = {static_cast<double>(cut.lower), static_cast<double>(cut.upper)};
   return buffer;
 }
 

@@ -153,6 +153,12 @@ OpenOutcome Workbench::Open(SlotId slot, const std::string& path, bool controlLi
   return opened;
 }
 
+void Workbench::SetCutProbability(SlotId slot, const model::CutProbability& cut) {
+  if (!Slot(slot).loaded) return;
+  ClearResult();
+  MutableSlot(slot).cut = cut;
+}
+
 void Workbench::AcceptGenerated(const model::HandOverBuffer& buffer) {
   ClearResult();
   model::AcceptGenerated(buffer, MutableSlot(buffer.target));
@@ -252,6 +258,8 @@ RunOutcome Workbench::Start(const RunRequest& request, engine::OperationRequest&
   engineRequest.b = Slot(SlotId::B).loaded ? &Slot(SlotId::B).scaled : nullptr;
   engineRequest.exponent = request.exponent;
   engineRequest.pointLimit = request.pointLimit;
+  engineRequest.cutA = model::ScaledCut(Slot(SlotId::A).cut, Slot(SlotId::A).multiple);
+  engineRequest.cutB = model::ScaledCut(Slot(SlotId::B).cut, Slot(SlotId::B).multiple);
   engineRequest.progress = request.progress;
   engineRequest.cancel = request.cancel;
   return RunOutcome{};
@@ -304,6 +312,7 @@ std::optional<model::ModelError> Workbench::PlaceResultRange(engine::RangeEnd en
   // and P(X <= 0) is no longer the operation's own.
   result_->failureProbability = engine::FailureProbabilityOf(result_->histogram);
   result_->failureFromOperation = false;
+  result_->bounds = engine::FailureBounds{};
   return std::nullopt;
 }
 

@@ -160,6 +160,10 @@ class Workbench {
   // a histogram is scaled anew, the result cleared and its file re-entered in the
   // re-open list with the new multiple text. An empty slot is checked as Discrete.
   MultipleOutcome SetMultiple(SlotId slot, double n);
+  // Sets the probability the slot's histogram leaves out below and above its span
+  // (of the base, before the multiple), which a file cannot carry; the result is
+  // cleared. Nothing happens to an empty slot.
+  void SetCutProbability(SlotId slot, const model::CutProbability& cut);
   // Places the slot's scaled histogram on a new span (engine::PlaceOnRange); the
   // base and the multiple stay. Accepted: the result is cleared. Nothing happens to
   // an empty slot.
