@@ -133,6 +133,7 @@ void MainWindow::ApplyLanguage() {
   language_ = czechItem->isChecked() ? texts::Language::Czech : texts::Language::English;
   helpAdviceDue_ = true;
   PassLanguageToCompanions();
+  ShowReliability();
   UndoResultZoom();
   SetWindowTexts();
   BuildResultListing();
@@ -303,6 +304,7 @@ void MainWindow::ShowEmptyResult() {
   ShowRangeEditors(false);
   markerShown_ = false;
   BuildResultListing();
+  ShowReliability();
 }
 
 void MainWindow::ShowSlotSummary(SlotId slot) {

@@ -201,6 +201,8 @@ class MainWindow : public QMainWindow {
   void RunAndShow(const std::optional<double>& resultMultiple);
   void ShowRun(const workbench::RunOutcome& run);
   void BuildResultListing();
+  // The result's Pf, its bounds and beta under the queries; empty without a result.
+  void ShowReliability();
   void PaintResultListing();
 
   // ---- the result chart: main_window_chart.cpp ----
@@ -400,6 +402,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* probabilityField = nullptr;
   QTableWidget* valueAnswerGrid = nullptr;
   QTableWidget* quantileGrid = nullptr;
+  // Pf with its bounds and the reliability index, and any warning about them.
+  QLabel* reliabilityLabel = nullptr;
   QCheckBox* dataLabelsBox = nullptr;
   QComboBox* axisLabelsSelector = nullptr;
   QComboBox* marksSelector = nullptr;

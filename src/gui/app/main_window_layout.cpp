@@ -264,6 +264,10 @@ QGroupBox* MainWindow::CreateResultPanel() {
   quantileGrid = MakeStringGrid("StringGrid6", 1, 2, panel);
   SetGridColumnWidths(quantileGrid, {queryLabelWidth, TextRoom(this, {kWidestNumber})});
 
+  reliabilityLabel = MakeLabel("LabelPf", panel);
+  reliabilityLabel->setWordWrap(true);
+  reliabilityLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
   auto* queries = new QGridLayout();
   queries->setHorizontalSpacing(3);
   queries->setVerticalSpacing(1);
@@ -277,6 +281,7 @@ QGroupBox* MainWindow::CreateResultPanel() {
   left->setSpacing(4);
   left->addWidget(resultSummary);
   left->addLayout(queries);
+  left->addWidget(reliabilityLabel);
   left->addStretch(1);
 
   // Middle: the chart controls over the result chart.

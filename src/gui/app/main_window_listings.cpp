@@ -24,7 +24,9 @@
 #include "sources/description_window.h"
 #include "rawdata/raw_data_window.h"
 #include "app/qt_text.h"
+#include "analysis/reliability_summary.h"
 #include "engine/operation_table.h"
+#include "numeric/reliability.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_listing_window.h"
 #include "settings/window_placement.h"
@@ -211,9 +213,11 @@ void MainWindow::SaveReportClick() {
   if (bench_.Result() == nullptr) return;
   reopenGrid->hide();
   const workbench::ClockReading now = Now();
-  const analysis::ResultReportInput input =
+  analysis::ResultReportInput input =
       bench_.ReportInput(workbench::ShortDateText(now, separators_), workbench::LongTimeText(now, separators_),
                          statvex::VersionText());
+  input.reliabilityLines = analysis::ReliabilityReportLines(
+      analysis::SummariseReliability(*bench_.Result(), numeric::kDefaultTargetIndex, language_), language_);
   const QString path = SaveResultReport(services_, ToQt(folders_.calculated), input, reportTextItem->isChecked(), language_);
   if (path.isEmpty()) return;
   settings::WriteLastFile(*settings_, settings::LastFile::ResultReport, ToStd(path));

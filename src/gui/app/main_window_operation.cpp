@@ -3,17 +3,20 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTableWidget>
 
 #include <climits>
 
+#include "analysis/reliability_summary.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
+#include "numeric/reliability.h"
 #include "statvex/number_text.h"
 
 namespace dorvex::gui {
@@ -99,6 +102,7 @@ void MainWindow::ShowRun(const workbench::RunOutcome& run) {
     return;
   }
   BuildResultListing();
+  ShowReliability();
   EnableResultCommands(true);
   ShowRangeEditors(true);
   progressBar->hide();
@@ -156,6 +160,25 @@ void MainWindow::PaintResultListing() {
       if (row == 0) item->setFont(bold);
     }
   }
+}
+
+void MainWindow::ShowReliability() {
+  const engine::OperationResult* result = bench_.Result();
+  if (result == nullptr) {
+    reliabilityLabel->clear();
+    reliabilityLabel->setToolTip(QString());
+    return;
+  }
+  const analysis::ReliabilitySummary summary =
+      analysis::SummariseReliability(*result, numeric::kDefaultTargetIndex, language_);
+  QString text = ToQt(analysis::ReliabilityLine(summary, language_));
+  // The column is narrow: beta goes on a line of its own rather than breaking apart.
+  text.replace(QStringLiteral("   β"), QStringLiteral("\nβ"));
+  for (const std::string& warning : summary.warnings) text += QLatin1Char('\n') + ToQt(warning);
+  reliabilityLabel->setText(text);
+  QStringList report;
+  for (const std::string& line : analysis::ReliabilityReportLines(summary, language_)) report << ToQt(line);
+  reliabilityLabel->setToolTip(report.join(QLatin1Char('\n')));
 }
 
 }  // namespace dorvex::gui

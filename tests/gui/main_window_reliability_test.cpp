@@ -1,0 +1,48 @@
+// The result panel says how sure its Pf is: the bounds and beta under the queries,
+// or why there are no bounds; the text report carries the same lines.
+
+#include <QLabel>
+#include <QTest>
+
+#include "fake_platform.h"
+#include "main_window_harness.h"
+
+using dorvex::gui::testing::MainWindowHarness;
+using dorvex::model::SlotId;
+
+namespace {
+
+const QString kExamples = QStringLiteral(DORVEX_EXAMPLES) + QStringLiteral("/Histograms/");
+
+}  // namespace
+
+class MainWindowReliabilityTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theResultPanelShowsPfWithItsBoundsAndBeta() {
+    MainWindowHarness h;
+    auto* line = h.Find<QLabel>("LabelPf");
+    QVERIFY(line->text().isEmpty());
+    h.Open(SlotId::A, kExamples + QStringLiteral("Solidity and material characterics/Bending_resistance_IPE300.dis"));
+    h.Open(SlotId::B, kExamples + QStringLiteral("Loads/Bending_moment_live_load.dis"));
+    h.Compute(1);  // A - B
+    const QString text = line->text();
+    QVERIFY2(text.startsWith(QStringLiteral("Pf = 1.15E-3 (")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("β = 3.0")), qPrintable(text));
+    QVERIFY(!line->toolTip().isEmpty());
+
+    // A result of a factor that changes sign has no bounds, and says so instead.
+    h.Open(SlotId::A, kExamples + QStringLiteral("Initial imperfections/Initial_bow_imperfection.dis"));
+    h.Compute(2);  // A * B
+    QVERIFY2(line->text().contains(QStringLiteral("no bounds: the operation is not monotone")), qPrintable(line->text()));
+    QVERIFY(!line->text().contains(QStringLiteral("…")));
+
+    // A cleared result takes its line along.
+    h.Open(SlotId::B, kExamples + QStringLiteral("Loads/Dead_load.dis"));
+    QVERIFY(line->text().isEmpty());
+  }
+};
+
+QTEST_MAIN(MainWindowReliabilityTest)
+#include "main_window_reliability_test.moc"
