@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -143,6 +144,21 @@ class HelpCommandsTest : public QObject {
     QVERIFY(h.platform().startedPrograms.at(0).endsWith(QStringLiteral("Morvalin/Binview.exe")));
     QVERIFY(h.platform().startedPrograms.at(1).endsWith(QStringLiteral("Morvalin/Textview.exe")));
     QVERIFY(h.platform().messages.isEmpty());
+  }
+
+  void verificationFromTheHelpMenuShowsEveryCaseInsideItsBounds() {
+    MainWindowHarness h;
+    Item(h, "Overeni1")->trigger();
+    auto* window = h.form().findChild<QWidget*>(QStringLiteral("VerificationWindow"));
+    QVERIFY(window != nullptr && window->isVisible());
+    auto* grid = window->findChild<QTableWidget*>(QStringLiteral("VerificationGrid"));
+    QVERIFY(grid->rowCount() >= 6);
+    for (int row = 0; row < grid->rowCount(); ++row) QCOMPARE(grid->item(row, 6)->text(), QStringLiteral("inside"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("VerificationSummary"))->text(),
+             QStringLiteral("Every exact value lies within the bounds Dorvex computed."));
+    Item(h, "Cestina")->trigger();
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Přesně"));
+    QCOMPARE(grid->item(0, 6)->text(), QStringLiteral("v mezích"));
   }
 
   void fileOnTheCommandLineOpensIntoA() {

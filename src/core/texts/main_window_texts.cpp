@@ -100,6 +100,9 @@ constexpr Entry kControlTexts[] = {
      "Adresáře|Adresáře, které program používá"},
     {"Verze1", "About &Version", "O &Verzi", "Version|Version of the program", "Verze|Verze programu"},
     {"Oprogramu1", "About &Program", "&O programu ", "Help|Help on the program", "Nápověda|Nápověda k programu"},
+    {"Overeni1", "&Verification", "Ově&ření výpočtu",
+     "Verification|The engine checked against cases with exact answers",
+     "Ověření|Výpočet porovnaný s případy, jejichž výsledek je znám přesně"},
     // Pop-up menus.
     {"PopupMenu2", "&Graph to", "&Graf do", nullptr, nullptr},
     {"SouborText1", "&Text", "&Textový", nullptr, nullptr},

@@ -49,6 +49,7 @@ class AboutWindow;
 class ChartToolBar;
 class ColourWindow;
 class DescriptionWindow;
+class VerificationWindow;
 class ParametricWindow;
 class RememberingFileDialogs;
 class HistogramTableWindow;
@@ -357,6 +358,7 @@ class MainWindow : public QMainWindow {
   QAction* foldersItem = nullptr;
   QAction* versionItem = nullptr;
   QAction* helpItem = nullptr;
+  QAction* verificationItem = nullptr;  // the engine against exact answers
   // Pop-up menus of the report and chart-export buttons.
   QMenu* reportFormatMenu = nullptr;
   QAction* reportTextItem = nullptr;
@@ -414,6 +416,7 @@ class MainWindow : public QMainWindow {
   ParametricWindow* parametricWindow = nullptr;
   DescriptionWindow* descriptionWindow = nullptr;
   ColourWindow* colourWindow = nullptr;
+  VerificationWindow* verificationWindow = nullptr;
   HistogramTableWindow* summaryWindow = nullptr;
   HistogramTableWindow* combinationWindow = nullptr;
   TableGraphWindow* tableGraphWindow = nullptr;

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "analysis/result_commands.h"
+#include "analysis/verification_window.h"
 #include "app/about_window.h"
 #include "app/app_paths.h"
 #include "app/main_window.h"
@@ -36,6 +37,11 @@ void MainWindow::ConnectHelpCommands() {
   }
   connect(helpButton, &QToolButton::clicked, this, &MainWindow::ShowHelp);
   connect(helpItem, &QAction::triggered, this, &MainWindow::ShowHelp);
+  verificationWindow = new VerificationWindow(this);
+  connect(verificationItem, &QAction::triggered, this, [this] {
+    verificationWindow->SetLanguage(language_);
+    verificationWindow->RunAndShow();
+  });
   connect(versionButton, &QToolButton::clicked, this, &MainWindow::ShowAbout);
   connect(versionItem, &QAction::triggered, this, &MainWindow::ShowAbout);
   connect(foldersButton, &QToolButton::clicked, this, &MainWindow::ShowFolders);

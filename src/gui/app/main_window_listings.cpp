@@ -20,6 +20,7 @@
 #include "app/splash_window.h"
 #include "app/main_window.h"
 #include "app/about_window.h"
+#include "analysis/verification_window.h"
 #include "settings/colour_window.h"
 #include "sources/description_window.h"
 #include "rawdata/raw_data_window.h"
@@ -76,6 +77,7 @@ void MainWindow::PassLanguageToCompanions() {
   if (descriptionWindow != nullptr) descriptionWindow->SetLanguage(language_);
   if (aboutWindow_ != nullptr) aboutWindow_->SetLanguage(language_);
   if (colourWindow != nullptr) colourWindow->SetLanguage(language_);
+  if (verificationWindow != nullptr) verificationWindow->SetLanguage(language_);
   for (HistogramTableWindow* window : {summaryWindow, combinationWindow}) {
     if (window != nullptr) window->SetLanguage(language_);
   }

@@ -119,6 +119,7 @@ void MainWindow::CreateMenu() {
   Item(helpMenu, foldersItem, "OAdresach1");
   Item(helpMenu, versionItem, "Verze1", QKeySequence(Qt::Key_F2));
   Item(helpMenu, helpItem, "Oprogramu1", QKeySequence(Qt::Key_F1));
+  Item(helpMenu, verificationItem, "Overeni1");
 }
 
 void MainWindow::CreatePopupMenus() {
