@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -80,6 +81,10 @@ void VerificationWindow::Fill() {
     }
   }
   casesGrid_->resizeColumnsToContents();
+  // Wide enough for every column, verdict included.
+  int needed = 2 * casesGrid_->frameWidth() + casesGrid_->verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < casesGrid_->columnCount(); ++column) needed += casesGrid_->columnWidth(column);
+  casesGrid_->setMinimumWidth(needed);
   summaryLabel_->setText(outcomes_.empty() ? QString() : ToQt(texts::VerificationSummary(allInside, language_)));
 }
 
