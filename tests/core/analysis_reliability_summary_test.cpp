@@ -72,22 +72,28 @@ TEST(ReliabilityReportLines, LabelTabValueRowsThenTheWarnings) {
   const auto bounded = SummariseReliability(Result(8.936e-4, engine::BoundsKind::Bounded, 8.71e-4, 9.18e-4, 2.7e-8),
                                             3.8, Language::English);
   const auto lines = ReliabilityReportLines(bounded, Language::English);
-  ASSERT_EQ(lines.size(), 4u);
+  ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0].rfind("Pf lower bound", 0), 0u);
   EXPECT_NE(lines[0].find("\t"), std::string::npos);
   EXPECT_NE(lines[2].find("3.12 (3.12 \u2026 3.13)"), std::string::npos);
   EXPECT_NE(lines[3].find("3.80"), std::string::npos);
+  // One period to 50 and to 1/50 of it: Phi(beta_n) = Phi(beta)^n.
+  EXPECT_EQ(lines[4].rfind("\u03b2 over 50 periods", 0), 0u);
+  EXPECT_NE(lines[4].find("\t1.71"), std::string::npos);
+  EXPECT_NE(lines[5].find("\t4.13"), std::string::npos);
+  EXPECT_NEAR(bounded.betaOver50Periods, 1.709106, 1e-5);
+  EXPECT_NEAR(bounded.betaOverFiftiethPeriod, 4.133297, 1e-5);
 
   const auto warned = SummariseReliability(Result(2.1e-10, engine::BoundsKind::Bounded, 2e-10, 3e-8, 2.7e-8), 3.8,
                                            Language::Czech);
   const auto czech = ReliabilityReportLines(warned, Language::Czech);
-  ASSERT_EQ(czech.size(), 5u);
+  ASSERT_EQ(czech.size(), 7u);
   EXPECT_EQ(czech[0].rfind("Dolní mez Pf", 0), 0u);
-  EXPECT_EQ(czech[4], warned.warnings[0]);
+  EXPECT_EQ(czech[6], warned.warnings[0]);
 
   const auto none = SummariseReliability(Result(0.25, engine::BoundsKind::NotComputed, 0, 0, 0), 3.8, Language::English);
   const auto noBounds = ReliabilityReportLines(none, Language::English);
-  ASSERT_EQ(noBounds.size(), 3u);
+  ASSERT_EQ(noBounds.size(), 5u);
   EXPECT_NE(noBounds[0].find("no bounds for this result"), std::string::npos);
 }
 

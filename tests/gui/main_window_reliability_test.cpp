@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 #include "fake_platform.h"
 #include "main_window_harness.h"
@@ -31,6 +32,13 @@ class MainWindowReliabilityTest : public QObject {
     QVERIFY2(text.startsWith(QStringLiteral("Pf = 1.15E-3 (")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("β = 3.0")), qPrintable(text));
     QVERIFY(!line->toolTip().isEmpty());
+    // The characteristics box ends with the same: bounds, beta, the target and the period conversion.
+    QTest::mouseClick(h.Find<QToolButton>("BChar"), Qt::LeftButton);
+    QVERIFY(!h.platform().messages.isEmpty());
+    const QString box = h.platform().messages.last().text;
+    QVERIFY2(box.contains(QStringLiteral("Pf lower bound")), qPrintable(box));
+    QVERIFY(box.contains(QStringLiteral("Reliability index β")));
+    QVERIFY(box.contains(QStringLiteral("β over 50 periods")));
 
     // A result of a factor that changes sign has no bounds, and says so instead.
     h.Open(SlotId::A, kExamples + QStringLiteral("Initial imperfections/Initial_bow_imperfection.dis"));

@@ -108,6 +108,8 @@ std::string ReliabilityLabel(ReliabilityRow row, texts::Language language) {
     case ReliabilityRow::PfBounds: return PaddedLabel(czech ? "Meze Pf" : "Pf bounds");
     case ReliabilityRow::Beta: return PaddedLabel(czech ? "Index spolehlivosti \u03b2" : "Reliability index \u03b2");
     case ReliabilityRow::TargetBeta: return PaddedLabel(czech ? "Cílový index \u03b2" : "Target index \u03b2");
+    case ReliabilityRow::BetaLonger: return PaddedLabel(czech ? "\u03b2 za 50 období" : "\u03b2 over 50 periods");
+    case ReliabilityRow::BetaShorter: return PaddedLabel(czech ? "\u03b2 za 1/50 období" : "\u03b2 over 1/50 period");
   }
   return "";
 }

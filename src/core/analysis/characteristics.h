@@ -68,7 +68,7 @@ std::string FailureProbabilityLabel(texts::Language language);
 
 // The rows that follow the failure probability: its bounds (or why there are none),
 // the reliability index and the target index.
-enum class ReliabilityRow { PfLower, PfUpper, PfBounds, Beta, TargetBeta };
+enum class ReliabilityRow { PfLower, PfUpper, PfBounds, Beta, TargetBeta, BetaLonger, BetaShorter };
 // Their labels, padded as the labels above.
 std::string ReliabilityLabel(ReliabilityRow row, texts::Language language);
 // The table of `c` in `language`: values through NumberText, the interval count as

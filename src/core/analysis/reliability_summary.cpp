@@ -67,6 +67,8 @@ ReliabilitySummary SummariseReliability(double pf, const engine::FailureBounds& 
   s.pf = pf;
   s.beta = numeric::ReliabilityIndex(s.pf);
   s.targetBeta = targetBeta;
+  s.betaOver50Periods = numeric::IndexForPeriods(s.beta, 50.0);
+  s.betaOverFiftiethPeriod = numeric::IndexForPeriods(s.beta, 1.0 / 50.0);
   s.boundsKind = b.kind;
   if (b.kind == engine::BoundsKind::Bounded) {
     s.pfLower = b.lower;
@@ -100,6 +102,9 @@ std::vector<std::string> ReliabilityReportLines(const ReliabilitySummary& s, tex
   if (s.betaLower && s.betaUpper) beta += " (" + IndexText(*s.betaLower) + " \u2026 " + IndexText(*s.betaUpper) + ")";
   lines.push_back(ReliabilityLabel(ReliabilityRow::Beta, language) + "\t" + beta);
   lines.push_back(ReliabilityLabel(ReliabilityRow::TargetBeta, language) + "\t" + IndexText(s.targetBeta));
+  lines.push_back(ReliabilityLabel(ReliabilityRow::BetaLonger, language) + "\t" + IndexText(s.betaOver50Periods));
+  lines.push_back(ReliabilityLabel(ReliabilityRow::BetaShorter, language) + "\t" +
+                  IndexText(s.betaOverFiftiethPeriod));
   for (const std::string& warning : s.warnings) lines.push_back(warning);
   return lines;
 }

@@ -23,6 +23,10 @@ struct ReliabilitySummary {
   std::optional<double> betaLower;
   std::optional<double> betaUpper;
   double targetBeta = 0.0;
+  // beta for a reference period 50 times as long and one 50 times as short, the
+  // periods independent: Phi(beta_n) = Phi(beta)^n (e.g. 1 year and 50 years).
+  double betaOver50Periods = 0.0;
+  double betaOverFiftiethPeriod = 0.0;
   // Texts in the language asked for; empty when there is nothing to warn about.
   std::vector<std::string> warnings;
 };

@@ -4,11 +4,15 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "analysis/characteristics.h"
+#include "analysis/reliability_summary.h"
 #include "charts/chart_export.h"
 #include "app/qt_text.h"
 #include "model/distribution_file_writer.h"
 #include "model/report_error.h"
+#include "numeric/reliability.h"
 #include "texts/desktop_texts.h"
 #include "texts/main_window_texts.h"
 #include "texts/messages.h"
@@ -87,9 +91,19 @@ void ShowCharacteristics(const PlatformServices& services, const std::string& ti
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
                          const engine::OperationResult& result, texts::Language language) {
   const model::Histogram& h = result.histogram;
-  ShowReport(services,
-             analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type, language),
-             language);
+  analysis::CharacteristicsReport report =
+      analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type, language);
+  if (!report.error) {
+    // How sure the failure probability is, under the statistics.
+    const analysis::ReliabilitySummary reliability =
+        analysis::SummariseReliability(result, numeric::kDefaultTargetIndex, language);
+    report.text += "\r\n";
+    for (std::string line : analysis::ReliabilityReportLines(reliability, language)) {
+      std::replace(line.begin(), line.end(), '\t', ' ');
+      report.text += line + "\r\n";
+    }
+  }
+  ShowReport(services, report, language);
 }
 
 QString SaveResultDistributionFile(const PlatformServices& services, const QString& initialFolder,

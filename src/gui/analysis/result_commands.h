@@ -27,7 +27,8 @@ namespace dorvex::gui {
 // message 215 in the error box instead.
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
                          const model::Histogram& h, texts::Language language);
-// The same for an operation result, whose sum of frequencies is the result total.
+// The same for an operation result, whose sum of frequencies is the result total,
+// followed by its Pf bounds and reliability indices.
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
                          const engine::OperationResult& result, texts::Language language);
 
