@@ -208,7 +208,7 @@ Evaluation EvaluateExpression(const std::string& expression, const std::vector<E
   if (audit.rewritten) evaluation.offeredRewrite = ExpressionText(*audit.rewritten);
   if (audit.verdict == AuditVerdict::Refused ||
       (audit.verdict == AuditVerdict::Rewritable && !options.rewrite)) {
-    evaluation.failure = EvaluationFailure{{}, std::nullopt, audit.message};
+    evaluation.failure = EvaluationFailure{audit.variable, std::nullopt, audit.message};
     return evaluation;
   }
   const Node& tree = audit.rewritten ? *audit.rewritten : *parsed.tree;

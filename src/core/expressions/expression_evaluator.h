@@ -37,7 +37,8 @@ struct EvaluationStep {
 };
 
 struct EvaluationFailure {
-  // The sub-expression that failed; empty for a fault of the whole text.
+  // The sub-expression that failed (the repeated name for a refused audit); empty
+  // for a fault of the whole text.
   std::string subexpression;
   // The engine's own refusal, when the engine refused.
   std::optional<model::ModelError> engineError;

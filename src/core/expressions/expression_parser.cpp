@@ -28,7 +28,12 @@ class Parser {
     if (at_ == text_.size()) Fail(at_, Phrase::Empty);
     NodePtr tree = Sum();
     SkipSpaces();
-    if (at_ != text_.size()) Fail(at_, Phrase::ExpectedEnd);
+    if (at_ != text_.size()) {
+      const char c = text_[at_];
+      if (!std::isalnum(static_cast<unsigned char>(c)) && std::string_view("_.()+-*/^").find(c) == std::string_view::npos)
+        FailUnexpected();
+      Fail(at_, Phrase::ExpectedEnd);
+    }
     return tree;
   }
 
@@ -166,6 +171,10 @@ class Parser {
       return node;
     }
     if (c == ')' || c == '*' || c == '/' || c == '^' || c == '+') Fail(at_, Phrase::ExpectedOperand);
+    FailUnexpected();
+  }
+
+  [[noreturn]] void FailUnexpected() {
     // The whole UTF-8 character, for the message.
     std::size_t length = 1;
     while (at_ + length < text_.size() && (static_cast<unsigned char>(text_[at_ + length]) & 0xC0) == 0x80)
