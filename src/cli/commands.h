@@ -16,5 +16,6 @@ int RunSummary(Arguments& args, std::ostream& out, std::ostream& err);
 int RunCombine(Arguments& args, std::ostream& out, std::ostream& err);
 int RunTable(Arguments& args, std::ostream& out, std::ostream& err);
 int RunRawData(Arguments& args, std::ostream& out, std::ostream& err);
+int RunEval(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

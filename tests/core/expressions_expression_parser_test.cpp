@@ -34,8 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reading{"R^-1", "R^(-1)"}, Reading{"R^(-3)", "R^(-3)"},
                     Reading{"abs(A - B)*2", "abs(A - B)*2"}, Reading{"R/1.15", "R/1.15"},
                     Reading{"1.2E-3*x_1", "0.0012*x_1"}, Reading{"+a - -b", "a - -b"},
-                    Reading{"F/(100*pi)", "F/(100*3.141592653589793)"},
-                    Reading{"F/(100*\xCF\x80)", "F/(100*3.141592653589793)"}));
+                    Reading{"F/(100*pi)", "F/(100*pi)"},
+                    Reading{"F/(100*\xCF\x80)", "F/(100*pi)"}));
 
 struct Fault {
   const char* text;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <numbers>
 
 namespace dorvex::expressions {
 
@@ -94,7 +95,7 @@ void CountNames(const Node& node, std::vector<NameUse>& uses) {
 
 std::string ExpressionText(const Node& node) {
   switch (node.kind) {
-    case NodeKind::Number: return NumberText(node.number);
+    case NodeKind::Number: return node.number == std::numbers::pi ? "pi" : NumberText(node.number);
     case NodeKind::Name: return node.name;
     case NodeKind::Add: return BinaryText(node, " + ", 1);
     case NodeKind::Subtract: return BinaryText(node, " - ", 1);
