@@ -1,6 +1,6 @@
 // dorvex-cli eval: a limit-state expression of several histograms in one run.
 
-#include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +13,7 @@
 #include "result_output.h"
 #include "sources/distribution.h"
 #include "sources/parametric_request.h"
+#include "statvex/number_text.h"
 #include "texts/messages.h"
 
 namespace dorvex::cli {
@@ -20,6 +21,16 @@ namespace dorvex::cli {
 namespace {
 
 using expressions::ExpressionInput;
+
+// The report's date and time as the other commands stamp theirs.
+std::string Now(const char* format) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
+}
 
 // "NAME=REST" split at the first "="; a name the expression language can read.
 std::pair<std::string, std::string> NameAndValue(const std::string& word, const std::string& what) {
@@ -102,6 +113,7 @@ int RunEval(Arguments& args, std::ostream& out, std::ostream& err) {
   const bool table = args.Flag("--table");
   const bool rewrite = args.Flag("--rewrite");
   const auto output = args.Option("-o");
+  const auto report = args.Option("--report");
   const std::vector<std::string> params = args.Repeated("--param");
   const auto words = args.Positionals();
   if (words.empty()) throw UsageError("expression and NAME=FILE.dis inputs expected");
@@ -152,6 +164,25 @@ int RunEval(Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
+  if (report) {
+    // The program's report of the result, with the expression's record after it.
+    analysis::ResultReportInput input;
+    input.result = result.histogram;
+    input.resultTotal = result.totalExtended;
+    input.label = result.label;
+    input.date = Now("%d.%m.%Y");
+    input.time = Now("%H:%M:%S");
+    input.version = statvex::VersionText();
+    input.failureProbability = result.failureProbability;
+    std::vector<std::string> lines = analysis::ResultReportLines(input, language);
+    lines.emplace_back(" ");
+    for (const std::string& line : expressions::ProvenanceLines(evaluation, language)) lines.push_back(line);
+    if (auto error = analysis::WriteResultReport(*report, lines)) {
+      PrintError(err, *error, language);
+      return kExitRefused;
+    }
+  }
+
   const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(result);
   ResultSummary summary;
   summary.histogram = &result.histogram;
@@ -168,15 +199,7 @@ int RunEval(Arguments& args, std::ostream& out, std::ostream& err) {
                                      StepsJson(evaluation.steps));
     out << text;
   } else {
-    out << "Expression           " << evaluation.expression << '\n';
-    if (evaluation.rewritten) out << "Evaluated as         " << evaluation.evaluatedExpression << '\n';
-    for (const auto& in : evaluation.inputs)
-      out << ("Input " + in.name + std::string(21, ' ')).substr(0, std::max<std::size_t>(21, in.name.size() + 7))
-          << (in.sha256.empty() ? in.source : in.source + "  sha256:" + in.sha256) << '\n';
-    for (const auto& step : evaluation.steps)
-      out << "Step                 " << step.text << "  N=" << step.result.histogram.N
-          << " Min=" << JsonNumber(step.result.histogram.Min) << " Max=" << JsonNumber(step.result.histogram.Max)
-          << " Pf=" << JsonNumber(step.result.failureProbability) << '\n';
+    for (const std::string& line : expressions::ProvenanceLines(evaluation, language)) out << line << '\n';
     PrintSummary(out, summary, false);
     out << '\n';
     PrintCharacteristics(out, characteristics, language);

@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"rawdata", dorvex::cli::RunRawData,
      "rawdata FILE [--bins N] [--min LO --max HI] [--fit] [--pure] [-o OUT.dis] [--json]\n"
      "                  [--lang en|cs]   (FILE: measured values, one per line)"},
-    {"eval", dorvex::cli::RunEval, "eval \"EXPR\" NAME=FILE.dis ... [--param NAME=TYPE:P1,P2[,..][:BINS]] [--rewrite] [-o OUT.dis] [--table] [--json] [--lang en|cs]"},
+    {"eval", dorvex::cli::RunEval, "eval \"EXPR\" NAME=FILE.dis ... [--param NAME=TYPE:P1,P2[,..][:BINS]] [--rewrite] [-o OUT.dis] [--report REPORT.txt] [--table] [--json] [--lang en|cs]"},
 };
 
 void PrintUsage(std::ostream& os) {

@@ -34,6 +34,13 @@ expect_out "Step                 G + Q + 0.6*S  N=" "five variables"
 [ "$(grep -c '^Input . .*sha256:' "$work/out")" = 5 ] || fail "five variables: five inputs with digests expected"
 [ "$(grep -c '^Step ' "$work/out")" = 5 ] || fail "five variables: five steps expected"
 
+# The text report carries the same record after the program's report.
+run eval "R - F/(100*pi)" "R=$S235" --param F=Normal:50000,5000:256 --report "$work/report.txt" --lang cs
+expect_code 0 "report"
+grep -q "V Ý S L E D N É" "$work/report.txt" || fail "report heading missing"
+grep -q "^Výraz                R - F/(100\*pi)" "$work/report.txt" || fail "report lacks the expression"
+grep -q "^Vstup R              .*sha256:" "$work/report.txt" || fail "report lacks the input digest"
+
 # A name used twice: the exact rewrite is offered, and used with --rewrite.
 run eval "R*R" "R=$S235"
 expect_code 1 "R*R without --rewrite"

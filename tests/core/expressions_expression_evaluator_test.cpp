@@ -194,5 +194,23 @@ TEST(Reflection, FailureProbabilityOfANegatedEngineResultIsTheUpperShare) {
   EXPECT_GT(forward.result->failureProbability, 0.3);
 }
 
+TEST(ProvenanceLines, ExpressionRewriteInputsAndSteps) {
+  const Histogram R = FromCdf(1, 3, 32, NormalCdf(2, 0.3));
+  EvaluationOptions options;
+  options.rewrite = true;
+  ExpressionInput input = Named("R", R);
+  input.provenance.sha256 = "ab12";
+  const Evaluation e = EvaluateExpression("R*R - 1", {input}, options);
+  ASSERT_TRUE(e.ok());
+  const std::vector<std::string> lines = ProvenanceLines(e, texts::Language::English);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "Expression           R*R - 1");
+  EXPECT_EQ(lines[1], "Evaluated as         R^2 - 1");
+  EXPECT_EQ(lines[2], "Input R              R.dis  sha256:ab12");
+  EXPECT_EQ(lines[3].rfind("Step                 R^2  N=", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[4].rfind("Step                 R^2 - 1  N=", 0), 0u) << lines[4];
+  EXPECT_EQ(ProvenanceLines(e, texts::Language::Czech)[1], "Vyhodnoceno jako     R^2 - 1");
+}
+
 }  // namespace
 }  // namespace dorvex::expressions

@@ -1,6 +1,7 @@
 #include "expressions/expression_evaluator.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <variant>
 
@@ -191,6 +192,38 @@ engine::OperationResult StandaloneResult(const model::Histogram& h, const std::s
   r.label = label;
   Summarise(r);
   return r;
+}
+
+namespace {
+
+std::string Padded(std::string label) {
+  // Pads by characters, not bytes, so Czech labels line up too.
+  std::size_t characters = 0;
+  for (const char c : label) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  label.append(characters < 21 ? 21 - characters : 1, ' ');
+  return label;
+}
+
+std::string Shortest(double value) {
+  char buffer[64];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+}  // namespace
+
+std::vector<std::string> ProvenanceLines(const Evaluation& evaluation, texts::Language language) {
+  std::vector<std::string> lines;
+  lines.push_back(Padded(PhraseText(Phrase::RecordExpression, language)) + evaluation.expression);
+  if (evaluation.rewritten)
+    lines.push_back(Padded(PhraseText(Phrase::RecordEvaluatedAs, language)) + evaluation.evaluatedExpression);
+  for (const InputProvenance& in : evaluation.inputs)
+    lines.push_back(Padded(PhraseText(Phrase::RecordInput, language) + " " + in.name) + in.source +
+                    (in.sha256.empty() ? "" : "  sha256:" + in.sha256));
+  for (const EvaluationStep& step : evaluation.steps)
+    lines.push_back(Padded(PhraseText(Phrase::RecordStep, language)) + step.text + "  N=" +
+                    std::to_string(step.result.histogram.N) + " Min=" + Shortest(step.result.histogram.Min) +
+                    " Max=" + Shortest(step.result.histogram.Max) + " Pf=" + Shortest(step.result.failureProbability));
+  return lines;
 }
 
 Evaluation EvaluateExpression(const std::string& expression, const std::vector<ExpressionInput>& inputs,

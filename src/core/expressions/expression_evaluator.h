@@ -73,6 +73,12 @@ struct Evaluation {
 Evaluation EvaluateExpression(const std::string& expression, const std::vector<ExpressionInput>& inputs,
                               const EvaluationOptions& options = {});
 
+// The record kept with a result, one line each: the expression, the rewrite when
+// one was evaluated, every input (name, source, "sha256:" digest of a file) and
+// every step (sub-expression, N, Min, Max, Pf). Labels in `language`, padded to 21
+// characters as the command line's summary.
+std::vector<std::string> ProvenanceLines(const Evaluation& evaluation, texts::Language language);
+
 // The record of a histogram that stands alone as a result: Pf from its values,
 // probability sum, total (1 / the smallest non-zero probability) and `label`.
 engine::OperationResult StandaloneResult(const model::Histogram& h, const std::string& label);

@@ -47,6 +47,10 @@ PhrasePair Pair(Phrase phrase) {
       return {"Division by zero in \"%1\".", "Dělení nulou v \"%1\"."};
     case Phrase::EngineRefused:
       return {"The operation \"%1\" cannot be computed:", "Operaci \"%1\" nelze vypočítat:"};
+    case Phrase::RecordExpression: return {"Expression", "Výraz"};
+    case Phrase::RecordEvaluatedAs: return {"Evaluated as", "Vyhodnoceno jako"};
+    case Phrase::RecordInput: return {"Input", "Vstup"};
+    case Phrase::RecordStep: return {"Step", "Krok"};
   }
   return {"", ""};
 }

@@ -26,6 +26,10 @@ enum class Phrase {
   ZeroMultiple,       // %1 sub-expression
   DivisionByZero,     // %1 sub-expression
   EngineRefused,      // %1 sub-expression
+  RecordExpression,   // label of the expression line
+  RecordEvaluatedAs,  // label of the rewritten expression
+  RecordInput,        // label of an input line
+  RecordStep,         // label of a step line
 };
 
 std::string PhraseText(Phrase phrase, texts::Language language, const std::string& first = {},
