@@ -164,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Failing{"0*A", "0*A", 0, "The multiple 0 in \"0*A\" leaves no distribution."},
                     Failing{"A/(2 - 2)", "A/(2 - 2)", 0, "Division by zero in \"A/(2 - 2)\"."},
                     Failing{"2*3", "", 0, "The expression contains no histogram."},
+                    Failing{"A + 1e300*1e300", "1e+300*1e+300", 0, "\"1e+300*1e+300\" gives a number beyond"},
+                    Failing{"1e308*A", "1e+308*A", 0, "\"1e+308*A\" gives a number beyond"},
                     Failing{"A +* B", "", 0, "A +* B\n   ^\n"}));
 
 TEST(Rewrite, AppliedOnlyWhenAskedAndEqualToTheEnginePower) {

@@ -94,6 +94,7 @@ class Evaluator {
     if (factor == 0.0) Fail(node, Phrase::ZeroMultiple);
     OperationResult r = h;
     r.histogram = model::ApplyMultiple(h.histogram, factor);
+    RequireFinite(node, r.histogram);
     if (factor < 0) r.failureProbability = static_cast<double>(h.probabilitySum) - h.failureProbability;
     Summarise(r);
     return Record(node, r);
@@ -104,9 +105,15 @@ class Evaluator {
     OperationResult r = h;
     r.histogram.Min += offset;
     r.histogram.Max += offset;
+    RequireFinite(node, r.histogram);
     r.failureProbability = engine::FailureProbabilityOf(r.histogram);
     r.failureFromOperation = false;
     return Record(node, r);
+  }
+
+  void RequireFinite(const Node& node, const model::Histogram& h) {
+    if (!std::isfinite(h.Min) || !std::isfinite(h.Max) || !std::isfinite(h.d) || !std::isfinite(h.Max - h.Min))
+      Fail(node, Phrase::NotFinite);
   }
 
   Value Negate(const Node& node) {
@@ -128,7 +135,7 @@ class Evaluator {
   }
 
   double Folded(const Node& node, double value) {
-    if (!std::isfinite(value)) Fail(node, Phrase::DivisionByZero);
+    if (!std::isfinite(value)) Fail(node, Phrase::NotFinite);
     return value;
   }
 

@@ -45,6 +45,9 @@ PhrasePair Pair(Phrase phrase) {
       return {"The multiple 0 in \"%1\" leaves no distribution.", "Násobek 0 v \"%1\" nedává rozdělení."};
     case Phrase::DivisionByZero:
       return {"Division by zero in \"%1\".", "Dělení nulou v \"%1\"."};
+    case Phrase::NotFinite:
+      return {"\"%1\" gives a number beyond the range of the computation.",
+              "\"%1\" dává číslo mimo rozsah výpočtu."};
     case Phrase::EngineRefused:
       return {"The operation \"%1\" cannot be computed:", "Operaci \"%1\" nelze vypočítat:"};
     case Phrase::RecordExpression: return {"Expression", "Výraz"};

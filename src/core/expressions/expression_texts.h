@@ -25,6 +25,7 @@ enum class Phrase {
   NoHistogram,        // the expression has no histogram
   ZeroMultiple,       // %1 sub-expression
   DivisionByZero,     // %1 sub-expression
+  NotFinite,          // %1 sub-expression
   EngineRefused,      // %1 sub-expression
   RecordExpression,   // label of the expression line
   RecordEvaluatedAs,  // label of the rewritten expression
