@@ -175,6 +175,7 @@ class Evaluator {
           // c / H = c * H^(-1): the engine's reciprocal, then the multiple.
           const Value inverse = Engine(node, engine::kPower, std::get<OperationResult>(right), nullptr, "-1");
           if (*a == 1.0) return inverse;
+          // The node's one step is the scaled reciprocal, not the reciprocal itself.
           steps_.pop_back();
           return Scale(node, std::get<OperationResult>(inverse), *a);
         }
