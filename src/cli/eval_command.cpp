@@ -55,9 +55,9 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 }
 
 // TYPE:P1,P2[,..][:BINS] through the parametric window's computation.
-std::optional<ExpressionInput> Parametric(const std::string& name, const std::string& spec,
+std::optional<ExpressionInput> Parametric(const std::string& name, const std::string& given,
                                           texts::Language language, std::ostream& err) {
-  const std::vector<std::string> parts = Split(spec, ':');
+  const std::vector<std::string> parts = Split(given, ':');
   if (parts.size() < 2 || parts.size() > 3) throw UsageError("--param " + name + " takes TYPE:P1,P2[,..][:BINS]");
   const auto type = sources::FindParamType(parts[0]);
   if (!type) throw UsageError("unknown distribution type \"" + parts[0] + "\"");
@@ -77,7 +77,7 @@ std::optional<ExpressionInput> Parametric(const std::string& name, const std::st
     return std::nullopt;
   }
   ExpressionInput input;
-  input.provenance = {name, "parametric", result.name + " " + spec, ""};
+  input.provenance = {name, "parametric", result.name + " " + given, ""};
   input.histogram = result.buffer.histogram;
   input.histogram.Type = result.histogramType;
   return input;
@@ -140,8 +140,8 @@ int RunEval(Arguments& args, std::ostream& out, std::ostream& err) {
     }
     add({{name, "file", path, io::Sha256Hex(bytes.str())}, read.record.histogram});
   }
-  for (const std::string& spec : params) {
-    const auto [name, rest] = NameAndValue(spec, "--param");
+  for (const std::string& given : params) {
+    const auto [name, rest] = NameAndValue(given, "--param");
     auto input = Parametric(name, rest, language, err);
     if (!input) return kExitRefused;
     add(std::move(*input));
