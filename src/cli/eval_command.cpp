@@ -1,14 +1,12 @@
 // dorvex-cli eval: a limit-state expression of several histograms in one run.
 
 #include <ctime>
-#include <fstream>
 #include <sstream>
 
 #include "commands.h"
 #include "expressions/expression_evaluator.h"
+#include "expressions/expression_inputs.h"
 #include "histogram_outputs.h"
-#include "io/sha256.h"
-#include "model/distribution_file_reader.h"
 #include "model/distribution_file_writer.h"
 #include "result_output.h"
 #include "sources/distribution.h"
@@ -68,19 +66,13 @@ std::optional<ExpressionInput> Parametric(const std::string& name, const std::st
     throw UsageError(sources::ParamListText(*type, language) + " takes 1 to " +
                      std::to_string(sources::ParamCount(*type)) + " parameters");
   if (parts.size() == 3) request.bins = static_cast<std::int32_t>(ParseInteger("--param " + name, parts[2]));
-  const sources::ParametricResult result = sources::ComputeParametric(request, language);
-  if (!result.ok()) {
-    err << texts::MessageText(result.error->titleMessage, language) << '\n'
-        << (result.error->shown && !result.error->text.empty() ? result.error->text
-                                                                : texts::MessageText(507, language))
-        << '\n';
+  auto input = expressions::InputFromParametric(name, request, given, language);
+  if (const auto* refusal = std::get_if<sources::ParamRefusal>(&input)) {
+    err << texts::MessageText(refusal->titleMessage, language) << '\n'
+        << (refusal->shown && !refusal->text.empty() ? refusal->text : texts::MessageText(507, language)) << '\n';
     return std::nullopt;
   }
-  ExpressionInput input;
-  input.provenance = {name, "parametric", result.name + " " + given, ""};
-  input.histogram = result.buffer.histogram;
-  input.histogram.Type = result.histogramType;
-  return input;
+  return std::get<ExpressionInput>(std::move(input));
 }
 
 std::string InputsJson(const std::vector<expressions::InputProvenance>& inputs) {
@@ -127,18 +119,12 @@ int RunEval(Arguments& args, std::ostream& out, std::ostream& err) {
   };
   for (std::size_t i = 1; i < words.size(); ++i) {
     const auto [name, path] = NameAndValue(words[i], "input");
-    // The digest is of the very bytes that are read, so the record cannot name a
-    // file that changed in between.
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (file) bytes << file.rdbuf();
-    model::DistributionReadResult read =
-        file && !file.bad() ? model::ReadDistributionText(bytes.str()) : model::ReadDistributionFile(path);
-    if (!read.ok()) {
-      PrintError(err, *read.error, language);
+    auto input = expressions::InputFromFile(name, path);
+    if (const auto* refused = std::get_if<model::ModelError>(&input)) {
+      PrintError(err, *refused, language);
       return kExitRefused;
     }
-    add({{name, "file", path, io::Sha256Hex(bytes.str())}, read.record.histogram});
+    add(std::get<ExpressionInput>(std::move(input)));
   }
   for (const std::string& given : params) {
     const auto [name, rest] = NameAndValue(given, "--param");
