@@ -17,5 +17,6 @@ int RunCombine(Arguments& args, std::ostream& out, std::ostream& err);
 int RunTable(Arguments& args, std::ostream& out, std::ostream& err);
 int RunRawData(Arguments& args, std::ostream& out, std::ostream& err);
 int RunVerify(Arguments& args, std::ostream& out, std::ostream& err);
+int RunEval(Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace dorvex::cli

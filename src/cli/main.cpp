@@ -37,6 +37,7 @@ const Command kCommands[] = {
      "rawdata FILE [--bins N] [--min LO --max HI] [--fit] [--pure] [-o OUT.dis] [--json]\n"
      "                  [--lang en|cs]   (FILE: measured values, one per line)"},
     {"verify", dorvex::cli::RunVerify, "verify [--json]   (exit 0 when every exact value lies within its bounds)"},
+    {"eval", dorvex::cli::RunEval, "eval \"EXPR\" NAME=FILE.dis ... [--param NAME=TYPE:P1,P2[,..][:BINS]] [--rewrite] [-o OUT.dis] [--report REPORT.txt] [--table] [--json] [--lang en|cs]"},
 };
 
 void PrintUsage(std::ostream& os) {
