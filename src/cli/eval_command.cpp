@@ -1,6 +1,5 @@
 // dorvex-cli eval: a limit-state expression of several histograms in one run.
 
-#include <ctime>
 #include <sstream>
 
 #include "commands.h"
@@ -19,16 +18,6 @@ namespace dorvex::cli {
 namespace {
 
 using expressions::ExpressionInput;
-
-// The report's date and time as the other commands stamp theirs.
-std::string Now(const char* format) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, format, &local);
-  return text;
-}
 
 // "NAME=REST" split at the first "="; a name the expression language can read.
 std::pair<std::string, std::string> NameAndValue(const std::string& word, const std::string& what) {

@@ -10,8 +10,6 @@
 
 namespace dorvex::cli {
 
-namespace {
-
 std::string Now(const char* format) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -20,8 +18,6 @@ std::string Now(const char* format) {
   std::strftime(text, sizeof text, format, &local);
   return text;
 }
-
-}  // namespace
 
 void PrintCharacteristics(std::ostream& out, const analysis::Characteristics& c, texts::Language language) {
   const analysis::CharacteristicsTable table = analysis::MakeCharacteristicsTable(c, language);

@@ -34,6 +34,9 @@ struct OutputSource {
   long double multiplier = 0.0L;  // frequency multiplier c of the listing
 };
 
+// The local date or time in a strftime `format`, as reports are stamped.
+std::string Now(const char* format);
+
 // Writes what `outputs` asks for in `language`; the first failure is returned (code 23).
 std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const OutputSource& source,
                                               texts::Language language);
