@@ -109,11 +109,7 @@ int RunCalc(Arguments& args, std::ostream& out, std::ostream& err) {
   }
   const analysis::Characteristics characteristics = analysis::ComputeCharacteristics(result);
 
-  ResultSummary summary;
-  summary.histogram = &result.histogram;
-  summary.total = result.totalExtended;
-  summary.probabilitySum = result.probabilitySum;
-  summary.failureProbability = result.failureProbability;
+  const ResultSummary summary = SummaryOf(result);
   if (json) {
     std::ostringstream object;
     PrintSummaryJson(object, summary, table);

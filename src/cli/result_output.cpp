@@ -14,6 +14,15 @@ const char* TypeName(model::HistogramType type) {
 
 }  // namespace
 
+ResultSummary SummaryOf(const engine::OperationResult& result) {
+  ResultSummary summary;
+  summary.histogram = &result.histogram;
+  summary.total = result.totalExtended;
+  summary.probabilitySum = result.probabilitySum;
+  summary.failureProbability = result.failureProbability;
+  return summary;
+}
+
 void PrintSummary(std::ostream& out, const ResultSummary& s, bool table) {
   const model::Histogram& h = *s.histogram;
   out << "Type                 " << TypeName(h.Type) << '\n'

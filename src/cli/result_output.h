@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "engine/engine.h"
 #include "model/histogram.h"
 
 namespace dorvex::cli {
@@ -14,6 +15,9 @@ struct ResultSummary {
   double failureProbability = 0.0;
   bool withFailureProbability = true;
 };
+
+// The summary of an operation's result: its histogram, total, sum and Pf.
+ResultSummary SummaryOf(const engine::OperationResult& result);
 
 // Type, N, Min, Max, d, sum of probabilities, total and Pf, one per line; with
 // `table` the listing k, x, P, F follows.
