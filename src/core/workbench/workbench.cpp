@@ -305,6 +305,14 @@ void Workbench::TakeAsResult(SlotId slot) {
   result_ = std::move(result);
 }
 
+void Workbench::TakeOutsideResult(engine::OperationResult result) {
+  ClearResult();
+  resultCode_ = 0;
+  resultMultiple_ = 1.0;
+  resultMultipleText_ = kDefaultMultipleText;
+  result_ = std::move(result);
+}
+
 std::optional<model::ModelError> Workbench::PlaceResultRange(engine::RangeEnd end, double value) {
   if (!result_) return std::nullopt;
   if (auto refusal = engine::PlaceOnRange(result_->histogram, end, value)) return refusal;

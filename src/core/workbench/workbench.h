@@ -193,6 +193,9 @@ class Workbench {
   // Lets a histogram of the slot stand for a result (a file's own queries): its
   // failure probability is computed from its values.
   void TakeAsResult(SlotId slot);
+  // Takes a result computed outside the two-slot operations (a limit-state
+  // expression) as the result, so that every result command works on it.
+  void TakeOutsideResult(engine::OperationResult result);
   // Places the result on a new span (engine::PlaceOnRange) and computes its failure
   // probability anew. Nothing happens without a result.
   std::optional<model::ModelError> PlaceResultRange(engine::RangeEnd end, double value);

@@ -303,6 +303,7 @@ void MainWindow::ShowEmptyResult() {
   // The range editors belong to a result and go with it.
   ShowRangeEditors(false);
   markerShown_ = false;
+  resultRecord_.clear();
   BuildResultListing();
   ShowReliability();
 }

@@ -50,6 +50,7 @@ class ChartToolBar;
 class ColourWindow;
 class DescriptionWindow;
 class VerificationWindow;
+class ExpressionWindow;
 class ParametricWindow;
 class RememberingFileDialogs;
 class HistogramTableWindow;
@@ -246,6 +247,8 @@ class MainWindow : public QMainWindow {
   // The input-type selector of `slot` chose `item`: a generator window opens for it.
   void ChooseInputSource(model::SlotId slot, int item);
   void AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name);
+  // An expression's result becomes the result, with its record.
+  void AcceptExpressionResult(const engine::OperationResult& result, const QStringList& record);
   // The window for typing a histogram, filled from the slot.
   void OpenDescription(model::SlotId slot);
   void AcceptTypedHistogram(const model::HandOverBuffer& buffer, const QString& name, const QString& path,
@@ -359,6 +362,7 @@ class MainWindow : public QMainWindow {
   QAction* versionItem = nullptr;
   QAction* helpItem = nullptr;
   QAction* verificationItem = nullptr;  // the engine against exact answers
+  QAction* expressionItem = nullptr;    // a limit-state expression of several histograms
   // Pop-up menus of the report and chart-export buttons.
   QMenu* reportFormatMenu = nullptr;
   QAction* reportTextItem = nullptr;
@@ -417,6 +421,10 @@ class MainWindow : public QMainWindow {
   DescriptionWindow* descriptionWindow = nullptr;
   ColourWindow* colourWindow = nullptr;
   VerificationWindow* verificationWindow = nullptr;
+  ExpressionWindow* expressionWindow = nullptr;
+  // The record of an expression's result (expression, inputs with digests, steps),
+  // printed in its report; empty for any other result.
+  std::vector<std::string> resultRecord_;
   HistogramTableWindow* summaryWindow = nullptr;
   HistogramTableWindow* combinationWindow = nullptr;
   TableGraphWindow* tableGraphWindow = nullptr;

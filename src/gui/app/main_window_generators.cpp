@@ -14,6 +14,8 @@
 #include "app/qt_text.h"
 #include "charts/draw_histogram.h"
 #include "sources/parametric_display.h"
+#include "expressions/expression_window.h"
+#include "settings/document_folders.h"
 #include "sources/description_window.h"
 #include "sources/parametric_window.h"
 #include "sources/typed_histogram.h"
@@ -57,6 +59,13 @@ void MainWindow::CreateGenerators() {
             AcceptGeneratedHistogram(buffer, name);
           });
   connect(rawDataWindow, &RawDataWindow::Closed, this, &MainWindow::GeneratorClosed);
+  expressionWindow = new ExpressionWindow(services_, gui::ToQt(settings::OpenDialogFolder(folders_, ToStd(options_.examplesFolder))), this);
+  connect(expressionWindow, &ExpressionWindow::Evaluated, this, &MainWindow::AcceptExpressionResult);
+  connect(expressionItem, &QAction::triggered, this, [this] {
+    reopenGrid->hide();
+    expressionWindow->SetLanguage(language_);
+    expressionWindow->OpenWith(bench_.Slot(SlotId::A), bench_.Slot(SlotId::B));
+  });
   for (SlotId slot : {SlotId::A, SlotId::B}) {
     connect(Input(slot).typeSelector, &QComboBox::activated, this,
             [this, slot](int item) { ChooseInputSource(slot, item); });
@@ -95,6 +104,17 @@ void MainWindow::ChooseInputSource(SlotId slot, int item) {
 void MainWindow::AcceptGeneratedHistogram(const model::HandOverBuffer& buffer, const QString& name) {
   bench_.AcceptGenerated(buffer, ToStd(name));
   ShowAccepted(buffer.target);
+}
+
+void MainWindow::AcceptExpressionResult(const engine::OperationResult& result, const QStringList& record) {
+  UndoResultZoom();
+  bench_.TakeOutsideResult(result);
+  workbench::RunOutcome run;
+  run.outcome.result = result;
+  ShowEmptyResult();
+  ShowRun(run);
+  resultRecord_.clear();
+  for (const QString& line : record) resultRecord_.push_back(ToStd(line));
 }
 
 void MainWindow::ShowAccepted(SlotId slot) {

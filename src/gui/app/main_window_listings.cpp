@@ -21,6 +21,7 @@
 #include "app/main_window.h"
 #include "app/about_window.h"
 #include "analysis/verification_window.h"
+#include "expressions/expression_window.h"
 #include "settings/colour_window.h"
 #include "sources/description_window.h"
 #include "rawdata/raw_data_window.h"
@@ -78,6 +79,7 @@ void MainWindow::PassLanguageToCompanions() {
   if (aboutWindow_ != nullptr) aboutWindow_->SetLanguage(language_);
   if (colourWindow != nullptr) colourWindow->SetLanguage(language_);
   if (verificationWindow != nullptr) verificationWindow->SetLanguage(language_);
+  if (expressionWindow != nullptr) expressionWindow->SetLanguage(language_);
   for (HistogramTableWindow* window : {summaryWindow, combinationWindow}) {
     if (window != nullptr) window->SetLanguage(language_);
   }
@@ -220,6 +222,8 @@ void MainWindow::SaveReportClick() {
                          statvex::VersionText());
   input.reliabilityLines = analysis::ReliabilityReportLines(
       analysis::SummariseReliability(*bench_.Result(), numeric::kDefaultTargetIndex, language_), language_);
+  if (!resultRecord_.empty()) input.reliabilityLines.push_back(" ");
+  input.reliabilityLines.insert(input.reliabilityLines.end(), resultRecord_.begin(), resultRecord_.end());
   const QString path = SaveResultReport(services_, ToQt(folders_.calculated), input, reportTextItem->isChecked(), language_);
   if (path.isEmpty()) return;
   settings::WriteLastFile(*settings_, settings::LastFile::ResultReport, ToStd(path));

@@ -70,6 +70,7 @@ void MainWindow::CreateMenu() {
   fileMenu->addSeparator();
   Item(fileMenu, distributionFunctionItem, "Kivkatrvnzaten1");
   Item(fileMenu, characteristicsItem, "BChar1");
+  Item(fileMenu, expressionItem, "FunkcePoruchy1", QKeySequence(Qt::CTRL | Qt::Key_E));
   fileMenu->addSeparator();
   Item(fileMenu, exitItem, "Konec1", QKeySequence(Qt::ALT | Qt::Key_X));
 
