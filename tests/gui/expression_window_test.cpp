@@ -75,6 +75,26 @@ class ExpressionWindowTest : public QObject {
     QCOMPARE(In<QTableWidget>(window, "SGSteps")->rowCount(), 1);
   }
 
+  void aFiveVariableLimitStateRunsFromOneExpression() {
+    MainWindowHarness h;
+    QWidget* window = OpenExpressions(h);
+    for (const char* file : {"Solidity and material characterics/Bending_resistance_IPE300.dis",
+                             "Cross-section variability/Cross_section_area_ratio.dis", "Loads/Dead_load.dis",
+                             "Loads/Live_load_50_years.dis", "Loads/Wind_load_50_years.dis"}) {
+      h.platform().QueueOpenFile(kExamples + QString::fromLatin1(file));
+      QTest::mouseClick(In<QPushButton>(window, "BAddFile"), Qt::LeftButton);
+    }
+    QCOMPARE(In<QTableWidget>(window, "SGInputs")->rowCount(), 5);
+    Evaluate(window, QStringLiteral("Bending_resistance_IPE300*Cross_section_area_ratio - "
+                                    "(Dead_load + Live_load_50_years + 0.6*Wind_load_50_years)"));
+    const auto* result = h.form().Bench().Result();
+    QVERIFY(result != nullptr);
+    // One step per operation: the product, the two sums, the multiple and the difference.
+    QCOMPARE(In<QTableWidget>(window, "SGSteps")->rowCount(), 5);
+    QVERIFY(result->failureProbability > 0.0 && result->failureProbability < 1.0);
+    QVERIFY(h.Find<QLabel>("LabelPf")->text().startsWith(QStringLiteral("Pf = ")));
+  }
+
   void theAuditAndTheParserAnswerInTheWindow() {
     MainWindowHarness h;
     h.Open(SlotId::A, kResistance);
