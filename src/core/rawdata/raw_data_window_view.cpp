@@ -34,7 +34,11 @@ std::vector<std::string> RawDataDialogFilters() {
   return names;
 }
 
-std::string EditorLineText(int n) { return " " + std::to_string(n); }
+std::string EditorLineText(int n) {
+  std::string text(1, ' ');
+  text += std::to_string(n);
+  return text;
+}
 
 std::string RankedClosenessText(double closeness) { return statvex::DisplayNumber(closeness); }
 

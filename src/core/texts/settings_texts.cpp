@@ -64,15 +64,15 @@ std::array<std::string, 2> SettingsListingHeadings(Language language) {
 
 std::vector<ReOpenGridRow> ReOpenGridRows(const settings::ReOpenList& list, Language language) {
   std::vector<ReOpenGridRow> rows;
-  rows.push_back({std::string(), "Histogram  (.dis)", " " + MessageText(kMultipleMessage, language),
-                  MessageText(kIntervalsMessage, language), "      " + MessageText(kAddressMessage, language)});
+  rows.push_back({std::string(), "Histogram  (.dis)", std::string(1, ' ') + MessageText(kMultipleMessage, language),
+                  MessageText(kIntervalsMessage, language), std::string(6, ' ') + MessageText(kAddressMessage, language)});
   int number = 0;
   for (const settings::ReOpenEntry& entry : list.Entries()) {
     ++number;
     const std::filesystem::path path(entry.path);
     std::string name = path.filename().string();
     name.resize(name.size() > kExtensionLength ? name.size() - kExtensionLength : 0);
-    rows.push_back({(number < 10 ? "  " : " ") + std::to_string(number), name, entry.multiple, entry.intervals,
+    rows.push_back({std::string(number < 10 ? 2 : 1, ' ') + std::to_string(number), name, entry.multiple, entry.intervals,
                     path.parent_path().string()});
   }
   return rows;
