@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "engine/engine.h"
 #include "fake_platform.h"
 #include "main_window_harness.h"
+#include "table_window_steps.h"
 
 using dorvex::gui::testing::MainWindowHarness;
 using dorvex::model::SlotId;
@@ -110,6 +112,17 @@ class ExpressionWindowTest : public QObject {
     Evaluate(window, QStringLiteral("A*A"));
     QVERIFY(h.form().Bench().Result() != nullptr);
     QVERIFY(message->text().contains(QStringLiteral("A^2")));
+
+    // A histogram the parametric window made keeps its type and parameters in the record.
+    QTest::mouseClick(In<QPushButton>(window, "BClose"), Qt::LeftButton);
+    dorvex::gui::testing::ChooseFromList(h.Find<QComboBox>("CBTypHistB"), 3);
+    auto* generator = h.form().findChild<QWidget*>(QStringLiteral("TForm12"));
+    QVERIFY(generator != nullptr && generator->isVisible());
+    generator->close();
+    window = OpenExpressions(h);
+    QTest::mouseClick(In<QPushButton>(window, "BAddB"), Qt::LeftButton);
+    auto* inputs = In<QTableWidget>(window, "SGInputs");
+    QCOMPARE(inputs->item(inputs->rowCount() - 1, 1)->text(), QStringLiteral("Normal (10, 1), 128 intervals, Eps 1e-07"));
 
     // A syntax error points at its place.
     Evaluate(window, QStringLiteral("A - * 2"));

@@ -46,6 +46,7 @@ void TrimZeroEnds(Histogram& h) {
 void AcceptGenerated(const HandOverBuffer& buffer, HistogramSlot& slot) {
   slot.base = buffer.histogram;
   slot.cut = buffer.cut;
+  slot.origin = buffer.origin;
   slot.scaled = ApplyMultiple(slot.base, slot.multiple);
   slot.loaded = true;
 }

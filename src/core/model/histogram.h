@@ -62,6 +62,8 @@ struct HistogramSlot {
   std::string sourcePath;  // full path of the source file; empty when generated
   std::string chartLabel;  // "Histogram :  " + name + " * nA   (nA="
   bool loaded = false;
+  // The generator's description of a generated histogram (HandOverBuffer::origin).
+  std::string origin;
   // Round(sum of the frequencies read), for the description window.
   std::int64_t roundedFrequencySum = 0;
   CutProbability cut;  // of the base
@@ -73,6 +75,9 @@ struct HandOverBuffer {
   Histogram histogram;
   SlotId target = SlotId::A;
   CutProbability cut;
+  // How a generator made it (a parametric type with its parameters); empty when
+  // nothing more than the name is known.
+  std::string origin;
 };
 
 // Data part of taking a generated histogram into its slot: copies the buffer's

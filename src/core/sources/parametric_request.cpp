@@ -1,6 +1,8 @@
 #include "sources/parametric_request.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "sources/distribution.h"
 #include "sources/parametric_display.h"
@@ -54,6 +56,15 @@ model::HandOverBuffer HandOverParametric(const ParamState& state, bool pureDiscr
   }
   const CutTails cut = CutByRange(state);
   buffer.cut = {static_cast<double>(cut.lower), static_cast<double>(cut.upper)};
+  // The type and the parameters it uses, as typed, for the record of a result.
+  buffer.origin = ParamListText(state.type, texts::Language::English) + " (";
+  for (int i = 0; i < ParamCount(state.type); ++i) {
+    if (i > 0) buffer.origin += ", ";
+    buffer.origin += state.parameterTexts[static_cast<std::size_t>(i)];
+  }
+  char eps[32];
+  std::snprintf(eps, sizeof eps, "%g", state.Eps);
+  buffer.origin += "), " + std::to_string(state.N) + " intervals, Eps " + eps;
   return buffer;
 }
 

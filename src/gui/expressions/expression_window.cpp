@@ -172,8 +172,10 @@ void ExpressionWindow::AddFile() {
 void ExpressionWindow::AddSlot(const model::HistogramSlot& slot, const QString& name) {
   expressions::ExpressionInput input;
   input.provenance.name = ToStd(FreeName(name));
-  input.provenance.kind = slot.sourcePath.empty() ? "slot" : "file";
-  input.provenance.source = slot.sourcePath.empty() ? slot.name : slot.sourcePath;
+  input.provenance.kind = !slot.origin.empty() ? "parametric" : slot.sourcePath.empty() ? "slot" : "file";
+  input.provenance.source = !slot.origin.empty()      ? slot.origin
+                            : slot.sourcePath.empty() ? slot.name
+                                                      : slot.sourcePath;
   if (slot.multiple != 1.0) input.provenance.source += " * " + statvex::NumberText(slot.multiple);
   if (!slot.sourcePath.empty()) input.provenance.sha256 = io::Sha256OfFile(slot.sourcePath).value_or(std::string());
   input.histogram = slot.scaled;
