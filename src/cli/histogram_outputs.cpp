@@ -46,7 +46,7 @@ std::optional<model::ModelError> WriteOutputs(const FileOutputs& outputs, const 
   }
   if (outputs.workbook) {
     if (auto error = analysis::WriteListingWorkbook(*outputs.workbook, source.report.result, source.report.label,
-                                                    source.multiplier, language)) {
+                                                    source.multiplier, language, source.report.reliabilityLines)) {
       return error;
     }
   }

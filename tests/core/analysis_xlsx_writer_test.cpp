@@ -190,6 +190,26 @@ TEST(WriteListingWorkbook, HoldsEveryCellOfTheIntervalListing) {
   ExpectSheetHolds(path, layout);
 }
 
+TEST(WriteListingWorkbook, PutsTheNotesBelowTheListing) {
+  const model::Histogram h = test_support::MakeHistogram(model::HistogramType::Discrete, -2.0, 0.5,
+                                                         {0.1, 0.2, 0.4, 0.2, 0.1});
+  const fs::path path = TestFolder("notes") / "Histogram.xlsx";
+  const std::vector<std::string> notes{"Pf lower bound\t1.0E-3", "expression  R - E"};
+  ASSERT_FALSE(WriteListingWorkbook(path.string(), h, "title", 10, Language::English, notes).has_value());
+  const SheetLayout listing = ListingCells(
+      h, analysis::DescriptionTable(h, "title", 10, Language::English), Language::English);
+  const SheetLayout layout = WithNotes(listing, notes);
+  const int last = LastRow(listing);
+  // An empty row, then a note per row; the value after a tab in the second column.
+  ASSERT_EQ(LastRow(layout), last + 3);
+  ASSERT_NE(FindCell(layout, last + 2, 1), nullptr);
+  EXPECT_EQ(FindCell(layout, last + 2, 1)->text, "Pf lower bound");
+  EXPECT_EQ(FindCell(layout, last + 2, 2)->text, "1.0E-3");
+  EXPECT_EQ(FindCell(layout, last + 3, 1)->text, "expression  R - E");
+  EXPECT_EQ(FindCell(layout, last + 3, 2), nullptr);
+  ExpectSheetHolds(path, layout);
+}
+
 TEST(WriteWorkbook, ReplacesAnExistingWorkbook) {
   const fs::path path = TestFolder("replace") / "listing.xlsx";
   std::ofstream(path) << "old";

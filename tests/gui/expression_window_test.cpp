@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QProcess>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include "engine/engine.h"
@@ -75,6 +77,21 @@ class ExpressionWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(result->label), QStringLiteral("Z = Bending_resistance_IPE300 - B"));
     QVERIFY(h.Find<QLabel>("LabelPf")->text().startsWith(QStringLiteral("Pf = 1.15E-3")));
     QCOMPARE(In<QTableWidget>(window, "SGSteps")->rowCount(), 1);
+
+    // The result's workbook carries the Pf bounds and the expression's record.
+    window->close();
+    QTest::mouseClick(h.Find<QToolButton>("PopisAB"), Qt::LeftButton);
+    auto* listing = h.form().findChild<QWidget*>(QStringLiteral("Form7"));
+    QVERIFY(listing != nullptr && listing->isVisible());
+    const QString workbook = h.folder().filePath(QStringLiteral("expression.xlsx"));
+    h.platform().QueueSaveFile(workbook);
+    QTest::mouseClick(listing->findChild<QToolButton*>(QStringLiteral("KontTisk")), Qt::LeftButton);
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), workbook, QStringLiteral("xl/sharedStrings.xml")});
+    QVERIFY(unzip.waitForFinished());
+    const QString strings = QString::fromUtf8(unzip.readAllStandardOutput());
+    QVERIFY2(strings.contains(QStringLiteral("Pf lower bound")), qPrintable(strings.left(400)));
+    QVERIFY(strings.contains(QStringLiteral("sha256:")));
   }
 
   void aFiveVariableLimitStateRunsFromOneExpression() {

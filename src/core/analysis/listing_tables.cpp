@@ -156,4 +156,17 @@ const SheetCell* FindCell(const SheetLayout& layout, int row, int column) {
   return it == layout.cells.end() ? nullptr : &*it;
 }
 
+SheetLayout WithNotes(SheetLayout layout, const std::vector<std::string>& notes) {
+  int last = 0;
+  for (const SheetCell& cell : layout.cells) last = std::max(last, cell.row);
+  int row = last + 1;
+  for (const std::string& note : notes) {
+    ++row;
+    const std::size_t tab = note.find('\t');
+    layout.cells.push_back({row, 1, note.substr(0, tab), std::nullopt});
+    if (tab != std::string::npos) layout.cells.push_back({row, 2, note.substr(tab + 1), std::nullopt});
+  }
+  return layout;
+}
+
 }  // namespace dorvex::analysis

@@ -52,6 +52,10 @@ SheetLayout IntervalListingCells(const model::Histogram& h, const analysis::Desc
 SheetLayout ListingCells(const model::Histogram& h, const analysis::DescriptionGrid& shown,
                          texts::Language language);
 
+// `layout` with `notes` below its last row after an empty one, a note per row; a
+// "label<TAB>value" note puts its value in the second column.
+SheetLayout WithNotes(SheetLayout layout, const std::vector<std::string>& notes);
+
 // The cell at (row, column), or nullptr when the layout has none there.
 const SheetCell* FindCell(const SheetLayout& layout, int row, int column);
 

@@ -80,9 +80,10 @@ std::optional<model::ModelError> WriteWorkbook(const std::string& path, const Sh
 std::optional<model::ModelError> WriteListingWorkbook(const std::string& path,
                                                       const model::Histogram& h,
                                                       const std::string& title, long double c,
-                                                      texts::Language language) {
+                                                      texts::Language language,
+                                                      const std::vector<std::string>& notes) {
   const analysis::DescriptionGrid shown = analysis::DescriptionTable(h, title, c, language);
-  return WriteWorkbook(path, ListingCells(h, shown, language));
+  return WriteWorkbook(path, WithNotes(ListingCells(h, shown, language), notes));
 }
 
 }  // namespace dorvex::analysis

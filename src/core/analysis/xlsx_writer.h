@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/listing_tables.h"
 #include "model/histogram.h"
@@ -24,10 +25,12 @@ std::optional<model::ModelError> WriteWorkbook(const std::string& path, const Sh
 std::string WorkbookFileName(std::string_view title);
 
 // The listing workbook of `h` as its listing window would export it: the description
-// table under `title` with frequency multiplier c, then its cells written to `path`.
+// table under `title` with frequency multiplier c and `notes` below it (see
+// WithNotes), then its cells written to `path`.
 std::optional<model::ModelError> WriteListingWorkbook(const std::string& path,
                                                       const model::Histogram& h,
                                                       const std::string& title, long double c,
-                                                      texts::Language language);
+                                                      texts::Language language,
+                                                      const std::vector<std::string>& notes = {});
 
 }  // namespace dorvex::analysis

@@ -80,6 +80,7 @@ void ListingWindow::ShowListing(const model::Histogram& h, const analysis::Descr
                                 const ListingPaint& paint) {
   listed_ = h;
   shown_ = table;
+  notes_.clear();
   setWindowTitle(ToQt(table.title));
   setToolTip(ToQt(table.title));
   listingGrid_->clearContents();
@@ -121,7 +122,7 @@ void ListingWindow::Paint(const model::Histogram& h, const ListingPaint& paint) 
 }
 
 void ListingWindow::ExportToSpreadsheet() {
-  const analysis::SheetLayout layout = analysis::ListingCells(listed_, shown_, language_);
+  const analysis::SheetLayout layout = analysis::WithNotes(analysis::ListingCells(listed_, shown_, language_), notes_);
   FileDialogRequest request;
   request.initialFolder = graphsFolder_;
   request.fileName = ToQt(analysis::WorkbookFileName(shown_.title));

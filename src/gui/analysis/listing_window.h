@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "app/platform_services.h"
 #include "model/histogram.h"
@@ -52,6 +54,9 @@ class ListingWindow : public QWidget {
   // Fills the table with `table` (the description table of `h`), sets caption and
   // hint to its title, paints it by `paint` and shows the window with its export
   // button.
+  // Lines the workbook adds below the listing (the result's Pf bounds, an
+  // expression's record); cleared by every new listing.
+  void SetNotes(std::vector<std::string> notes) { notes_ = std::move(notes); }
   void ShowListing(const model::Histogram& h, const analysis::DescriptionGrid& table, const ListingPaint& paint);
 
  signals:
@@ -76,6 +81,7 @@ class ListingWindow : public QWidget {
   QTableWidget* listingGrid_ = nullptr;
   QToolButton* exportButton_ = nullptr;
   QToolButton* exitButton_ = nullptr;
+  std::vector<std::string> notes_;
 };
 
 }  // namespace dorvex::gui

@@ -243,10 +243,15 @@ void MainWindow::Describe(workbench::Listed listed) {
   paint.shading.coloured = !highlightOffItem->isChecked();
   paint.shading.listsResult = listed == workbench::Listed::Result;
   paint.shading.resultClassWidth = paint.shading.listsResult ? h.d : 0.0;
-  if (h.Type == model::HistogramType::Discrete) {
-    companions_->intervalListing->ShowListing(h, description.grid, paint);
-  } else {
-    companions_->pointListing->ShowListing(h, description.grid, paint);
+  ListingWindow* listing =
+      h.Type == model::HistogramType::Discrete ? companions_->intervalListing : companions_->pointListing;
+  listing->ShowListing(h, description.grid, paint);
+  if (listed == workbench::Listed::Result && bench_.Result() != nullptr) {
+    // The workbook of a result carries how sure its Pf is and, for an expression, its record.
+    std::vector<std::string> notes = analysis::ReliabilityReportLines(
+        analysis::SummariseReliability(*bench_.Result(), numeric::kDefaultTargetIndex, language_), language_);
+    notes.insert(notes.end(), resultRecord_.begin(), resultRecord_.end());
+    listing->SetNotes(std::move(notes));
   }
 }
 
