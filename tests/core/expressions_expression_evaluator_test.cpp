@@ -83,6 +83,19 @@ TEST_F(LimitState, FiveVariablesEqualTheEngineRunStepByStep) {
   EXPECT_EQ(e.inputs[4].source, "S.dis");
 }
 
+TEST_F(LimitState, BoundsOnlyWhenOneOperationMakesTheResult) {
+  // One operation: its bounds hold for the inputs' histograms.
+  const Evaluation one = EvaluateExpression("G - Q", inputs);
+  ASSERT_TRUE(one.ok());
+  EXPECT_EQ(one.result->bounds.kind, engine::BoundsKind::Bounded);
+  EXPECT_LE(one.result->bounds.lower, one.result->failureProbability);
+  EXPECT_GE(one.result->bounds.upper, one.result->failureProbability);
+  // Over several, the intermediate histograms are approximations: no bounds claimed.
+  const Evaluation several = EvaluateExpression("R*W - (G + Q + 0.6*S)", inputs);
+  ASSERT_TRUE(several.ok());
+  EXPECT_EQ(several.result->bounds.kind, engine::BoundsKind::NotComputed);
+}
+
 // An axial bar: strength R in MPa against the stress of a force F in N on a
 // round section of radius 10 mm, area 100*pi mm^2.
 TEST(AxialBar, FailureProbabilityEqualsTheTwoStepCalculation) {

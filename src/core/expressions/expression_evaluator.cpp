@@ -275,6 +275,10 @@ Evaluation EvaluateExpression(const std::string& expression, const std::vector<E
     }
     OperationResult result = std::get<OperationResult>(std::move(value));
     result.label = evaluation.evaluatedExpression;
+    // The last operation's bounds hold for its inputs as histograms; an intermediate
+    // result is itself only near its true distribution, so over several steps there
+    // are no rigorous bounds.
+    if (evaluation.steps.size() > 1) result.bounds = engine::FailureBounds{};
     evaluation.result = std::move(result);
   } catch (const Stop& stop) {
     evaluation.failure = stop.failure;
