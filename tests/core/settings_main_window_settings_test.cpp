@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "settings/main_window_settings.h"
 #include "settings/settings_file.h"
 
@@ -56,6 +59,15 @@ TEST(MainWindowSettings, ADataLabelItemOutsideTheListReadsAsItemTwo) {
   EXPECT_EQ(ReadMainWindowSettings(file, 1, 1).marksItem, 2);
   file.WriteInteger(kSectionSetting, "Prob_u-Form1.CBMarks.ItemIndex", -1);
   EXPECT_EQ(ReadMainWindowSettings(file, 1, 1).marksItem, 2);
+}
+
+TEST(MainWindowSettings, ATargetIndexOutsideZeroToTenOrNoNumberReadsAsTheDefault) {
+  const std::pair<const char*, double> cases[] = {{"4.2", 4.2}, {"0", 3.8}, {"-1", 3.8}, {"50", 3.8}, {"abc", 3.8}};
+  for (const auto& [text, expected] : cases) {
+    SettingsFile file("unused.ini");
+    file.LoadText(std::string("[--  Setting  --]\nForm1 Target beta=") + text + "\n");
+    EXPECT_DOUBLE_EQ(ReadMainWindowSettings(file, 800, 600).targetIndex, expected) << text;
+  }
 }
 
 TEST(WriteLastFile, EachFileHasItsKey) {

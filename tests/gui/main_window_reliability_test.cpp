@@ -1,6 +1,8 @@
 // The result panel says how sure its Pf is: the bounds and beta under the queries,
 // or why there are no bounds; the text report carries the same lines.
 
+#include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -40,6 +42,16 @@ class MainWindowReliabilityTest : public QObject {
     QVERIFY(box.contains(QStringLiteral("Reliability index β")));
     QVERIFY(box.contains(QStringLiteral("β over 50 periods")));
 
+    // Below the target index the line is red; a lower target the user sets turns it green,
+    // is used by the characteristics and is kept in the settings file.
+    QCOMPARE(line->palette().color(QPalette::WindowText), QColor(170, 0, 0));
+    auto* target = h.Find<QDoubleSpinBox>("SpinBetaTarget");
+    QCOMPARE(target->value(), 3.8);
+    target->setValue(2.5);
+    QCOMPARE(line->palette().color(QPalette::WindowText), QColor(0, 110, 0));
+    QTest::mouseClick(h.Find<QToolButton>("BChar"), Qt::LeftButton);
+    QVERIFY(h.platform().messages.last().text.contains(QStringLiteral("2.50")));
+
     // A result of a factor that changes sign has no bounds, and says so instead.
     h.Open(SlotId::A, kExamples + QStringLiteral("Initial imperfections/Initial_bow_imperfection.dis"));
     h.Compute(2);  // A * B
@@ -49,6 +61,11 @@ class MainWindowReliabilityTest : public QObject {
     // A cleared result takes its line along.
     h.Open(SlotId::B, kExamples + QStringLiteral("Loads/Dead_load.dis"));
     QVERIFY(line->text().isEmpty());
+
+    h.form().close();
+    QFile ini(h.folder().filePath(QStringLiteral("Dorvex.INI")));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("Form1 Target beta=2.5"));
   }
 };
 

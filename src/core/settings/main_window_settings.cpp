@@ -10,6 +10,7 @@ constexpr const char* kWidthKey = "Prob_u-Form1.width";
 constexpr const char* kHeightKey = "Prob_u-Form1.height";
 constexpr const char* kIntervalsKey = "Prob_u-Form1.Pocet intervalu";
 constexpr const char* kHelpAdviceKey = "Form16- instalace WinHlp32.exe";
+constexpr const char* kTargetIndexKey = "Form1 Target beta";
 constexpr const char* kMarksKey = "Prob_u-Form1.CBMarks.ItemIndex";
 constexpr const char* kAngleKey = "Prob_u-Form1.SpinEdAngle.Value";
 constexpr const char* kOperationKey = "Posledni";
@@ -66,6 +67,8 @@ MainWindowSettings ReadMainWindowSettings(const SettingsFile& file, int defaultW
   values.operationItem = file.ReadInteger(kSectionOperation, kOperationKey, defaults.operationItem);
   values.dateSeparator = file.ReadInteger(kSectionSetting, kDateSeparatorKey, defaults.dateSeparator);
   values.timeSeparator = file.ReadInteger(kSectionSetting, kTimeSeparatorKey, defaults.timeSeparator);
+  const double target = file.ReadFloat(kSectionSetting, kTargetIndexKey, defaults.targetIndex);
+  values.targetIndex = target > 0.0 && target <= kLargestTargetIndex ? target : defaults.targetIndex;
   return values;
 }
 
@@ -83,6 +86,7 @@ void WriteMainWindowSettings(const MainWindowSettings& values, SettingsFile& fil
   file.WriteInteger(kSectionOperation, kOperationKey, values.operationItem);
   file.WriteInteger(kSectionSetting, kDateSeparatorKey, values.dateSeparator);
   file.WriteInteger(kSectionSetting, kTimeSeparatorKey, values.timeSeparator);
+  file.WriteFloat(kSectionSetting, kTargetIndexKey, values.targetIndex);
 }
 
 void WriteLastFile(SettingsFile& file, LastFile which, std::string_view path) {

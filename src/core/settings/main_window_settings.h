@@ -36,10 +36,16 @@ struct MainWindowSettings {
   // Character codes as stored; one the menus do not offer is kept as it is.
   int dateSeparator = '.';
   int timeSeparator = ':';
+  // The reliability index a result's beta is compared with (ultimate limit states,
+  // 50 years, unless the user sets another).
+  double targetIndex = 3.8;
 };
 
 // The keys as stored; a missing or unreadable key gives its default, the size the
 // one passed, a data-label item outside the list item 2.
+// The largest target index the program takes (Pf about 1E-23).
+inline constexpr double kLargestTargetIndex = 10.0;
+
 MainWindowSettings ReadMainWindowSettings(const SettingsFile& file, int defaultWidth, int defaultHeight);
 // Writes every key, in the order the file has always had them.
 void WriteMainWindowSettings(const MainWindowSettings& values, SettingsFile& file);

@@ -12,7 +12,6 @@
 #include "app/qt_text.h"
 #include "model/distribution_file_writer.h"
 #include "model/report_error.h"
-#include "numeric/reliability.h"
 #include "texts/desktop_texts.h"
 #include "texts/main_window_texts.h"
 #include "texts/messages.h"
@@ -89,14 +88,14 @@ void ShowCharacteristics(const PlatformServices& services, const std::string& ti
 }
 
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
-                         const engine::OperationResult& result, texts::Language language) {
+                         const engine::OperationResult& result, double targetIndex, texts::Language language) {
   const model::Histogram& h = result.histogram;
   analysis::CharacteristicsReport report =
       analysis::CharacteristicsText(title, h.P, h.N, h.Min, h.Max, result.totalExtended, h.Type, language);
   if (!report.error) {
     // How sure the failure probability is, under the statistics.
     const analysis::ReliabilitySummary reliability =
-        analysis::SummariseReliability(result, numeric::kDefaultTargetIndex, language);
+        analysis::SummariseReliability(result, targetIndex, language);
     report.text += "\r\n";
     for (std::string line : analysis::ReliabilityReportLines(reliability, language)) {
       std::replace(line.begin(), line.end(), '\t', ' ');

@@ -30,7 +30,7 @@ void ShowCharacteristics(const PlatformServices& services, const std::string& ti
 // The same for an operation result, whose sum of frequencies is the result total,
 // followed by its Pf bounds and reliability indices.
 void ShowCharacteristics(const PlatformServices& services, const std::string& title,
-                         const engine::OperationResult& result, texts::Language language);
+                         const engine::OperationResult& result, double targetIndex, texts::Language language);
 
 // Asks for a ".dis" file in `initialFolder` (overwriting only after a Yes) and
 // writes `result` with `resultTotal` into it. Returns the path written, or an empty

@@ -27,6 +27,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -410,6 +411,8 @@ class MainWindow : public QMainWindow {
   QTableWidget* quantileGrid = nullptr;
   // Pf with its bounds and the reliability index, and any warning about them.
   QLabel* reliabilityLabel = nullptr;
+  QLabel* targetIndexLabel = nullptr;
+  QDoubleSpinBox* targetIndexBox = nullptr;  // the beta a result is compared with
   QCheckBox* dataLabelsBox = nullptr;
   QComboBox* axisLabelsSelector = nullptr;
   QComboBox* marksSelector = nullptr;

@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -267,6 +268,16 @@ QGroupBox* MainWindow::CreateResultPanel() {
   reliabilityLabel = MakeLabel("LabelPf", panel);
   reliabilityLabel->setWordWrap(true);
   reliabilityLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  targetIndexLabel = MakeLabel("LabBetaTarget", panel);
+  targetIndexBox = Named(new QDoubleSpinBox(panel), "SpinBetaTarget");
+  targetIndexBox->setRange(0.5, settings::kLargestTargetIndex);
+  targetIndexBox->setDecimals(2);
+  targetIndexBox->setSingleStep(0.1);
+  auto* target = new QHBoxLayout();
+  target->setSpacing(4);
+  target->addWidget(targetIndexLabel);
+  target->addWidget(targetIndexBox);
+  target->addStretch(1);
 
   auto* queries = new QGridLayout();
   queries->setHorizontalSpacing(3);
@@ -281,6 +292,7 @@ QGroupBox* MainWindow::CreateResultPanel() {
   left->setSpacing(4);
   left->addWidget(resultSummary);
   left->addLayout(queries);
+  left->addLayout(target);
   left->addWidget(reliabilityLabel);
   left->addStretch(1);
 

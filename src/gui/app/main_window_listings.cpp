@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableWidget>
@@ -28,7 +29,6 @@
 #include "app/qt_text.h"
 #include "analysis/reliability_summary.h"
 #include "engine/operation_table.h"
-#include "numeric/reliability.h"
 #include "settings/main_window_settings.h"
 #include "settings/settings_listing_window.h"
 #include "settings/window_placement.h"
@@ -195,7 +195,8 @@ void MainWindow::CharacteristicsClick() {
   const engine::OperationResult* result = bench_.Result();
   if (result == nullptr) return;
   const int selected = engine::OperationCodeAt(operationSelector->currentIndex());
-  ShowCharacteristics(services_, engine::CharacteristicsTitle(selected, language_), *result, language_);
+  ShowCharacteristics(services_, engine::CharacteristicsTitle(selected, language_), *result, targetIndexBox->value(),
+                      language_);
 }
 
 void MainWindow::SaveResultClick() {
@@ -221,7 +222,7 @@ void MainWindow::SaveReportClick() {
       bench_.ReportInput(workbench::ShortDateText(now, separators_), workbench::LongTimeText(now, separators_),
                          statvex::VersionText());
   input.reliabilityLines = analysis::ReliabilityReportLines(
-      analysis::SummariseReliability(*bench_.Result(), numeric::kDefaultTargetIndex, language_), language_);
+      analysis::SummariseReliability(*bench_.Result(), targetIndexBox->value(), language_), language_);
   if (!resultRecord_.empty()) input.reliabilityLines.push_back(" ");
   input.reliabilityLines.insert(input.reliabilityLines.end(), resultRecord_.begin(), resultRecord_.end());
   const QString path = SaveResultReport(services_, ToQt(folders_.calculated), input, reportTextItem->isChecked(), language_);
@@ -249,7 +250,7 @@ void MainWindow::Describe(workbench::Listed listed) {
   if (listed == workbench::Listed::Result && bench_.Result() != nullptr) {
     // The workbook of a result carries how sure its Pf is and, for an expression, its record.
     std::vector<std::string> notes = analysis::ReliabilityReportLines(
-        analysis::SummariseReliability(*bench_.Result(), numeric::kDefaultTargetIndex, language_), language_);
+        analysis::SummariseReliability(*bench_.Result(), targetIndexBox->value(), language_), language_);
     notes.insert(notes.end(), resultRecord_.begin(), resultRecord_.end());
     listing->SetNotes(std::move(notes));
   }

@@ -1,5 +1,6 @@
 // The main window's menus and the routing of its commands.
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,6 +193,7 @@ void MainWindow::ConnectCommands() {
     if (dataLabelsBox->isChecked()) RepeatQueryOrRedraw();
   });
   connect(labelAngleBox, &QSpinBox::valueChanged, this, [this] { dataLabelsBox->setChecked(false); });
+  connect(targetIndexBox, &QDoubleSpinBox::valueChanged, this, &MainWindow::ShowReliability);
   connect(labelAngleBox, &QSpinBox::editingFinished, this,
           [this] { SetMarksAngle(resultChart, labelAngleBox->value()); });
   connect(czechItem, &QAction::triggered, this, [this] { SwitchLanguage(texts::Language::Czech); });

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -16,7 +17,6 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "engine/operation_table.h"
-#include "numeric/reliability.h"
 #include "statvex/number_text.h"
 
 namespace dorvex::gui {
@@ -170,12 +170,16 @@ void MainWindow::ShowReliability() {
     return;
   }
   const analysis::ReliabilitySummary summary =
-      analysis::SummariseReliability(*result, numeric::kDefaultTargetIndex, language_);
+      analysis::SummariseReliability(*result, targetIndexBox->value(), language_);
   QString text = ToQt(analysis::ReliabilityLine(summary, language_));
   // The column is narrow: beta goes on a line of its own rather than breaking apart.
   text.replace(QStringLiteral("   β"), QStringLiteral("\nβ"));
   for (const std::string& warning : summary.warnings) text += QLatin1Char('\n') + ToQt(warning);
   reliabilityLabel->setText(text);
+  // Below the target the line is red, at or above it green.
+  QPalette colours = reliabilityLabel->palette();
+  colours.setColor(QPalette::WindowText, summary.beta < summary.targetBeta ? QColor(170, 0, 0) : QColor(0, 110, 0));
+  reliabilityLabel->setPalette(colours);
   QStringList report;
   for (const std::string& line : analysis::ReliabilityReportLines(summary, language_)) report << ToQt(line);
   reliabilityLabel->setToolTip(report.join(QLatin1Char('\n')));

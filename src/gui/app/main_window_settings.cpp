@@ -2,6 +2,8 @@
 // start and taken from them at the end; the date and time separators; the re-open
 // grid, "Default values" and the listing of the settings file.
 #include <QAction>
+#include <QDoubleSpinBox>
+#include <QSignalBlocker>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -67,6 +69,10 @@ void MainWindow::ReadSettings() {
   valueLabelsItem->setChecked(stored_.valueLabels);
   marksSelector->setCurrentIndex(stored_.marksItem);
   labelAngleBox->setValue(stored_.labelAngle);
+  {
+    const QSignalBlocker block(targetIndexBox);
+    targetIndexBox->setValue(stored_.targetIndex);
+  }
   czechItem->setChecked(stored_.czech);
   englishItem->setChecked(stored_.english);
   highlightOnItem->setChecked(stored_.highlightOn);
@@ -81,6 +87,7 @@ void MainWindow::ReadSettings() {
 void MainWindow::WriteSettings() {
   const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
   settings::MainWindowSettings values = stored_;
+  values.targetIndex = targetIndexBox->value();
   settings::WriteColourScheme(*settings_, colours_);
   values.left = pos().x();
   values.top = pos().y();
@@ -257,7 +264,8 @@ void MainWindow::DefaultValuesClick() {
   SwitchLanguage(texts::Language::English);
   // 5. coloured listings
   ChooseListingHighlight(true);
-  // 7. the design colours
+  // 7. the design colours, and the target reliability index
+  targetIndexBox->setValue(settings::MainWindowSettings{}.targetIndex);
   colours_ = settings::WithDefaultValues(colours_);
   ApplyColours();
   // 9. "." and ":"
