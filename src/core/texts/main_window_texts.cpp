@@ -142,7 +142,7 @@ constexpr Entry kControlTexts[] = {
     {"Label17", "Prob. P(x<=Qp)", "Pravd. P(x<=Qp)", nullptr, nullptr},
     {"CheckBox1", "Data labels", "Popisky dat", nullptr, nullptr},
     {"Label_Angle", "Angle of\n   labels", "Úhel natočení\n     popisků", nullptr, nullptr},
-    {"LabBetaTarget", "Target β", "Cílové β", nullptr, nullptr},
+    {"LabBetaTarget", "Target beta", "Cílové β", nullptr, nullptr},
     {"Label_Mocnitel", "Exponent n", "Exponent n", nullptr, nullptr},
     {"Label19", "Min", "Min", nullptr, nullptr},
     {"Label23", "Max", "Max", nullptr, nullptr},
