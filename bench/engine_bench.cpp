@@ -6,9 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <string>
 
+#include "bench_histograms.h"
 #include "engine/engine.h"
 #include "model/histogram.h"
 
@@ -16,24 +16,8 @@ namespace {
 
 using dorvex::engine::OperationRequest;
 using dorvex::engine::RunOperation;
+using dorvex::bench::Bell;
 using dorvex::model::Histogram;
-using dorvex::model::HistogramType;
-
-// A Discrete, bell-shaped histogram of n intervals on min .. max.
-Histogram Bell(int n, double min, double max) {
-  Histogram h;
-  h.Type = HistogramType::Discrete;
-  h.N = n;
-  h.Min = min;
-  h.Max = max;
-  h.d = (max - min) / (n - 1);
-  h.Range = max - min;
-  h.Total = 1e6L;
-  double sum = 0.0;
-  for (int i = 1; i <= n; ++i) sum += h.P[i] = std::min(i, n + 1 - i);
-  for (int i = 1; i <= n; ++i) h.P[i] /= sum;
-  return h;
-}
 
 // Which bounds a run adds.
 enum class Bounds { None, FailureProbability, AndDistribution };

@@ -4,9 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
+#include "bench_histograms.h"
 #include "expressions/expression_evaluator.h"
 #include "model/histogram.h"
 
@@ -14,28 +14,9 @@ namespace {
 
 using dorvex::expressions::EvaluateExpression;
 using dorvex::expressions::ExpressionInput;
-using dorvex::model::Histogram;
-using dorvex::model::HistogramType;
-
-// A Discrete, bell-shaped histogram of 1024 intervals on min .. max.
-Histogram Bell(double min, double max) {
-  constexpr int n = 1024;
-  Histogram h;
-  h.Type = HistogramType::Discrete;
-  h.N = n;
-  h.Min = min;
-  h.Max = max;
-  h.d = (max - min) / (n - 1);
-  h.Range = max - min;
-  h.Total = 1e6L;
-  double sum = 0.0;
-  for (int i = 1; i <= n; ++i) sum += h.P[i] = std::min(i, n + 1 - i);
-  for (int i = 1; i <= n; ++i) h.P[i] /= sum;
-  return h;
-}
 
 ExpressionInput Named(const char* name, double min, double max) {
-  return {{name, "parametric", name, ""}, Bell(min, max)};
+  return {{name, "parametric", name, ""}, dorvex::bench::Bell(1024, min, max)};
 }
 
 void BM_FiveVariableLimitState(benchmark::State& state) {

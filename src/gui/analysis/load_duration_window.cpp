@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -27,6 +26,7 @@
 #include "analysis/picture_files.h"
 #include "analysis/export_targets.h"
 #include "analysis/result_commands.h"
+#include "app/clock.h"
 #include "app/color_ref.h"
 #include "app/hints.h"
 #include "app/qt_text.h"
@@ -64,12 +64,6 @@ template <class W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
   return widget;
-}
-
-workbench::ClockReading Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().year(), now.date().month(), now.date().day(),
-          now.time().hour(), now.time().minute(), now.time().second()};
 }
 
 }  // namespace
@@ -261,7 +255,7 @@ void LoadDurationWindow::Draw() {
   const std::vector<double> f = analysis::DistributionFunction(h);
   HistogramPicture picture;
   picture.mode = ChartMode::Result;
-  picture.dateLine = ToQt(workbench::ChartDateLine(Now(), opening_.separators));
+  picture.dateLine = ToQt(workbench::ChartDateLine(ClockNow(), opening_.separators));
   picture.title = ToQt(opening_.title);
   picture.probabilities = f.data();
   picture.count = static_cast<int>(f.size());

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 
 #include <cstdio>
 
+#include "app/clock.h"
 #include "app/about_window.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
@@ -251,15 +251,8 @@ void MainWindow::UpdateChartToolBar() {
   chartToolBar->Place(chartToolBarItem->isChecked() && wide);
 }
 
-workbench::ClockReading MainWindow::Now() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
-  return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
 void MainWindow::UpdateClock() {
-  if (clockPanel != nullptr) clockPanel->setText(gui::ToQt(workbench::LongTimeText(Now(), separators_)));
+  if (clockPanel != nullptr) clockPanel->setText(gui::ToQt(workbench::LongTimeText(ClockNow(), separators_)));
 }
 
 // ---- the slots and the result on screen ----

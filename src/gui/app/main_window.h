@@ -224,7 +224,6 @@ class MainWindow : public QMainWindow {
   void UndoResultZoom();
   void ExportChartClick();
   void CopyWindowClick();
-  workbench::ClockReading Now() const;
 
   // ---- other windows and the result commands: main_window_listings.cpp ----
   void CreateCompanionWindows();

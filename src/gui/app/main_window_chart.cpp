@@ -13,6 +13,7 @@
 
 #include "analysis/chart_texts.h"
 #include "analysis/result_commands.h"
+#include "app/clock.h"
 #include "app/color_ref.h"
 #include "app/hints.h"
 #include "app/main_window.h"
@@ -42,7 +43,7 @@ void MainWindow::DrawResultPicture(const model::Histogram& h, const std::string&
   picture.d = h.d;
   picture.min = h.Min;
   picture.title = ToQt(title);
-  picture.dateLine = ToQt(workbench::ChartDateLine(Now(), separators_));
+  picture.dateLine = ToQt(workbench::ChartDateLine(ClockNow(), separators_));
   picture.labels = indexLabelsItem->isChecked() ? AxisLabelMode::Index : AxisLabelMode::Value;
   picture.marks = {dataLabelsBox->isChecked(), analysis::MarkStyleOfItem(marksSelector->currentIndex()),
                    labelAngleBox->value()};
@@ -154,7 +155,7 @@ void MainWindow::ExportChartClick() {
   const engine::OperationResult* result = bench_.Result();
   if (result == nullptr) return;
   reopenGrid->hide();
-  SetChartTitleLines(resultChart, {ToQt(workbench::ExportChartTitle(result->label, Now(), separators_))});
+  SetChartTitleLines(resultChart, {ToQt(workbench::ExportChartTitle(result->label, ClockNow(), separators_))});
   if (clipboardTargetItem->isChecked()) {
     CopyChartToClipboard(resultChart);
     ShowStatusNote(texts::ChartCopiedText(language_));

@@ -18,6 +18,7 @@
 #include "analysis/listing_window.h"
 #include "analysis/read_trace_window.h"
 #include "analysis/result_commands.h"
+#include "app/clock.h"
 #include "app/splash_window.h"
 #include "app/main_window.h"
 #include "app/about_window.h"
@@ -217,7 +218,7 @@ void MainWindow::SaveResultClick() {
 void MainWindow::SaveReportClick() {
   if (bench_.Result() == nullptr) return;
   reopenGrid->hide();
-  const workbench::ClockReading now = Now();
+  const workbench::ClockReading now = ClockNow();
   analysis::ResultReportInput input =
       bench_.ReportInput(workbench::ShortDateText(now, separators_), workbench::LongTimeText(now, separators_),
                          statvex::VersionText());

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -29,6 +28,7 @@
 #include "analysis/chart_texts.h"
 #include "analysis/export_targets.h"
 #include "analysis/result_commands.h"
+#include "app/clock.h"
 #include "app/color_ref.h"
 #include "app/grid_cells.h"
 #include "app/qt_text.h"
@@ -56,12 +56,6 @@ namespace {
 
 constexpr unsigned kFrameColour = 0x00B9B9;  // the input slots' frame
 constexpr int kCharacteristicsTitle = 79;    // "C h a r a c t e r i s t i c s"
-
-workbench::ClockReading Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().year(), now.date().month(), now.date().day(),
-          now.time().hour(), now.time().minute(), now.time().second()};
-}
 
 // The title lines with a line wider than the chart broken before its " ( ", so
 // the chart does not cut the title short.
@@ -326,7 +320,7 @@ HistogramPicture RawDataWindow::Picture(bool fit) const {
     picture.min = histogram_.Xmin();
     picture.bar = FromColorRef(texts::kRawDataBarColour);
     const std::vector<std::string> titles =
-        rawdata::DataChartTitle(ToStd(fitList->currentText()), ToStd(path_), Now(), opening_.separators, language_);
+        rawdata::DataChartTitle(ToStd(fitList->currentText()), ToStd(path_), ClockNow(), opening_.separators, language_);
     picture.dateLine = ToQt(titles[0]);
     picture.title = ToQt(titles[1]);
   }

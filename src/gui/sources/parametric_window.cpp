@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,6 +28,7 @@
 #include "analysis/picture_files.h"
 #include "analysis/chart_texts.h"
 #include "analysis/result_commands.h"
+#include "app/clock.h"
 #include "app/color_ref.h"
 #include "app/qt_text.h"
 #include "charts/chart_export.h"
@@ -484,9 +484,7 @@ void ParametricWindow::Compute() {
 }
 
 void ParametricWindow::Show() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const workbench::ClockReading clock{now.date().year(), now.date().month(), now.date().day(),
-                                      now.time().hour(), now.time().minute(), now.time().second()};
+  const workbench::ClockReading clock = ClockNow();
   const bool pure = pureDiscreteBox->isChecked();
   const sources::ParametricView view = sources::ViewParametric(state_, pure, clock, opening_.separators, language_);
   parameterBox->setTitle(ToQt(view.caption));
