@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "expressions/expression_inputs.h"
 #include "io/sha256.h"
@@ -55,6 +57,17 @@ TEST(InputFromParametric, RecordsTypeAndParametersOrRefuses) {
   request.bins = 5000;
   EXPECT_TRUE(std::holds_alternative<sources::ParamRefusal>(
       InputFromParametric("G", request, "Normal:50,5:5000", texts::Language::English)));
+}
+
+TEST(FreeInputName, ANameTheLanguageReadsAndNoneTaken) {
+  std::vector<ExpressionInput> inputs(2);
+  inputs[0].provenance.name = "Dead_load";
+  inputs[1].provenance.name = "Dead_load2";
+  const std::pair<const char*, const char*> cases[] = {
+      {"Wind load 50-years", "Wind_load_50_years"}, {"2nd", "X2nd"}, {"", "X"}, {"Dead_load", "Dead_load3"}};
+  for (const auto& [wanted, expected] : cases) {
+    EXPECT_EQ(FreeInputName(wanted, inputs), expected) << wanted;
+  }
 }
 
 }  // namespace

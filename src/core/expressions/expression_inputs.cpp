@@ -1,5 +1,7 @@
 #include "expressions/expression_inputs.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -28,6 +30,20 @@ std::variant<ExpressionInput, sources::ParamRefusal> InputFromParametric(const s
   ExpressionInput input{{name, "parametric", result.name + " " + given, ""}, result.buffer.histogram};
   input.histogram.Type = result.histogramType;
   return input;
+}
+
+std::string FreeInputName(std::string wanted, const std::vector<ExpressionInput>& inputs) {
+  for (char& c : wanted) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') c = '_';
+  }
+  if (wanted.empty() || std::isdigit(static_cast<unsigned char>(wanted.front()))) wanted.insert(0, 1, 'X');
+  const auto taken = [&inputs](const std::string& name) {
+    return std::any_of(inputs.begin(), inputs.end(),
+                       [&name](const ExpressionInput& input) { return input.provenance.name == name; });
+  };
+  std::string name = wanted;
+  for (int n = 2; taken(name); ++n) name = wanted + std::to_string(n);
+  return name;
 }
 
 }  // namespace dorvex::expressions

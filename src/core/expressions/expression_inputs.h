@@ -5,6 +5,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "expressions/expression_evaluator.h"
 #include "model/report_error.h"
@@ -23,5 +24,10 @@ std::variant<ExpressionInput, sources::ParamRefusal> InputFromParametric(const s
                                                                          const sources::ParametricRequest& request,
                                                                          const std::string& given,
                                                                          texts::Language language);
+
+// A name the expression language reads for an input wanted as `wanted` (a file's
+// stem): other characters than letters, digits and "_" become "_", an "X" goes in
+// front of a leading digit, and a number is appended while `inputs` has it already.
+std::string FreeInputName(std::string wanted, const std::vector<ExpressionInput>& inputs);
 
 }  // namespace dorvex::expressions

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -136,21 +135,6 @@ void ExpressionWindow::OpenWith(const model::HistogramSlot& a, const model::Hist
   expressionField->setFocus();
 }
 
-QString ExpressionWindow::FreeName(QString wanted) const {
-  // A name the expression language reads: letters, digits and "_", not a digit first.
-  wanted.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QStringLiteral("_"));
-  if (wanted.isEmpty() || wanted.at(0).isDigit()) wanted.prepend(QLatin1Char('X'));
-  const auto taken = [this](const QString& name) {
-    for (const auto& input : inputs_) {
-      if (ToQt(input.provenance.name) == name) return true;
-    }
-    return false;
-  };
-  QString name = wanted;
-  for (int n = 2; taken(name); ++n) name = wanted + QString::number(n);
-  return name;
-}
-
 void ExpressionWindow::AddFile() {
   FileDialogRequest request;
   request.title = windowTitle().trimmed();
@@ -159,8 +143,8 @@ void ExpressionWindow::AddFile() {
   request.filters = {QStringLiteral("Distributions Files (*.dis)"), QStringLiteral("All files (*)")};
   const QString path = services_.files->GetOpenFileName(request);
   if (path.isEmpty()) return;
-  const QString name = FreeName(QFileInfo(path).completeBaseName());
-  auto read = expressions::InputFromFile(ToStd(name), ToStd(path));
+  const std::string name = expressions::FreeInputName(ToStd(QFileInfo(path).completeBaseName()), inputs_);
+  auto read = expressions::InputFromFile(name, ToStd(path));
   if (const auto* error = std::get_if<model::ModelError>(&read)) {
     ShowModelError(services_, *error, language_);
     return;
@@ -171,7 +155,7 @@ void ExpressionWindow::AddFile() {
 
 void ExpressionWindow::AddSlot(const model::HistogramSlot& slot, const QString& name) {
   expressions::ExpressionInput input;
-  input.provenance.name = ToStd(FreeName(name));
+  input.provenance.name = expressions::FreeInputName(ToStd(name), inputs_);
   input.provenance.kind = !slot.origin.empty() ? "parametric" : slot.sourcePath.empty() ? "slot" : "file";
   input.provenance.source = !slot.origin.empty()      ? slot.origin
                             : slot.sourcePath.empty() ? slot.name

@@ -44,7 +44,6 @@ class ExpressionWindow : public QWidget {
   void Evaluate();
   void ShowInputs();
   void ShowSteps(const expressions::Evaluation& evaluation);
-  QString FreeName(QString wanted) const;
 
   PlatformServices services_;
   QString folder_;
