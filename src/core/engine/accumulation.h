@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "engine/engine.h"
@@ -236,89 +237,15 @@ struct PairLoop {
 // the value is defined and has bits above the lowest ten set, as has any q
 // outside -0.5 .. 1023.5: a plain integer test then finds an index outside
 // 1..1024, in a loop the compiler can vectorise.
+inline constexpr double kRoundingShift = 0x1.8p52;
+inline constexpr std::int64_t kRoundingShiftBits = std::bit_cast<std::int64_t>(kRoundingShift);
 inline std::int64_t RoundedBits(double q) {
-  constexpr double kShift = 0x1.8p52;
-  constexpr std::int64_t kShiftBits = std::bit_cast<std::int64_t>(kShift);
-  return std::bit_cast<std::int64_t>(q + kShift) - kShiftBits;
+  return std::bit_cast<std::int64_t>(q + kRoundingShift) - kRoundingShiftBits;
 }
 
 // Reports the end of row i; true when the user asked to stop.
 inline bool RowDone(const PairLoop& loop, int i) {
   return loop.control != nullptr && loop.control->Step(i * loop.progressScale, loop.progressTotal);
-}
-
-// Every pair (outer i, inner j): x = combine(outer.x[i], inner.x[j]) with
-// p = outer.p[i] * inner.p[j] goes to the interval Round((x - Min) / d) + 1 of w;
-// with Failure, x also counts into the failure probability. Each row first finds
-// all its indices (a loop free of dependencies, so the divisions overlap) and then
-// adds its probabilities, holding the running interval's sum in a register: the
-// additions are the same, in the same order, as adding to P directly. A row that
-// holds a tie of a Discrete result (w.tie >= 0) goes pair by pair through AddAt.
-template <bool Failure, class Combine>
-Status CombinePairs(const Points& outer, const Points& inner, Work& w, const PairLoop& loop,
-                    Combine combine) {
-  const double min = w.Min;
-  const double d = w.d;
-  const ProbabilityArray& po = *outer.p;
-  const ProbabilityArray& pi = *inner.p;
-  const double* const bx = inner.x.data();
-  const int n = inner.n;
-  const bool ties = w.tie >= 0.0;
-  const double tie = ties ? w.tie : 0.0;
-  std::array<std::int32_t, kMaxBins + 1> index;
-  std::array<double, kMaxBins + 1> value;
-  for (int i = 1; i <= outer.n; ++i) {
-    const double xi = outer.x[i];
-    const double pouter = po[i];
-    // An empty row adds nothing; its values may lie past the span (the even point
-    // of a running Pure Discrete result), where they must not stop the run.
-    if (pouter != 0.0 && n > 0) {
-      std::int64_t outside = 0;
-      std::int64_t tied = 0;
-      for (int j = 1; j <= n; ++j) {
-        const double x = combine(xi, bx[j]);
-        value[j] = x;
-        const double q = (x - min) / d;
-        const std::int64_t rounded = RoundedBits(q);
-        index[j] = static_cast<std::int32_t>(rounded) + 1;
-        outside |= rounded & ~std::int64_t{kMaxBins - 1};
-        // A half between q - tie and q + tie: they round apart.
-        tied |= RoundedBits(q - tie) ^ RoundedBits(q + tie);
-      }
-      if (outside != 0 || (ties && tied != 0)) [[unlikely]] {
-        for (int j = 1; j <= n; ++j) {
-          const double q = (value[j] - min) / d;
-          if (auto stop = AddAt(w, q, value[j], pouter * pi[j], Failure, loop.index)) return stop;
-        }
-      } else {
-        double* const P = w.P.data();
-        std::int32_t highest = w.highest;
-        long double failure = w.failure;
-        std::int32_t current = index[1];
-        double sum = P[current];
-        for (int j = 1; j <= n; ++j) {
-          const std::int32_t k = index[j];
-          const double p = pouter * pi[j];
-          if (k != current) {
-            P[current] = sum;
-            highest = current > highest ? current : highest;
-            current = k;
-            sum = P[k];
-          }
-          sum += p;
-          if constexpr (Failure) {
-            const double x = value[j];
-            if (x <= 0.0) failure += x < 0.0 ? p : p / 2.0;
-          }
-        }
-        P[current] = sum;
-        w.highest = current > highest ? current : highest;
-        w.failure = failure;
-      }
-    }
-    if (RowDone(loop, i)) return Cancelled();
-  }
-  return std::nullopt;
 }
 
 // The edges of the intervals of two inputs whose pairs combine by a product or a

@@ -107,25 +107,6 @@ Status QuotientSpan(const Axis& a, const Axis& b, Work& w) {
   return std::nullopt;
 }
 
-Status CombineAll(Combination how, const Points& outer, const Points& inner, Work& w,
-                  const PairLoop& loop, bool failure) {
-  const auto run = [&](auto combine) {
-    return failure ? CombinePairs<true>(outer, inner, w, loop, combine)
-                   : CombinePairs<false>(outer, inner, w, loop, combine);
-  };
-  switch (how) {
-    case Combination::Sum:
-      return run([](double x, double y) { return x + y; });
-    case Combination::Difference:
-      return run([](double x, double y) { return x - y; });
-    case Combination::Product:
-      return run([](double x, double y) { return x * y; });
-    case Combination::Quotient:
-      return run([](double x, double y) { return x / y; });
-  }
-  return std::nullopt;
-}
-
 Status Accumulate(Combination how, const Points& outer, const Points& inner, Work& w,
                   const PairLoop& loop, bool failure) {
   const bool nonlinear = how == Combination::Product || how == Combination::Quotient;

@@ -29,8 +29,8 @@ struct Axis {
 // How two values combine.
 enum class Combination { Sum, Difference, Product, Quotient };
 
-// Every pair of `outer` and `inner` combined into w by the point rule (see
-// CombinePairs).
+// Every pair of `outer` and `inner` combined into w by the point rule: each
+// combined value to its nearest interval (pair_rows.cpp).
 Status CombineAll(Combination how, const Points& outer, const Points& inner, Work& w,
                   const PairLoop& loop, bool failure);
 
