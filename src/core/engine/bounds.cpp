@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "engine/vector_clones.h"
 
 namespace dorvex::engine {
 
@@ -39,6 +40,32 @@ Intervals IntervalsOf(const model::Histogram& h) {
 
 // Every value of the input on one side of 0 (0 itself allowed).
 bool OneSigned(const Intervals& in) { return in.lowest >= 0.0 || in.highest <= 0.0; }
+
+// The result's grid for the edge search.
+struct EdgeGrid {
+  double min;
+  double inverse;  // 1 / d
+  double top;      // N + 1
+};
+
+// The first edge k at or above v (0 below the grid); N + 1 above it, or NaN.
+// In double arithmetic only, so that the loop vectorises: the clamped q is
+// rounded to the nearest integer by adding and taking away 2^52, and raised by
+// one when that fell below it.
+inline std::int32_t Edge(double v, const EdgeGrid& grid) {
+  const double top = grid.top;
+  double q = (v - grid.min) * grid.inverse + 0.5;
+  q = q < top ? q : top;
+  q = q > 0.0 ? q : 0.0;
+  constexpr double kShift = 0x1p52;
+  const double r = (q + kShift) - kShift;
+  return static_cast<std::int32_t>(r + (r < q ? 1.0 : 0.0));
+}
+
+// The edges of the values v[0..n).
+DORVEX_VECTOR_CLONES void Edges(const double* v, std::size_t n, const EdgeGrid& grid, std::int32_t* edge) {
+  for (std::size_t j = 0; j < n; ++j) edge[j] = Edge(v[j], grid);
+}
 
 // Sums of the pairs' probabilities by where their images lie against the
 // threshold and against the upper edges Min + (k - 1/2) d, k = 0..N, of the
@@ -76,10 +103,6 @@ class Tally {
 
   // Images lo[j] .. hi[j] with probabilities scale * p[j], j < count.
   void AddRow(const double* lo, const double* hi, double scale, const double* p, std::size_t count) {
-    lowEdge_.resize(count + 1);
-    highEdge_.resize(count + 1);
-    std::int32_t* const lowEdge = lowEdge_.data();
-    std::int32_t* const highEdge = highEdge_.data();
     const double t = threshold_;
     // Four partial sums each, so that the additions overlap.
     double upper[4] = {0.0, 0.0, 0.0, 0.0};
@@ -99,26 +122,32 @@ class Tally {
     for (; j < count; ++j) add(j, 0);
     upper_ += (upper[0] + upper[1]) + (upper[2] + upper[3]);
     lower_ += (lower[0] + lower[1]) + (lower[2] + lower[3]);
-    if (!distribution_) return;
-    for (std::size_t j = 0; j < count; ++j) {
-      lowEdge[j] = Edge(lo[j]);
-      highEdge[j] = Edge(hi[j]);
+    if (distribution_) AddEdges(lo, hi, scale, p, count);
+  }
+
+  // Images lo[j] .. hi[j] with probabilities scale * p[j] into the distribution
+  // sums only.
+  void AddEdges(const double* lo, const double* hi, double scale, const double* p, std::size_t count) {
+    lowEdge_.resize(count + 1);
+    highEdge_.resize(count + 1);
+    std::int32_t* const lowEdge = lowEdge_.data();
+    std::int32_t* const highEdge = highEdge_.data();
+    const EdgeGrid grid{min_, inverse_, n_ + 1.0};
+    Edges(lo, count, grid, lowEdge);
+    Edges(hi, count, grid, highEdge);
+    // Four lanes each: neighbouring images often share an edge, and their
+    // additions then do not wait on each other.
+    std::size_t j = 0;
+    for (; j + 3 < count; j += 4) {
+      for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        const double q = scale * p[j + lane];
+        byLow_[lane][lowEdge[j + lane]] += q;
+        byHigh_[lane][highEdge[j + lane]] += q;
+      }
     }
-    double* const low0 = byLow_[0].data();
-    double* const low1 = byLow_[1].data();
-    double* const high0 = byHigh_[0].data();
-    double* const high1 = byHigh_[1].data();
-    for (j = 0; j + 1 < count; j += 2) {
-      const double q0 = scale * p[j];
-      const double q1 = scale * p[j + 1];
-      low0[lowEdge[j]] += q0;
-      low1[lowEdge[j + 1]] += q1;
-      high0[highEdge[j]] += q0;
-      high1[highEdge[j + 1]] += q1;
-    }
-    if (j < count) {
-      low0[lowEdge[j]] += scale * p[j];
-      high0[highEdge[j]] += scale * p[j];
+    for (; j < count; ++j) {
+      byLow_[0][lowEdge[j]] += scale * p[j];
+      byHigh_[0][highEdge[j]] += scale * p[j];
     }
   }
 
@@ -137,28 +166,14 @@ class Tally {
     long double low = 0.0L;
     long double high = 0.0L;
     for (std::size_t k = 0; k <= static_cast<std::size_t>(n_); ++k) {
-      high += byHigh_[0][k] + byHigh_[1][k];
-      low += byLow_[0][k] + byLow_[1][k];
+      high += (byHigh_[0][k] + byHigh_[1][k]) + (byHigh_[2][k] + byHigh_[3][k]);
+      low += (byLow_[0][k] + byLow_[1][k]) + (byLow_[2][k] + byLow_[3][k]);
       out.lower.push_back(static_cast<double>(high));
       out.upper.push_back(static_cast<double>(low));
     }
   }
 
  private:
-  // The first edge k at or above v (0 below the grid); N + 1 above it, or NaN.
-  // In double arithmetic only, so that the loop vectorises: the clamped q is
-  // rounded to the nearest integer by adding and taking away 2^52, and raised by
-  // one when that fell below it.
-  std::int32_t Edge(double v) const {
-    const double top = n_ + 1.0;
-    double q = (v - min_) * inverse_ + 0.5;
-    q = q < top ? q : top;
-    q = q > 0.0 ? q : 0.0;
-    constexpr double kShift = 0x1p52;
-    const double r = (q + kShift) - kShift;
-    return static_cast<std::int32_t>(r + (r < q ? 1.0 : 0.0));
-  }
-
   // The inner probability of the values v[0..n) below the threshold, half of
   // those on it; v is monotone, so they are a prefix or a suffix.
   double MassBelow(const double* v, std::size_t n) const {
@@ -181,8 +196,9 @@ class Tally {
   double min_;
   double inverse_;
   int n_;
-  std::vector<double> byLow_[2];
-  std::vector<double> byHigh_[2];
+  static constexpr std::size_t kLanes = 4;
+  std::vector<double> byLow_[kLanes];
+  std::vector<double> byHigh_[kLanes];
   std::vector<std::int32_t> lowEdge_;
   std::vector<std::int32_t> highEdge_;
   long double lower_ = 0.0L;
@@ -200,11 +216,8 @@ void TallyPairs(const Intervals& a, const Intervals& b, Tally& tally, Image imag
     const double alo = a.low[i];
     const double ahi = a.high[i];
     for (std::size_t j = 0; j < nb; ++j) image(alo, ahi, b.low[j], b.high[j], lo[j], hi[j]);
-    if (tally.WithDistribution()) {
-      tally.AddRow(lo.data(), hi.data(), a.p[i], b.p.data(), nb);
-    } else {
-      tally.AddMonotoneRow(lo.data(), hi.data(), a.p[i], nb);
-    }
+    tally.AddMonotoneRow(lo.data(), hi.data(), a.p[i], nb);
+    if (tally.WithDistribution()) tally.AddEdges(lo.data(), hi.data(), a.p[i], b.p.data(), nb);
   }
 }
 

@@ -1,9 +1,7 @@
 // Every pair of two inputs combined by the point rule, row by row. This is the
 // engine's innermost loop (a million pairs for two 1024-interval inputs), so a
-// row's indices are found in a loop the compiler vectorises, compiled also for
-// AVX2 and AVX-512 and chosen when the program starts on such a processor; the
-// clones perform the same IEEE operations (no fused multiply-add), so every
-// processor gives the same indices.
+// row's indices are found in a loop the compiler vectorises (and clones for wider
+// vectors).
 
 #include <algorithm>
 #include <array>
@@ -13,16 +11,11 @@
 #include <limits>
 
 #include "engine/operations.h"
+#include "engine/vector_clones.h"
 
 namespace dorvex::engine::detail {
 
 namespace {
-
-#if defined(__x86_64__) && defined(__GNUC__)
-#define DORVEX_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
-#else
-#define DORVEX_VECTOR_CLONES
-#endif
 
 // How far (x - Min) * (1 / d) may lie from (x - Min) / d for an index in 1..1024:
 // a few roundings of at most half a unit in the last place of 1024, with room.
