@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -68,6 +69,9 @@ constexpr int kColumnWidths[5] = {34, 87, 92, 92, 92};
 constexpr unsigned kLowerBoundColour = 0xB05010;  // blue, below the bars' tops
 constexpr unsigned kUpperBoundColour = 0x1C30C8;  // red, above them
 constexpr unsigned kTargetColour = 0x800080;      // purple, apart from both
+constexpr qreal kLegendInset = 6.0;
+constexpr int kLegendMarkerRoom = 36;  // the marker, its gap and the frame
+constexpr int kLegendEntryGap = 12;
 constexpr int kRowHeight = 17;
 
 template <class W>
@@ -389,7 +393,6 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
   // The legend names the bounds and the target; the bars and the zero line need none.
   QLegend* legend = shown->legend();
   legend->setVisible(true);
-  legend->setAlignment(Qt::AlignTop);
   QFont font = shown->font();
   font.setPointSizeF(7.0);
   legend->setFont(font);
@@ -397,6 +400,30 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
     auto* series = qobject_cast<QLineSeries*>(marker->series());
     marker->setVisible(added.contains(series) && series != zero);
   }
+  // One entry under another in the plot's upper left corner, where F is still low:
+  // a row above the plot would cut the names short in a narrow window.
+  legend->setAlignment(Qt::AlignLeft);
+  legend->detachFromChart();
+  legend->setBackgroundVisible(true);
+  legend->setBrush(QColor(255, 255, 255, 220));
+  legend->setPen(QPen(QColor(160, 160, 160)));
+  // A detached legend fills its rectangle column by column: one column's size.
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  int entries = 0;
+  for (const QLineSeries* series : added) {
+    if (series == zero) continue;
+    widest = std::max(widest, metrics.horizontalAdvance(series->name()));
+    ++entries;
+  }
+  const QSizeF size(widest + kLegendMarkerRoom, entries * (metrics.lineSpacing() + kLegendEntryGap) + kLegendEntryGap);
+  const auto place = [shown, legend, size] {
+    legend->setGeometry(QRectF(shown->plotArea().topLeft() + QPointF(kLegendInset, kLegendInset), size));
+    legend->update();
+  };
+  QObject::disconnect(legendPlacing_);
+  legendPlacing_ = connect(shown, &QChart::plotAreaChanged, legend, place);
+  place();
 }
 
 void LoadDurationWindow::FillTable() {

@@ -103,6 +103,7 @@ class LoadDurationWindow : public QWidget {
   texts::Language language_;
   LoadDurationOpening opening_;
   bool opened_ = false;
+  QMetaObject::Connection legendPlacing_;  // keeps the legend in the plot's corner
 
   // Controls, by what they do; their objectName is the designed name.
   QChartView* chart = nullptr;
