@@ -288,9 +288,9 @@ void LoadDurationWindow::Draw() {
   if (!opened_) return;
   const model::Histogram& h = opening_.result;
   const bool logarithmic = logAxisBox->isChecked();
-  const double floor = logarithmic ? analysis::LogAxisMinimum(analysis::LoadDurationTarget(h, opening_.targetIndex, language_).pf,
-                                                              opening_.failureProbability, opening_.bounds)
-                                   : 0.0;
+  const double targetPf = analysis::LoadDurationTarget(h, opening_.targetIndex, language_).pf;
+  const double floor =
+      logarithmic ? analysis::LogAxisMinimum(targetPf, opening_.failureProbability, opening_.bounds) : 0.0;
   // A bar below the bottom of a logarithmic axis stands on it, with no height.
   const std::vector<double> f = analysis::RaisedTo(analysis::DistributionFunction(h), floor);
   HistogramPicture picture;
@@ -370,8 +370,9 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
         ->append(points(steps.upper));
   }
   // Bounds on Pf without the distribution's count as none here.
+  const engine::BoundsKind kind = opening_.bounds.kind;
   const engine::BoundsKind why =
-      bounded || opening_.bounds.kind != engine::BoundsKind::Bounded ? opening_.bounds.kind : engine::BoundsKind::NotComputed;
+      bounded || kind != engine::BoundsKind::Bounded ? kind : engine::BoundsKind::NotComputed;
   boundsNote->setText(ToQt(analysis::NoBoundsText(why, language_)));
   boundsNote->setVisible(!bounded);
 
@@ -380,9 +381,12 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
   const auto* linear = qobject_cast<const QValueAxis*>(left.constFirst());
   const double top = axis != nullptr ? axis->max() : (linear != nullptr ? linear->max() : 1.0);
   const double lowest = axis != nullptr ? axis->min() : 0.0;
+  const auto* across = qobject_cast<const QValueAxis*>(bottom.constFirst());
   QLineSeries* level = line(ToQt(target.label), kTargetColour, Qt::DashLine, 1.0);
-  level->append(-0.5, target.pf);
-  level->append(h.N - 0.5, target.pf);
+  if (across != nullptr) {
+    level->append(across->min(), target.pf);
+    level->append(across->max(), target.pf);
+  }
   QLineSeries* zero = nullptr;
   if (target.zeroAt) {
     zero = line(QStringLiteral("x = 0"), kTargetColour, Qt::DashLine, 1.0);
@@ -416,7 +420,8 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
     widest = std::max(widest, metrics.horizontalAdvance(series->name()));
     ++entries;
   }
-  const QSizeF size(widest + kLegendMarkerRoom, entries * (metrics.lineSpacing() + kLegendEntryGap) + kLegendEntryGap);
+  const QSizeF size(widest + kLegendMarkerRoom,
+                    entries * (metrics.lineSpacing() + kLegendEntryGap) + kLegendEntryGap);
   const auto place = [shown, legend, size] {
     legend->setGeometry(QRectF(shown->plotArea().topLeft() + QPointF(kLegendInset, kLegendInset), size));
     legend->update();
