@@ -20,11 +20,11 @@ TEST(LoadDurationTexts, TitleAndAxisTitlesInBothLanguages) {
 }
 
 TEST(LoadDurationTexts, EveryNamedControlHasACaptionOrHintInBothLanguages) {
-  for (const char* name : {"CheckBox1", "GrafDo", "Schranka", "Bitmapa", "Metafile", "JPGFile"}) {
+  for (const char* name : {"CheckBox1", "GrafDo", "Schranka", "Bitmapa", "Metafile", "JPGFile", "CheckLogF"}) {
     EXPECT_FALSE(LoadDurationCaption(name, Language::Czech).empty()) << name;
     EXPECT_FALSE(LoadDurationCaption(name, Language::English).empty()) << name;
   }
-  for (const char* name : {"OtevriWord", "UlozGraf", "SpeedButton1", "ExitBtn"}) {
+  for (const char* name : {"OtevriWord", "UlozGraf", "SpeedButton1", "ExitBtn", "CheckLogF"}) {
     for (Language language : {Language::Czech, Language::English}) {
       const std::string hint = LoadDurationHint(name, language);
       EXPECT_NE(hint.find('|'), std::string::npos) << name;
@@ -44,6 +44,14 @@ TEST(LoadDurationTexts, ListsOfMarksAndAxisLabels) {
   EXPECT_EQ(axis[1], "Hodnota x");
   EXPECT_EQ(axis[2], "");
   EXPECT_TRUE(LoadDurationListItems("other", Language::English).empty());
+}
+
+TEST(LoadDurationTexts, BoundsAndTargetInBothLanguages) {
+  EXPECT_EQ(LoadDurationBoundName(BoundSide::Lower, Language::English), "Lower bound of F");
+  EXPECT_EQ(LoadDurationBoundName(BoundSide::Upper, Language::Czech), "Horní mez F");
+  EXPECT_EQ(LoadDurationBoundHeadings(Language::Czech), (std::vector<std::string>{"   dolní F", "   horní F"}));
+  EXPECT_EQ(LoadDurationTargetCaption(Language::Czech), "Cílové β");
+  EXPECT_EQ(LoadDurationCaption("CheckLogF", Language::English), "Log. F axis");
 }
 
 }  // namespace

@@ -9,7 +9,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QLogValueAxis>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -19,10 +23,12 @@
 #include <QValueAxis>
 
 #include "analysis/load_duration.h"
+#include "analysis/load_duration_window.h"
 #include "app/grid_cells.h"
 #include "app/main_window.h"
 #include "charts/draw_histogram.h"
 #include "main_window_harness.h"
+#include "settings/settings_file.h"
 #include "texts/load_duration_texts.h"
 
 using dorvex::gui::Cell;
@@ -39,6 +45,15 @@ const QString kPureDiscrete = kFixtures + QStringLiteral("/pure_discrete_trim.di
 
 // An axis title as read: the chart keeps its blanks as no-break spaces.
 QString AxisTitle(const QAbstractAxis* axis) { return axis->titleText().replace(QChar(0x00A0), QLatin1Char(' ')); }
+
+// The chart's line named `name`; null when it draws none.
+QLineSeries* Line(const QChartView* chart, const QString& name) {
+  for (QAbstractSeries* series : chart->chart()->series()) {
+    auto* line = qobject_cast<QLineSeries*>(series);
+    if (line != nullptr && line->name() == name) return line;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -220,6 +235,107 @@ class LoadDurationWindowTest : public QObject {
     QCOMPARE(InWindow<QMenu>("GrafDo")->title(), QStringLiteral("&Graf do"));
     QCOMPARE(AxisTitle(InWindow<QChartView>("Chart1L")->chart()->axes(Qt::Vertical).first()),
              QStringLiteral("Hodnota F(x)"));
+  }
+  // A sum is bounded: both bounding functions as steps over the bars, their columns in
+  // the table, and the target the main window holds as a dashed level in the legend.
+  void aBoundedResultShowsBothBoundsAndTheTarget() {
+    ui_->Open(SlotId::A, kDiscreteTen);
+    ui_->Open(SlotId::B, kDiscreteTen);
+    ui_->Compute(0);
+    Find<QDoubleSpinBox>("SpinBetaTarget")->setValue(3.0);
+    QTest::mouseClick(Find<QToolButton>("KrivkaTrvani"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+
+    const dorvex::engine::OperationResult& result = *ui_->form().Bench().Result();
+    QCOMPARE(result.bounds.kind, dorvex::engine::BoundsKind::Bounded);
+    const int n = result.histogram.N;
+    auto* chart = InWindow<QChartView>("Chart1L");
+    QLineSeries* lower = Line(chart, QStringLiteral("Lower bound of F"));
+    QLineSeries* upper = Line(chart, QStringLiteral("Upper bound of F"));
+    QVERIFY(lower != nullptr && upper != nullptr);
+    QCOMPARE(lower->count(), 2 * n + 1);
+    QCOMPARE(upper->count(), 2 * n + 1);
+    QCOMPARE(upper->points().last().y(), 1.0);
+    QVERIFY(lower->pen().color() != upper->pen().color());
+    // Pf_t = Phi(-3) = 1.35E-3.
+    const QString target = QStringLiteral("Target beta = 3.00, Pf = 1.35E-3");
+    QLineSeries* level = Line(chart, target);
+    QVERIFY(level != nullptr);
+    QCOMPARE(level->points().first().y(), level->points().last().y());
+    QCOMPARE(dorvex::gui::ChartLegendTexts(chart),
+             (QStringList{QStringLiteral("Lower bound of F"), QStringLiteral("Upper bound of F"), target}));
+    QVERIFY(!InWindow<QLabel>("LabBoundsNote")->isVisible());
+
+    auto* table = InWindow<QTableWidget>("StringGrid2");
+    QCOMPARE(table->columnCount(), 5);
+    const auto rows = dorvex::analysis::LoadDurationTable(result.histogram, &result.bounds.distribution,
+                                                          dorvex::texts::Language::English);
+    QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
+    for (int r : {0, 1, 2, n, table->rowCount() - 1}) {
+      for (int c = 3; c < 5; ++c) QCOMPARE(Cell(table, r, c), QString::fromStdString(rows[r][c]));
+    }
+    QCOMPARE(Cell(table, 0, 3).trimmed(), QStringLiteral("lower F"));
+  }
+
+  // A product with a factor that changes sign has no bounds: the reason under the
+  // chart, in the language chosen, and neither bound drawn nor listed.
+  void aNonMonotoneResultSaysWhyInsteadOfBounds() {
+    ui_->Open(SlotId::A, kPureDiscrete);
+    ui_->Open(SlotId::B, kDiscreteTen);
+    ui_->Compute(2);  // A * B
+    QTest::mouseClick(Find<QToolButton>("KrivkaTrvani"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+    QCOMPARE(ui_->form().Bench().Result()->bounds.kind, dorvex::engine::BoundsKind::NotMonotone);
+    auto* note = InWindow<QLabel>("LabBoundsNote");
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("no bounds: the operation is not monotone over the inputs' spans"));
+    auto* chart = InWindow<QChartView>("Chart1L");
+    QVERIFY(Line(chart, QStringLiteral("Lower bound of F")) == nullptr);
+    QVERIFY(Line(chart, QStringLiteral("Upper bound of F")) == nullptr);
+    QCOMPARE(InWindow<QTableWidget>("StringGrid2")->columnCount(), 3);
+
+    QTest::mouseClick(InWindow<QToolButton>("ExitBtn"), Qt::LeftButton);
+    Find<QAction>("Cestina")->trigger();
+    QTest::mouseClick(Find<QToolButton>("KrivkaTrvani"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+    QCOMPARE(note->text(), QStringLiteral("bez mezí: operace není na rozsahu vstupů monotónní"));
+    QCOMPARE(InWindow<QCheckBox>("CheckLogF")->text(), QStringLiteral("Log. osa F"));
+  }
+
+  // The logarithmic F axis reaches a decade below the target Pf (Pf_t = 7.23E-5, the
+  // sum has no Pf), the lines go with it, and the choice outlives the window.
+  void theLogarithmicAxisShowsTheTailAndIsKept() {
+    OpenOnSumOf(kDiscreteTen);
+    auto* chart = InWindow<QChartView>("Chart1L");
+    auto* logAxis = InWindow<QCheckBox>("CheckLogF");
+    QVERIFY(!logAxis->isChecked());
+    QVERIFY(qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Vertical).first()) != nullptr);
+    QTest::mouseClick(logAxis, Qt::LeftButton);
+    const auto* axis = qobject_cast<QLogValueAxis*>(chart->chart()->axes(Qt::Vertical).first());
+    QVERIFY(axis != nullptr);
+    QCOMPARE(axis->min(), 1e-6);
+    QCOMPARE(axis->max(), 1.0);
+    QCOMPARE(AxisTitle(axis), QStringLiteral("Value F(x)"));
+    QLineSeries* lower = Line(chart, QStringLiteral("Lower bound of F"));
+    QVERIFY(lower != nullptr);
+    QVERIFY(lower->attachedAxes().contains(const_cast<QLogValueAxis*>(axis)));
+    // Nothing drawn below the axis: the lower bound's zero tail lies on its bottom.
+    QCOMPARE(lower->points().first().y(), 1e-6);
+
+    QTest::mouseClick(InWindow<QToolButton>("ExitBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>("KrivkaTrvani"), Qt::LeftButton);
+    MainWindowHarness::Settle();
+    QVERIFY(logAxis->isChecked());
+    QVERIFY(qobject_cast<QLogValueAxis*>(chart->chart()->axes(Qt::Vertical).first()) != nullptr);
+
+    // A window made anew on the written settings starts with the logarithmic axis.
+    QTest::mouseClick(InWindow<QToolButton>("ExitBtn"), Qt::LeftButton);
+    ui_->form().close();
+    dorvex::settings::SettingsFile written(ui_->folder().filePath(QStringLiteral("Dorvex.INI")).toStdString());
+    QVERIFY(!written.Load());
+    dorvex::gui::LoadDurationWindow again(ui_->platform().Services(), &written, ui_->folder().path(),
+                                          dorvex::texts::Language::English);
+    QVERIFY(again.findChild<QCheckBox*>(QStringLiteral("CheckLogF"))->isChecked());
   }
 };
 

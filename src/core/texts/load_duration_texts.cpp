@@ -20,6 +20,7 @@ constexpr std::array kCaptions = {
     Caption{"Bitmapa", "&Bitmapy", "&Bitmap"},
     Caption{"Metafile", "&MetaFile", "&MetaFile"},
     Caption{"JPGFile", "&JPGFile", "&JPGFile"},
+    Caption{"CheckLogF", "Log. osa F", "Log. F axis"},
 };
 
 constexpr std::array kHints = {
@@ -30,7 +31,11 @@ constexpr std::array kHints = {
     Caption{"SpeedButton1", "Obrázek okna|Zkopírovat aktivní okno do schránky jako obrázek",
             "Window picture|Copy the active window to the clipboard as a picture"},
     Caption{"ExitBtn", "Zavřít|Zavřít okno distribuční funkce", "Close|Close the distribution function window"},
+    Caption{"CheckLogF", "Logaritmická osa F|Logaritmická osa F: dolní chvost, meze F a cílová Pf jsou vidět",
+            "Logarithmic F axis|Logarithmic F axis: the lower tail, the bounds of F and the target Pf can be read"},
 };
+
+bool English(Language language) { return language == Language::English; }
 
 }  // namespace
 
@@ -55,5 +60,17 @@ std::vector<std::string> LoadDurationListItems(std::string_view objectName, Lang
 std::string LoadDurationValueAxisTitle(Language language) { return MessageText(kValueXMessage, language); }
 
 std::string LoadDurationFunctionAxisTitle(Language language) { return MessageText(kValueFMessage, language); }
+
+std::vector<std::string> LoadDurationBoundHeadings(Language language) {
+  if (English(language)) return {"   lower F", "   upper F"};
+  return {"   dolní F", "   horní F"};
+}
+
+std::string LoadDurationBoundName(BoundSide side, Language language) {
+  if (side == BoundSide::Lower) return English(language) ? "Lower bound of F" : "Dolní mez F";
+  return English(language) ? "Upper bound of F" : "Horní mez F";
+}
+
+std::string LoadDurationTargetCaption(Language language) { return English(language) ? "Target beta" : "Cílové β"; }
 
 }  // namespace dorvex::texts

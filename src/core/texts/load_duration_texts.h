@@ -30,4 +30,14 @@ std::string LoadDurationValueAxisTitle(Language language);
 inline constexpr char kLoadDurationIndexAxisTitle[] = "Index x";
 std::string LoadDurationFunctionAxisTitle(Language language);
 
+// The headings of the table's two columns of the bounds of F, lower then upper.
+std::vector<std::string> LoadDurationBoundHeadings(Language language);
+
+// The chart's names of the two functions that bound F.
+enum class BoundSide { Lower, Upper };
+std::string LoadDurationBoundName(BoundSide side, Language language);
+
+// "Target beta" / "Cílové β" before the target index and its failure probability on the chart.
+std::string LoadDurationTargetCaption(Language language);
+
 }  // namespace dorvex::texts

@@ -260,6 +260,8 @@ RunOutcome Workbench::Start(const RunRequest& request, engine::OperationRequest&
   engineRequest.pointLimit = request.pointLimit;
   engineRequest.cutA = model::ScaledCut(Slot(SlotId::A).cut, Slot(SlotId::A).multiple);
   engineRequest.cutB = model::ScaledCut(Slot(SlotId::B).cut, Slot(SlotId::B).multiple);
+  // The distribution-function window draws them; a few milliseconds a run.
+  engineRequest.withDistributionBounds = true;
   engineRequest.progress = request.progress;
   engineRequest.cancel = request.cancel;
   return RunOutcome{};

@@ -186,7 +186,8 @@ class Workbench {
 
   // Drops the result, its multiple (back to 1) and the question put to it.
   void ClearResult();
-  // Clears the result and runs the operation on the scaled inputs.
+  // Clears the result and runs the operation on the scaled inputs; a bounded result
+  // carries its bounding distribution functions too.
   RunOutcome Run(const RunRequest& request);
   // Clears the result, runs the operation again and scales its result by nAB.
   RunOutcome Rescale(const RunRequest& request, double nAB);

@@ -9,7 +9,12 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QLogValueAxis>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
@@ -17,6 +22,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -25,6 +31,7 @@
 #include "analysis/load_duration.h"
 #include "analysis/picture_files.h"
 #include "analysis/export_targets.h"
+#include "analysis/reliability_summary.h"
 #include "analysis/result_commands.h"
 #include "app/clock.h"
 #include "app/color_ref.h"
@@ -47,6 +54,7 @@ using settings::kSectionSetting;
 constexpr int kWindowNumber = 8;
 constexpr char kMarksKey[] = "KrivkaTrvani-Form8.CBMarks.ItemIndex";
 constexpr char kAngleKey[] = "KrivkaTrvani-Form8.SpinEdAngle.Value";
+constexpr char kLogAxisKey[] = "KrivkaTrvani-Form8.CheckLogF.Checked";
 constexpr char kBackgroundKey[] = "Color- GRAF pozadí KTZ";
 constexpr char kWrittenBackgroundKey[] = "KrivkaTrvani-Form8.Color- GRAF pozadí KTZ";
 constexpr int kDefaultMarksItem = 2;
@@ -57,7 +65,13 @@ constexpr unsigned kTitleColour = 0xFF0000;  // as the result chart's title
 constexpr unsigned kFrameColour = 0xE6A264;  // as the result chart's frame
 constexpr int kMinimumWidth = 704;
 constexpr int kMinimumHeight = 400;
-constexpr int kColumnWidths[3] = {34, 87, 92};
+constexpr int kColumnWidths[5] = {34, 87, 92, 92, 92};
+constexpr unsigned kLowerBoundColour = 0xB05010;  // blue, below the bars' tops
+constexpr unsigned kUpperBoundColour = 0x1C30C8;  // red, above them
+constexpr unsigned kTargetColour = 0x800080;      // purple, apart from both
+constexpr qreal kLegendInset = 6.0;
+constexpr int kLegendMarkerRoom = 36;  // the marker, its gap and the frame
+constexpr int kLegendEntryGap = 12;
 constexpr int kRowHeight = 17;
 
 template <class W>
@@ -96,6 +110,10 @@ void LoadDurationWindow::CreateControls() {
   table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   marksBox = Named(new QCheckBox(this), "CheckBox1");
+  logAxisBox = Named(new QCheckBox(this), "CheckLogF");
+  boundsNote = Named(new QLabel(this), "LabBoundsNote");
+  boundsNote->setWordWrap(true);
+  boundsNote->hide();
   marksList = Named(new QComboBox(this), "CBMarks");
   axisLabelsList = Named(new QComboBox(this), "CBValInd");
   for (QComboBox* list : {marksList, axisLabelsList}) list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -125,22 +143,27 @@ void LoadDurationWindow::CreateControls() {
   auto* tools = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{wordButton, exportButton, pictureButton}) tools->addWidget(w);
   tools->addSpacing(12);
-  for (QWidget* w : std::initializer_list<QWidget*>{marksBox, marksList, angleBox, axisLabelsList})
+  for (QWidget* w : std::initializer_list<QWidget*>{marksBox, marksList, angleBox, axisLabelsList, logAxisBox})
     tools->addWidget(w);
   tools->addStretch(1);
   tools->addWidget(closeButton);
 
+  // The tools span the window, so that the table's bound columns leave the chart room.
   auto* right = new QVBoxLayout;
-  right->addLayout(tools);
   right->addWidget(chart, 1);
-  auto* main = new QHBoxLayout(this);
-  main->addWidget(table, 0);
-  main->addLayout(right, 1);
+  right->addWidget(boundsNote);
+  auto* body = new QHBoxLayout;
+  body->addWidget(table, 0);
+  body->addLayout(right, 1);
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(tools);
+  main->addLayout(body, 1);
   angleBox->installEventFilter(this);
 }
 
 void LoadDurationWindow::ConnectControls() {
   connect(marksBox, &QCheckBox::toggled, this, [this] { Draw(); });
+  connect(logAxisBox, &QCheckBox::toggled, this, [this] { Draw(); });
   connect(axisLabelsList, &QComboBox::activated, this, [this](int item) {
     emit ValueLabelsChosen(item == 1);
     opening_.valueLabels = item == 1;
@@ -158,6 +181,8 @@ void LoadDurationWindow::ConnectControls() {
 void LoadDurationWindow::ApplyTexts() {
   setWindowTitle(ToQt(texts::LoadDurationWindowTitle(language_)));
   marksBox->setText(ToQt(texts::LoadDurationCaption("CheckBox1", language_)));
+  logAxisBox->setText(ToQt(texts::LoadDurationCaption("CheckLogF", language_)));
+  SetHint(logAxisBox, ToQt(texts::LoadDurationHint("CheckLogF", language_)));
   exportTargetMenu->setTitle(ToQt(texts::LoadDurationCaption("GrafDo", language_)));
   for (QAction* item : exportTargets->Items()) {
     item->setText(ToQt(texts::LoadDurationCaption(ToStd(item->objectName()), language_)));
@@ -188,7 +213,10 @@ void LoadDurationWindow::FitMinimumSize() {
 void LoadDurationWindow::SetLanguage(texts::Language language) {
   language_ = language;
   ApplyTexts();
-  if (opened_ && isVisible()) Draw();
+  if (opened_ && isVisible()) {
+    Draw();
+    FillTable();
+  }
 }
 
 void LoadDurationWindow::ReadSettings() {
@@ -196,12 +224,18 @@ void LoadDurationWindow::ReadSettings() {
   unsigned background = kWhite;
   int marks = kDefaultMarksItem;
   int angle = kDefaultAngle;
+  bool logarithmic = false;
   settings::WindowPlacement placement = settings::ResetWindowPlacement(kWindowNumber, screenWidth);
   if (settings_ != nullptr) {
     placement = settings::ReadWindowPlacement(*settings_, kWindowNumber, screenWidth);
     background = static_cast<unsigned>(settings_->ReadInteger(kSectionSetting, kBackgroundKey, kWhite));
     marks = settings_->ReadInteger(kSectionSetting, kMarksKey, kDefaultMarksItem);
     angle = settings_->ReadInteger(kSectionSetting, kAngleKey, kDefaultAngle);
+    logarithmic = settings_->ReadBool(kSectionSetting, kLogAxisKey, false);
+  }
+  {
+    const QSignalBlocker block(logAxisBox);
+    logAxisBox->setChecked(logarithmic);
   }
   move(placement.left, placement.top);
   resize(std::max(placement.width, kMinimumWidth), std::max(placement.height, kMinimumHeight));
@@ -218,6 +252,7 @@ void LoadDurationWindow::WriteSettings() {
                           static_cast<int>(ToColorRef(chart->chart()->backgroundBrush().color())));
   settings_->WriteInteger(kSectionSetting, kMarksKey, marksList->currentIndex());
   settings_->WriteInteger(kSectionSetting, kAngleKey, angleBox->value());
+  settings_->WriteBool(kSectionSetting, kLogAxisKey, logAxisBox->isChecked());
 }
 
 void LoadDurationWindow::ResetToDefaults(int screenWidth) {
@@ -252,7 +287,12 @@ void LoadDurationWindow::OpenFor(const LoadDurationOpening& opening) {
 void LoadDurationWindow::Draw() {
   if (!opened_) return;
   const model::Histogram& h = opening_.result;
-  const std::vector<double> f = analysis::DistributionFunction(h);
+  const bool logarithmic = logAxisBox->isChecked();
+  const double targetPf = analysis::LoadDurationTarget(h, opening_.targetIndex, language_).pf;
+  const double floor =
+      logarithmic ? analysis::LogAxisMinimum(targetPf, opening_.failureProbability, opening_.bounds) : 0.0;
+  // A bar below the bottom of a logarithmic axis stands on it, with no height.
+  const std::vector<double> f = analysis::RaisedTo(analysis::DistributionFunction(h), floor);
   HistogramPicture picture;
   picture.mode = ChartMode::Result;
   picture.dateLine = ToQt(workbench::ChartDateLine(ClockNow(), opening_.separators));
@@ -269,15 +309,139 @@ void LoadDurationWindow::Draw() {
   picture.indexAxisTitle = QString::fromLatin1(texts::kLoadDurationIndexAxisTitle);
   picture.valueAxisTitle = ToQt(texts::LoadDurationFunctionAxisTitle(language_));
   DrawHistogram(chart, picture);
+  if (logarithmic) UseLogarithmicAxis(floor);
+  DrawBoundsAndTarget(floor);
+}
+
+void LoadDurationWindow::UseLogarithmicAxis(double minimum) {
+  QChart* shown = chart->chart();
+  const QList<QAbstractAxis*> vertical = shown->axes(Qt::Vertical);
+  if (vertical.isEmpty()) return;
+  QAbstractAxis* linear = vertical.constFirst();
+  auto* axis = new QLogValueAxis();
+  axis->setBase(10.0);
+  axis->setRange(minimum, 1.0);
+  axis->setLabelFormat(QStringLiteral("%.0E"));
+  axis->setLabelsFont(linear->labelsFont());
+  axis->setTitleFont(linear->titleFont());
+  axis->setTitleText(linear->titleText());
+  const QList<QAbstractSeries*> series = shown->series();
+  for (QAbstractSeries* s : series) s->detachAxis(linear);
+  shown->removeAxis(linear);
+  delete linear;
+  shown->addAxis(axis, Qt::AlignLeft);
+  for (QAbstractSeries* s : series) s->attachAxis(axis);
+}
+
+void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
+  QChart* shown = chart->chart();
+  const QList<QAbstractAxis*> bottom = shown->axes(Qt::Horizontal);
+  const QList<QAbstractAxis*> left = shown->axes(Qt::Vertical);
+  if (bottom.isEmpty() || left.isEmpty()) return;
+  const model::Histogram& h = opening_.result;
+  QList<QLineSeries*> added;
+  const auto line = [&](const QString& name, unsigned colour, Qt::PenStyle style, qreal width) {
+    auto* series = new QLineSeries();
+    series->setName(name);
+    series->setObjectName(name);
+    series->setPen(QPen(FromColorRef(colour), width, style));
+    shown->addSeries(series);
+    series->attachAxis(bottom.constFirst());
+    series->attachAxis(left.constFirst());
+    added << series;
+    return series;
+  };
+  const auto points = [](const std::vector<analysis::ChartPoint>& from) {
+    QList<QPointF> to;
+    to.reserve(static_cast<qsizetype>(from.size()));
+    for (const analysis::ChartPoint& p : from) to << QPointF(p.x, p.y);
+    return to;
+  };
+
+  const bool bounded = opening_.bounds.kind == engine::BoundsKind::Bounded &&
+                       analysis::HasDistributionBounds(h, opening_.bounds.distribution);
+  if (bounded) {
+    const analysis::BoundSteps steps = analysis::DistributionBoundSteps(h, opening_.bounds.distribution, floor);
+    line(ToQt(texts::LoadDurationBoundName(texts::BoundSide::Lower, language_)), kLowerBoundColour, Qt::SolidLine,
+         1.5)
+        ->append(points(steps.lower));
+    line(ToQt(texts::LoadDurationBoundName(texts::BoundSide::Upper, language_)), kUpperBoundColour, Qt::SolidLine,
+         1.5)
+        ->append(points(steps.upper));
+  }
+  // Bounds on Pf without the distribution's count as none here.
+  const engine::BoundsKind kind = opening_.bounds.kind;
+  const engine::BoundsKind why =
+      bounded || kind != engine::BoundsKind::Bounded ? kind : engine::BoundsKind::NotComputed;
+  boundsNote->setText(ToQt(analysis::NoBoundsText(why, language_)));
+  boundsNote->setVisible(!bounded);
+
+  const analysis::TargetReference target = analysis::LoadDurationTarget(h, opening_.targetIndex, language_);
+  const auto* axis = qobject_cast<const QLogValueAxis*>(left.constFirst());
+  const auto* linear = qobject_cast<const QValueAxis*>(left.constFirst());
+  const double top = axis != nullptr ? axis->max() : (linear != nullptr ? linear->max() : 1.0);
+  const double lowest = axis != nullptr ? axis->min() : 0.0;
+  const auto* across = qobject_cast<const QValueAxis*>(bottom.constFirst());
+  QLineSeries* level = line(ToQt(target.label), kTargetColour, Qt::DashLine, 1.0);
+  if (across != nullptr) {
+    level->append(across->min(), target.pf);
+    level->append(across->max(), target.pf);
+  }
+  QLineSeries* zero = nullptr;
+  if (target.zeroAt) {
+    zero = line(QStringLiteral("x = 0"), kTargetColour, Qt::DashLine, 1.0);
+    zero->append(*target.zeroAt, lowest);
+    zero->append(*target.zeroAt, top);
+  }
+
+  // The legend names the bounds and the target; the bars and the zero line need none.
+  QLegend* legend = shown->legend();
+  legend->setVisible(true);
+  QFont font = shown->font();
+  font.setPointSizeF(7.0);
+  legend->setFont(font);
+  for (QLegendMarker* marker : legend->markers()) {
+    auto* series = qobject_cast<QLineSeries*>(marker->series());
+    marker->setVisible(added.contains(series) && series != zero);
+  }
+  // One entry under another in the plot's upper left corner, where F is still low:
+  // a row above the plot would cut the names short in a narrow window.
+  legend->setAlignment(Qt::AlignLeft);
+  legend->detachFromChart();
+  legend->setBackgroundVisible(true);
+  legend->setBrush(QColor(255, 255, 255, 220));
+  legend->setPen(QPen(QColor(160, 160, 160)));
+  // A detached legend fills its rectangle column by column: one column's size.
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  int entries = 0;
+  for (const QLineSeries* series : added) {
+    if (series == zero) continue;
+    widest = std::max(widest, metrics.horizontalAdvance(series->name()));
+    ++entries;
+  }
+  const QSizeF size(widest + kLegendMarkerRoom,
+                    entries * (metrics.lineSpacing() + kLegendEntryGap) + kLegendEntryGap);
+  const auto place = [shown, legend, size] {
+    legend->setGeometry(QRectF(shown->plotArea().topLeft() + QPointF(kLegendInset, kLegendInset), size));
+    legend->update();
+  };
+  QObject::disconnect(legendPlacing_);
+  legendPlacing_ = connect(shown, &QChart::plotAreaChanged, legend, place);
+  place();
 }
 
 void LoadDurationWindow::FillTable() {
-  const std::vector<analysis::LoadDurationRow> rows = analysis::LoadDurationTable(opening_.result);
+  const engine::DistributionBounds* bounds =
+      opening_.bounds.kind == engine::BoundsKind::Bounded ? &opening_.bounds.distribution : nullptr;
+  const std::vector<analysis::LoadDurationRow> rows = analysis::LoadDurationTable(opening_.result, bounds, language_);
   const std::vector<std::optional<unsigned>> colours = analysis::LoadDurationRowColours(opening_.result);
+  const int columns = static_cast<int>(rows.front().size());
   table->clearContents();
+  table->setColumnCount(columns);
   table->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < columns; ++c) {
       auto* item = new QTableWidgetItem(ToQt(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
       if (r > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (opening_.gridColours && colours[static_cast<std::size_t>(r)]) {
@@ -287,7 +451,7 @@ void LoadDurationWindow::FillTable() {
     }
   }
   int width = 2 * table->frameWidth();
-  for (int c = 0; c < 3; ++c) {
+  for (int c = 0; c < columns; ++c) {
     table->resizeColumnToContents(c);
     table->setColumnWidth(c, std::max(table->columnWidth(c), kColumnWidths[c]));
     width += table->columnWidth(c);

@@ -1,21 +1,26 @@
 #pragma once
 // LoadDurationWindow: the distribution function F(x) of the result as a bar chart and
-// as a table of x and F(x), with the chart's marks, labels and picture export. It is
-// opened from the main window for the current result and recomputes everything from
-// it at each opening; only its settings stay between openings.
+// as a table of x and F(x), with the chart's marks, labels and picture export; beside
+// F the two functions that bound it and the target failure probability, on a linear
+// or a logarithmic F axis. It is opened from the main window for the current result
+// and recomputes everything from it at each opening; only its settings stay between
+// openings.
 
 #include <QColor>
 #include <QWidget>
 #include <string>
 
 #include "app/platform_services.h"
+#include "engine/bounds.h"
 #include "model/histogram.h"
+#include "numeric/reliability.h"
 #include "texts/language.h"
 #include "workbench/date_time_text.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QSpinBox;
 class QTableWidget;
@@ -43,6 +48,11 @@ struct LoadDurationOpening {
   bool gridColours = true;                   // the table's value rows are shaded
   workbench::DateTimeSeparators separators;  // of the chart's date line
   QColor tableText;                          // the main window's listing text; invalid: the window's own
+  // The result's failure probability and its bounds: the bounding distribution
+  // functions are drawn and listed when Bounded, else the reason is shown.
+  double failureProbability = 0.0;
+  engine::FailureBounds bounds;
+  double targetIndex = numeric::kDefaultTargetIndex;  // the main window's target beta
 };
 
 class LoadDurationWindow : public QWidget {
@@ -81,6 +91,8 @@ class LoadDurationWindow : public QWidget {
   void WriteSettings();
   void Draw();
   void FillTable();
+  void DrawBoundsAndTarget(double floor);
+  void UseLogarithmicAxis(double minimum);
   void PlaceChartToolBar();
   void FitMinimumSize();
   void ExportChart();
@@ -91,11 +103,14 @@ class LoadDurationWindow : public QWidget {
   texts::Language language_;
   LoadDurationOpening opening_;
   bool opened_ = false;
+  QMetaObject::Connection legendPlacing_;  // keeps the legend in the plot's corner
 
   // Controls, by what they do; their objectName is the designed name.
   QChartView* chart = nullptr;
   QTableWidget* table = nullptr;
   QCheckBox* marksBox = nullptr;
+  QCheckBox* logAxisBox = nullptr;
+  QLabel* boundsNote = nullptr;  // why the result has no bounds
   QComboBox* marksList = nullptr;
   QComboBox* axisLabelsList = nullptr;
   QSpinBox* angleBox = nullptr;

@@ -145,6 +145,9 @@ void MainWindow::LoadDurationClick() {
   opening.gridColours = !highlightOffItem->isChecked();
   opening.separators = separators_;
   opening.tableText = resultListing->palette().color(QPalette::Active, QPalette::Text);
+  opening.failureProbability = result->failureProbability;
+  opening.bounds = result->bounds;
+  opening.targetIndex = targetIndexBox->value();
   EnableForGenerator(false);
   companions_->loadDuration->OpenFor(opening);
 }
