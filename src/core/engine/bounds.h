@@ -26,8 +26,9 @@ enum class BoundsKind {
   NotComputed,
 };
 
-// The bounding distribution functions on the result's grid: at the upper edge
-// Min + (k - 1/2) d of interval k = 1..N, F lies between lower[k-1] and upper[k-1].
+// The bounding distribution functions on the result's grid: at the edge
+// Min + (k - 1/2) d, k = 0..N (the lower edge of interval 1, then the upper edge of
+// interval k), F lies between lower[k] and upper[k].
 struct DistributionBounds {
   double Min = 0.0;
   double d = 0.0;
