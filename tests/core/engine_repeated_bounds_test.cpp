@@ -120,6 +120,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, CoinSums,
                                          CoinCase{"shiftedHundredTimes", -0.25, 0.45, 100}),
                          [](const testing::TestParamInfo<CoinCase>& info) { return std::string(info.param.name); });
 
+// Two copies are A + B with B = A: their chains are the pairs' images, and so are
+// the failure bounds, up to the order of the additions. A sum on an edge of the
+// result lies on either side of it by the last bit of its terms: there the
+// chains count it outward, so their bounds hold those of A + B.
+TEST(TwoCopies, AreBoundedAsAPlusA) {
+  const model::HandOverBuffer generated = Generated(sources::kNormal, {"0.5", "1"});
+  const Histogram small = MakeHistogram(HistogramType::Discrete, -1.0, 0.5, {0.1, 0.2, 0.3, 0.2, 0.1, 0.1});
+  for (const Histogram* a : {&generated.histogram, &small}) {
+    const OperationResult twice = RunSum(*a, 2);
+    BoundsRequest request;
+    request.code = kSum;
+    request.a = a;
+    request.b = a;
+    const FailureBounds expected = ComputeBounds(request, twice.histogram);
+    const FailureBounds& b = twice.bounds;
+    EXPECT_NEAR(b.lower, expected.lower, kSumTolerance);
+    EXPECT_NEAR(b.upper, expected.upper, kSumTolerance);
+    EXPECT_LT(b.lower, b.upper);
+    ASSERT_EQ(b.distribution.lower.size(), expected.distribution.lower.size());
+    for (std::size_t k = 0; k < expected.distribution.lower.size(); ++k) {
+      EXPECT_LE(b.distribution.lower[k], expected.distribution.lower[k] + kSumTolerance) << k;
+      EXPECT_GE(b.distribution.upper[k], expected.distribution.upper[k] - kSumTolerance) << k;
+    }
+  }
+}
+
 // P(Gamma(n, 1) < t), the sum of n Exp(1): P(Poisson(t) >= n), by its terms,
 // summed on the side of n where they do not cancel.
 double GammaBelow(int n, double t) {

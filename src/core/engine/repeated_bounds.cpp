@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,8 +15,9 @@ namespace dorvex::engine::detail {
 
 namespace {
 
-// Probability each combination may move past a chain's ends, divided by n: the
-// partials reach the result fewer than 2n times, so all of it stays below this.
+// Each combination moves at most this divided by n of probability off either end
+// of a chain; the result holds each combination at most n times over, so all
+// that moved stays within a few times this.
 constexpr double kMovedBudget = 1e-17;
 
 // Which way a chain places a sum between two points of its grid.
@@ -158,7 +160,8 @@ Chain Single(const model::Histogram& a, int n) {
 class Values {
  public:
   Values(const Chain& c, double origin, double step)
-      : chain_(c), base_(static_cast<double>(c.copies) * origin), step_(step) {}
+      : chain_(c), base_(static_cast<double>(c.copies) * origin), step_(step),
+        magnitude_(std::fabs(base_) + std::fabs(At(c.p.size()) - base_)) {}
 
   std::size_t size() const { return chain_.p.size(); }
   double At(std::size_t k) const {
@@ -187,14 +190,18 @@ class Values {
     return below;
   }
 
-  // P(X <= e) at each of the rising edges e.
-  std::vector<double> AtOrBelow(const std::vector<double>& edges) const {
+  // P(X <= e) at each of the rising edges e. A value within the rounding of its
+  // terms of an edge counts as below it when `rounding` is Down and as above it
+  // when Up, so that either bound holds whichever side the value truly lies on.
+  std::vector<double> AtOrBelow(const std::vector<double>& edges, Rounding rounding) const {
     std::vector<double> f;
     f.reserve(edges.size());
     long double sum = 0.0L;
     std::size_t k = 0;
     for (double e : edges) {
-      for (; k < size() && At(k) <= e; ++k) sum += P(k);
+      const double slack = kTermsRounding * (magnitude_ + std::fabs(e));
+      const double upTo = rounding == Rounding::Down ? e + slack : e - slack;
+      for (; k < size() && At(k) <= upTo; ++k) sum += P(k);
       f.push_back(static_cast<double>(sum));
     }
     return f;
@@ -207,9 +214,13 @@ class Values {
     return total;
   }
 
+  // A few roundings of a value's terms and of an edge's.
+  static constexpr double kTermsRounding = 8.0 * std::numeric_limits<double>::epsilon();
+
   const Chain& chain_;
   double base_;
   double step_;
+  double magnitude_;  // of the terms of the values
 };
 
 }  // namespace
@@ -250,8 +261,8 @@ FailureBounds RepeatedSumBounds(const BoundsRequest& request, const model::Histo
   f.d = result.d;
   std::vector<double> edges;
   for (int k = 0; k <= std::max(result.N, 1); ++k) edges.push_back(result.Min + (k - 0.5) * result.d);
-  f.upper = low.AtOrBelow(edges);
-  f.lower = high.AtOrBelow(edges);
+  f.upper = low.AtOrBelow(edges, Rounding::Down);
+  f.lower = high.AtOrBelow(edges, Rounding::Up);
   for (double& v : f.upper) v = std::min(1.0, v + escaped);
   for (double& v : f.lower) v *= scale;
   return bounds;
