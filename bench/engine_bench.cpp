@@ -71,6 +71,11 @@ void BM_Cube(benchmark::State& state) { Run(state, dorvex::engine::kPower, kA, n
 void BM_RepeatedSum(benchmark::State& state) {
   Run(state, dorvex::engine::kRepeatedSum, kA, nullptr, std::to_string(state.range(0)));
 }
+// The value and both bounds on Pf: two more doubling chains, at most 2048 points each.
+void BM_RepeatedSumWithBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kRepeatedSum, kA, nullptr, std::to_string(state.range(0)),
+      Bounds::FailureProbability);
+}
 
 BENCHMARK(BM_Sum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SumWithBounds)->Unit(benchmark::kMillisecond);
@@ -84,5 +89,6 @@ BENCHMARK(BM_Square)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SquareOfCoarse)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Cube)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepeatedSum)->Arg(10)->Arg(100)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepeatedSumWithBounds)->Arg(10)->Arg(100)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -202,7 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
                     OperationCase{"square", kSquare, kNegative, {}, ""},
                     OperationCase{"absolute", kAbsolute, kNegative, {}, ""},
                     OperationCase{"cube", kPower, kNegative, {}, "3"},
-                    OperationCase{"reciprocal", kPower, kPositive, {}, "-1"}),
+                    OperationCase{"reciprocal", kPower, kPositive, {}, "-1"},
+                    OperationCase{"repeatedSum", kRepeatedSum, kAround1, {}, "5"}),
     [](const testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
 
 struct UnboundedCase {
@@ -236,7 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnboundedCase{"productOfASignChange", kProduct, kAround1, kPositive, "", BoundsKind::NotMonotone},
         UnboundedCase{"quotientOfASignChange", kQuotient, kAround1, kPositive, "", BoundsKind::NotMonotone},
         UnboundedCase{"squareOfASignChange", kSquare, kAround1, {}, "", BoundsKind::NotMonotone},
-        UnboundedCase{"repeatedSum", kRepeatedSum, kPositive, {}, "3", BoundsKind::NotComputed}),
+        UnboundedCase{"repeatedProduct", kRepeatedProduct, kPositive, {}, "3", BoundsKind::NotComputed},
+        UnboundedCase{"repeatedQuotient", kRepeatedQuotient, kPositive, {}, "3", BoundsKind::NotComputed}),
     [](const testing::TestParamInfo<UnboundedCase>& info) { return std::string(info.param.name); });
 
 // Exact points have no width: A - A of a symmetric Pure Discrete histogram has

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "engine/repeated_bounds.h"
 #include "engine/vector_clones.h"
 
 namespace dorvex::engine {
@@ -248,6 +249,7 @@ bool CannotFail(int code, std::int32_t n) {
 FailureBounds ComputeBounds(const BoundsRequest& request, const model::Histogram& result) {
   FailureBounds bounds;
   const int code = request.code;
+  if (code == kRepeatedSum) return detail::RepeatedSumBounds(request, result);
   if (request.a == nullptr || code < kSum || code > kPower) return bounds;
   const bool binary = IsBinaryOperation(code);
   if (binary && request.b == nullptr) return bounds;

@@ -5,8 +5,10 @@
 // two bounds. Each pair of intervals stands for its image (the operation on the
 // intervals' edges): it counts wholly toward the upper bound when any of the
 // image lies below a value, toward the lower bound only when all of it does. The
-// exact points of a Pure Discrete input make no width. Probability the inputs'
-// spans leave out widens both bounds.
+// exact points of a Pure Discrete input make no width. The n-fold sum is bounded
+// by two sums of n copies, one with every probability at its interval's lower
+// edge, one at the upper edges. Probability the inputs' spans leave out widens
+// both bounds.
 
 #include <cstdint>
 #include <vector>
@@ -22,7 +24,7 @@ enum class BoundsKind {
   // with an input whose values change sign, A^2, |A| or A^n of such an A).
   NotMonotone,
   // No operation made the result (a file standing for it, a result placed on a
-  // new span) or the repeated operations, which are not bounded yet.
+  // new span), or the n-fold product or quotient, which have no bounds yet.
   NotComputed,
 };
 
@@ -47,7 +49,8 @@ struct FailureBounds {
 };
 
 // What the bounds are computed from: the operation code, the scaled inputs (B only
-// for a two-input operation), the exponent n of A^n, and the cut of each input.
+// for a two-input operation), the exponent n of A^n or the count of the n-fold
+// sum, and the cut of each input.
 struct BoundsRequest {
   int code = 0;
   const model::Histogram* a = nullptr;

@@ -161,7 +161,8 @@ OperationOutcome RunOperation(const OperationRequest& request) {
   if (outcome.result && IsOperation(code) && request.withBounds) {
     BoundsRequest bounds{code, request.a, request.b, 0, request.cutA, request.cutB};
     bounds.distribution = request.withDistributionBounds;
-    if (code != kPower || !ReadExponent(request, bounds.n)) {
+    // The operations from A^n on take a count, which the run has read already.
+    if (code < kPower || !ReadExponent(request, bounds.n)) {
       outcome.result->bounds = ComputeBounds(bounds, outcome.result->histogram);
     }
   }
