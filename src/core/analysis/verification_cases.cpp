@@ -4,6 +4,7 @@
 #include <functional>
 #include <numbers>
 #include <optional>
+#include <string>
 
 #include "engine/bounds.h"
 #include "engine/engine.h"
@@ -36,6 +37,8 @@ struct Case {
   double threshold = 0.0;
   bool above = false;
   std::function<double()> exact;
+  // The count of copies of A in an n-fold sum; 0 for a two-input operation.
+  std::int32_t copies = 0;
 };
 
 // ln X of a lognormal with mean m and deviation s is normal (lambda, zeta).
@@ -99,6 +102,9 @@ std::vector<Case> Cases() {
        "closed form P(Erlang(3, 1) > 10) = exp(-10) (1 + 10 + 10^2 / 2)", engine::kSum,
        {sources::kGamma, {"2", "1"}}, {sources::kGamma, {"1", "1"}}, 10.0, true,
        [] { return std::exp(-10.0) * 61.0; }},
+      {"sum of three Exp(1) beyond 10 as one n-fold sum of Gamma(1, 1), P(Z > 10)",
+       "closed form P(Erlang(3, 1) > 10) = exp(-10) (1 + 10 + 10^2 / 2)", engine::kRepeatedSum,
+       {sources::kGamma, {"1", "1"}}, {}, 10.0, true, [] { return std::exp(-10.0) * 61.0; }, 3},
       {"product A * B < 1, A LogNormal(1.5, 0.3), B LogNormal(1.2, 0.24)",
        "closed form P(AB < 1) = Phi(-(lA + lB) / sqrt(zA^2 + zB^2))", engine::kProduct,
        {sources::kLogNormal2P, {"1.5", "0.3"}}, {sources::kLogNormal2P, {"1.2", "0.24"}}, 1.0, false,
@@ -146,16 +152,18 @@ VerificationOutcome RunCase(const Case& c) {
   out.name = c.name;
   out.source = c.source;
   out.exact = c.exact();
+  const bool binary = engine::IsBinaryOperation(c.code);
   const auto a = Generate(c.a, out.failure);
-  const auto b = a ? Generate(c.b, out.failure) : std::nullopt;
-  if (!a || !b) return out;
+  const auto b = a && binary ? Generate(c.b, out.failure) : std::nullopt;
+  if (!a || (binary && !b)) return out;
 
   engine::OperationRequest request;
   request.code = c.code;
   request.a = &a->histogram;
-  request.b = &b->histogram;
+  request.b = binary ? &b->histogram : nullptr;
   request.cutA = a->cut;
-  request.cutB = b->cut;
+  if (binary) request.cutB = b->cut;
+  if (!binary) request.exponent = std::to_string(c.copies);
   const engine::OperationOutcome run = engine::RunOperation(request);
   if (!run.ok()) {
     out.failure = "the operation failed";
@@ -166,7 +174,7 @@ VerificationOutcome RunCase(const Case& c) {
   engine::FailureBounds bounds = result.bounds;
   double below = result.failureProbability;
   if (c.threshold != 0.0) {
-    engine::BoundsRequest asked{c.code, request.a, request.b, 0, a->cut, b->cut, c.threshold};
+    engine::BoundsRequest asked{c.code, request.a, request.b, c.copies, request.cutA, request.cutB, c.threshold};
     bounds = engine::ComputeBounds(asked, result.histogram);
     const engine::ValueAnswer answer = engine::ProbabilityOfValue(result, c.threshold);
     if (!answer.admissible) {
