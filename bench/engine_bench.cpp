@@ -58,6 +58,9 @@ void BM_ProductWithBounds(benchmark::State& state) {
 void BM_SumWithDistributionBounds(benchmark::State& state) {
   Run(state, dorvex::engine::kSum, kA, &kB, "", Bounds::AndDistribution);
 }
+void BM_ProductWithDistributionBounds(benchmark::State& state) {
+  Run(state, dorvex::engine::kProduct, kA, &kB, "", Bounds::AndDistribution);
+}
 void BM_Product(benchmark::State& state) { Run(state, dorvex::engine::kProduct, kA, &kB, ""); }
 void BM_Quotient(benchmark::State& state) { Run(state, dorvex::engine::kQuotient, kA, &kB, ""); }
 void BM_ProductOfCoarse(benchmark::State& state) {
@@ -82,6 +85,7 @@ BENCHMARK(BM_SumWithBounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DifferenceWithBounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProductWithBounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SumWithDistributionBounds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProductWithDistributionBounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Product)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Quotient)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProductOfCoarse)->Unit(benchmark::kMicrosecond);

@@ -136,10 +136,10 @@ class Tally {
     const EdgeGrid grid{min_, inverse_, n_ + 1.0};
     Edges(lo, count, grid, lowEdge);
     Edges(hi, count, grid, highEdge);
-    // Four lanes each: neighbouring images often share an edge, and their
+    // Lanes of their own: neighbouring images often share an edge, and their
     // additions then do not wait on each other.
     std::size_t j = 0;
-    for (; j + 3 < count; j += 4) {
+    for (; j + kLanes <= count; j += kLanes) {
       for (std::size_t lane = 0; lane < kLanes; ++lane) {
         const double q = scale * p[j + lane];
         byLow_[lane][lowEdge[j + lane]] += q;
@@ -167,8 +167,10 @@ class Tally {
     long double low = 0.0L;
     long double high = 0.0L;
     for (std::size_t k = 0; k <= static_cast<std::size_t>(n_); ++k) {
-      high += (byHigh_[0][k] + byHigh_[1][k]) + (byHigh_[2][k] + byHigh_[3][k]);
-      low += (byLow_[0][k] + byLow_[1][k]) + (byLow_[2][k] + byLow_[3][k]);
+      for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        high += byHigh_[lane][k];
+        low += byLow_[lane][k];
+      }
       out.lower.push_back(static_cast<double>(high));
       out.upper.push_back(static_cast<double>(low));
     }
