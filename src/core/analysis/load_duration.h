@@ -3,7 +3,6 @@
 // bar heights, the table of x and F(x) in the two layouts and the rows it shades,
 // the two functions that bound F, and the target failure probability beside it.
 
-
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,14 +1,14 @@
 #pragma once
 // Inside the engine: the result being built, the rules that put a combined value
 // (or the image of a pair of intervals) into the result intervals, and the pair
-// loops every two-input combination runs. Not for use outside src/core/engine.
+// loop that spreads images (the point rule's loop is in pair_rows.cpp). Not for use
+// outside src/core/engine.
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 #include "engine/engine.h"
@@ -237,10 +237,10 @@ struct PairLoop {
 // the value is defined and has bits above the lowest ten set, as has any q
 // outside -0.5 .. 1023.5: a plain integer test then finds an index outside
 // 1..1024, in a loop the compiler can vectorise.
-inline constexpr double kRoundingShift = 0x1.8p52;
-inline constexpr std::int64_t kRoundingShiftBits = std::bit_cast<std::int64_t>(kRoundingShift);
 inline std::int64_t RoundedBits(double q) {
-  return std::bit_cast<std::int64_t>(q + kRoundingShift) - kRoundingShiftBits;
+  constexpr double kShift = 0x1.8p52;
+  constexpr std::int64_t kShiftBits = std::bit_cast<std::int64_t>(kShift);
+  return std::bit_cast<std::int64_t>(q + kShift) - kShiftBits;
 }
 
 // Reports the end of row i; true when the user asked to stop.

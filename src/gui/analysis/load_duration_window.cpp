@@ -288,9 +288,9 @@ void LoadDurationWindow::Draw() {
   if (!opened_) return;
   const model::Histogram& h = opening_.result;
   const bool logarithmic = logAxisBox->isChecked();
-  const double targetPf = analysis::LoadDurationTarget(h, opening_.targetIndex, language_).pf;
+  const analysis::TargetReference target = analysis::LoadDurationTarget(h, opening_.targetIndex, language_);
   const double floor =
-      logarithmic ? analysis::LogAxisMinimum(targetPf, opening_.failureProbability, opening_.bounds) : 0.0;
+      logarithmic ? analysis::LogAxisMinimum(target.pf, opening_.failureProbability, opening_.bounds) : 0.0;
   // A bar below the bottom of a logarithmic axis stands on it, with no height.
   const std::vector<double> f = analysis::RaisedTo(analysis::DistributionFunction(h), floor);
   HistogramPicture picture;
@@ -310,7 +310,7 @@ void LoadDurationWindow::Draw() {
   picture.valueAxisTitle = ToQt(texts::LoadDurationFunctionAxisTitle(language_));
   DrawHistogram(chart, picture);
   if (logarithmic) UseLogarithmicAxis(floor);
-  DrawBoundsAndTarget(floor);
+  DrawBoundsAndTarget(target, floor);
 }
 
 void LoadDurationWindow::UseLogarithmicAxis(double minimum) {
@@ -333,7 +333,7 @@ void LoadDurationWindow::UseLogarithmicAxis(double minimum) {
   for (QAbstractSeries* s : series) s->attachAxis(axis);
 }
 
-void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
+void LoadDurationWindow::DrawBoundsAndTarget(const analysis::TargetReference& target, double floor) {
   QChart* shown = chart->chart();
   const QList<QAbstractAxis*> bottom = shown->axes(Qt::Horizontal);
   const QList<QAbstractAxis*> left = shown->axes(Qt::Vertical);
@@ -376,7 +376,6 @@ void LoadDurationWindow::DrawBoundsAndTarget(double floor) {
   boundsNote->setText(ToQt(analysis::NoBoundsText(why, language_)));
   boundsNote->setVisible(!bounded);
 
-  const analysis::TargetReference target = analysis::LoadDurationTarget(h, opening_.targetIndex, language_);
   const auto* axis = qobject_cast<const QLogValueAxis*>(left.constFirst());
   const auto* linear = qobject_cast<const QValueAxis*>(left.constFirst());
   const double top = axis != nullptr ? axis->max() : (linear != nullptr ? linear->max() : 1.0);

@@ -32,6 +32,9 @@ QT_END_NAMESPACE
 namespace dorvex::settings {
 class SettingsFile;
 }
+namespace dorvex::analysis {
+struct TargetReference;
+}
 
 namespace dorvex::gui {
 
@@ -91,7 +94,7 @@ class LoadDurationWindow : public QWidget {
   void WriteSettings();
   void Draw();
   void FillTable();
-  void DrawBoundsAndTarget(double floor);
+  void DrawBoundsAndTarget(const analysis::TargetReference& target, double floor);
   void UseLogarithmicAxis(double minimum);
   void PlaceChartToolBar();
   void FitMinimumSize();
